@@ -1,0 +1,93 @@
+#pragma once
+
+// The sediment model: the whole state of the calculator and the home of every
+// calculation. It knows nothing of windows; the main window owns one instance
+// for the life of the program, calls its operations from its event handlers
+// and copies the display texts of `strRow` into its result boxes.
+//
+// Indices follow the planners' numbering: j is the subcatchment and k the
+// subestuary, both 1..6; every array is indexed from 1.
+//
+// The record keeps the names the hydrologists use for its quantities, so the
+// code reads like the model's own working notes:
+//   CDT  critical deposition thickness (m)
+//   UDT  unit deposition thickness: m settled in subestuary k per tonne of
+//        total catchment event load
+//   CSL  critical total load: tonnes per event that settle exactly CDT in k
+//   Cjk  kg from subcatchment j that settle in k, per 1000 kg unit event load
+//   jk   proportion of subcatchment j's load that settles in k
+
+#include "OneBasedArray.h"
+
+#include <cstdint>
+#include <string>
+
+namespace siltmere {
+
+// Exceedance counts (events in 25 years, as decimal text), indexed
+// (ThickIdx 1..5, SlotIdx 1..3, k 1..6). Only slot 1 holds counts.
+using ExceedanceTable = OneBasedArray<std::string, 5, 3, 6>;
+
+struct SedimentModel {
+    // --- the record; every number starts at 0, every text empty ---------
+    OneBasedArray<std::int32_t, 6> DepArea; // m2, deposition area of subestuary k
+    double CDT = 0.0;                       // m, chosen critical deposition thickness
+    OneBasedArray<double, 6> LoadShare;     // share of the event load from subcatchment j
+    OneBasedArray<double, 6> UDT;           // m per tonne of total event load
+    OneBasedArray<double, 6> CSL;           // tonnes per event
+    OneBasedArray<double, 6> UnitLoad;      // kg of the unit event load from subcatchment j
+    OneBasedArray<double, 6, 6> Cjk;        // kg, (j, k)
+    OneBasedArray<double, 6, 6> jk;         // fraction, (j, k)
+    OneBasedArray<std::string, 6> strRow;   // display texts of the row being produced
+    ExceedanceTable strBaseline;            // existing land use
+    ExceedanceTable strScenario1;           // earthworks with controls
+    ExceedanceTable strScenario2;           // earthworks without controls
+    std::int16_t ThickIdx = 0;              // thickness row of the tables, 1..5
+    std::int16_t SlotIdx = 0;               // slot within a subestuary; always 1 once initialised
+    std::int16_t ScenarioNo = 0;            // 1 with controls, 2 without
+    OneBasedArray<std::int16_t, 6> PctFlag; // +1 within the limit, -1 above it, 0 no comparison
+
+    // --- start-up, constants and the user's thickness choice -------------
+
+    // Stores the constants, runs the critical-load chain once and fills the
+    // exceedance tables; sets ScenarioNo to 1. Leaves CDT and ThickIdx as the
+    // thickness choice set them, and writes no display text.
+    void Init_Model();
+
+    // Stores the subcatchment load shares and the kg each sends per unit
+    // event load.
+    void Set_Loads();
+
+    // Maps a 0-based position of the thickness list (-1: nothing selected)
+    // to CDT and ThickIdx. Any position past "10 mm" means 20 mm.
+    // Recalculates nothing.
+    void Select_Thickness(int position);
+
+    // --- critical total loads ---------------------------------------------
+    void Return_jk();
+    void Calc_Cjk();
+    void Calc_UDT();
+    void Calc_CSL();
+    // The whole chain, then strRow := the six loads rounded to whole tonnes.
+    void Calc_CriticalLoads();
+
+    // --- exceedance tables --------------------------------------------------
+    void Calc_strBaseline();
+    void Calc_strScenario1();
+    void Calc_strScenario2();
+    // strRow(k) := table(ThickIdx, SlotIdx, k) for k = 1..6.
+    void Lookup_Exceedances(const ExceedanceTable& table);
+    // The table of the chosen scenario: strScenario1 for scenario 1,
+    // strScenario2 for any other number.
+    const ExceedanceTable& ScenarioTable() const;
+
+    // --- scenario comparison ------------------------------------------------
+
+    // strRow(k) := percentage increase of the scenario's exceedances over the
+    // baseline's ("38%"), or "n/a" where the baseline has none; PctFlag(k)
+    // := +1 when the increase is within `limit` percent, -1 above it, 0 for
+    // "n/a".
+    void Calc_PctIncrease(double limit);
+};
+
+} // namespace siltmere

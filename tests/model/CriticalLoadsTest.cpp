@@ -1,0 +1,180 @@
+// Critical total loads: the load of one event that lays exactly the critical
+// thickness in each subestuary. Results are compared bit for bit with values
+// the hydrologists computed independently in double precision.
+
+#include "DisplayText.h"
+#include "ModelTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace siltmere::test {
+namespace {
+
+// Per subestuary k: deposition area, its settled-mass-per-metre D = area x
+// density, the kg settling per unit event load S, and the resulting unit
+// deposition thickness.
+struct SubestuaryCase {
+    int k;
+    double d;
+    double s;
+    double udt;
+};
+
+constexpr std::array<SubestuaryCase, 6> kSubestuaries{{
+    {1, 18000000.0, 2.2, 1.2222222222222222e-07},
+    {2, 70200000.0, 169.2, 2.41025641025641e-06},
+    {3, 25740000.0, 58.0, 2.2533022533022532e-06},
+    {4, 52560000.0, 64.2, 1.2214611872146119e-06},
+    {5, 62820000.0, 208.1, 3.3126392868513213e-06},
+    {6, 114660000.0, 79.1, 6.898656898656899e-07},
+}};
+
+TEST(UnitDepositionThickness, IsBitExactForEverySubestuary)
+{
+    SedimentModel model = startedModel();
+    for (const auto& c : kSubestuaries) {
+        SCOPED_TRACE("subestuary " + std::to_string(c.k));
+        EXPECT_EQ(static_cast<double>(model.DepArea(c.k)) * 1200.0, c.d);
+        double columnSum = 0.0;
+        for (int j = 1; j <= 6; ++j)
+            columnSum += model.Cjk(j, c.k);
+        EXPECT_DOUBLE_EQ(columnSum, c.s);
+        EXPECT_EQ(model.UDT(c.k), c.udt);
+    }
+}
+
+TEST(UnitDepositionThickness, DoesNotDependOnTheThickness)
+{
+    for (int position = 0; position < 5; ++position) {
+        SedimentModel model = startedModel();
+        model.Select_Thickness(position);
+        model.Calc_CriticalLoads();
+        for (const auto& c : kSubestuaries)
+            EXPECT_EQ(model.UDT(c.k), c.udt) << "position " << position << ", k " << c.k;
+    }
+}
+
+struct ThicknessCase {
+    int position;
+    std::array<double, 6> csl;
+    Row texts;
+};
+
+const std::array<ThicknessCase, 5> kThicknessCases{{
+    {0,
+     {8181.818181818182, 414.8936170212766, 443.7931034482759, 818.6915887850467, 301.87409899086975,
+      1449.5575221238937},
+     {"8182", "415", "444", "819", "302", "1450"}},
+    {1,
+     {16363.636363636364, 829.7872340425532, 887.5862068965517, 1637.3831775700935, 603.7481979817395,
+      2899.1150442477874},
+     {"16364", "830", "888", "1637", "604", "2899"}},
+    {2,
+     {40909.09090909091, 2074.468085106383, 2218.9655172413795, 4093.457943925234, 1509.370494954349,
+      7247.787610619469},
+     {"40909", "2074", "2219", "4093", "1509", "7248"}},
+    {3,
+     {81818.18181818182, 4148.936170212766, 4437.931034482759, 8186.915887850468, 3018.740989908698,
+      14495.575221238938},
+     {"81818", "4149", "4438", "8187", "3019", "14496"}},
+    {4,
+     {163636.36363636365, 8297.872340425532, 8875.862068965518, 16373.831775700935, 6037.481979817396,
+      28991.150442477876},
+     {"163636", "8298", "8876", "16374", "6037", "28991"}},
+}};
+
+class CriticalLoadsByThickness : public ::testing::TestWithParam<ThicknessCase> {};
+
+TEST_P(CriticalLoadsByThickness, LoadsAreBitExactAndTextsRounded)
+{
+    const ThicknessCase& c = GetParam();
+    SedimentModel model = startedModel();
+    model.Select_Thickness(c.position);
+    model.Calc_CriticalLoads();
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_EQ(model.CSL(k), c.csl[static_cast<std::size_t>(k - 1)]) << "k " << k;
+    EXPECT_EQ(rowOf(model), c.texts);
+}
+
+TEST_P(CriticalLoadsByThickness, RunningTwiceGivesTheSameLoads)
+{
+    const ThicknessCase& c = GetParam();
+    SedimentModel model = startedModel();
+    model.Select_Thickness(c.position);
+    model.Calc_CriticalLoads();
+    const auto firstLoads = model.CSL;
+    model.Calc_CriticalLoads();
+    EXPECT_EQ(model.CSL, firstLoads);
+    EXPECT_EQ(rowOf(model), c.texts);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllThicknesses, CriticalLoadsByThickness, ::testing::ValuesIn(kThicknessCases),
+                         [](const auto& param) { return "position" + std::to_string(param.param.position); });
+
+TEST(CriticalLoads, StartupChainAlreadyHoldsTheFiveMillimetreLoads)
+{
+    SedimentModel model = startedModel();
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_EQ(model.CSL(k), kThicknessCases[2].csl[static_cast<std::size_t>(k - 1)]) << "k " << k;
+}
+
+TEST(CriticalLoads, ANewThicknessIsUsedOnlyByTheNextRun)
+{
+    SedimentModel model = startedModel();
+    model.Calc_CriticalLoads();
+    model.Select_Thickness(4);
+    EXPECT_EQ(model.CSL(1), kThicknessCases[2].csl[0]);
+    EXPECT_EQ(rowOf(model), kThicknessCases[2].texts);
+    model.Calc_CriticalLoads();
+    EXPECT_EQ(rowOf(model), kThicknessCases[4].texts);
+}
+
+TEST(CriticalLoads, RecordWithoutAThicknessComputesPerMetreAndKeepsIt)
+{
+    SedimentModel model;
+    model.Init_Model();
+    EXPECT_EQ(model.CDT, 1.0);
+    EXPECT_EQ(model.ThickIdx, 0);
+    model.Calc_CriticalLoads();
+    EXPECT_EQ(rowOf(model), (Row{"8181818", "414894", "443793", "818692", "301874", "1449558"}));
+    EXPECT_EQ(model.CDT, 1.0);
+}
+
+struct RoundingCase {
+    double value;
+    std::string text;
+};
+
+class WholeNumberText : public ::testing::TestWithParam<RoundingCase> {};
+
+TEST_P(WholeNumberText, RoundsHalfToEvenAndPrintsDigitsOnly)
+{
+    EXPECT_EQ(wholeNumberText(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ties, WholeNumberText,
+                         ::testing::Values(RoundingCase{2.5, "2"}, RoundingCase{3.5, "4"}, RoundingCase{0.5, "0"},
+                                           RoundingCase{1.5, "2"}, RoundingCase{2.4999999999999996, "2"},
+                                           RoundingCase{2.5000000000000004, "3"},
+                                           RoundingCase{40909.09090909091, "40909"},
+                                           RoundingCase{163636.36363636365, "163636"},
+                                           RoundingCase{8181818.181818182, "8181818"},
+                                           RoundingCase{1e22, "10000000000000000000000"}),
+                         [](const auto& param) { return "case" + std::to_string(param.index); });
+
+TEST(RoundToInt16, HalvesGoToTheEvenNeighbourAndRangeIsEnforced)
+{
+    EXPECT_EQ(roundToInt16(37.5), 38);
+    EXPECT_EQ(roundToInt16(12.5), 12);
+    EXPECT_EQ(roundToInt16(-2.5), -2);
+    EXPECT_EQ(roundToInt16(32767.4), 32767);
+    EXPECT_EQ(roundToInt16(-32768.5), -32768);
+    EXPECT_THROW(roundToInt16(32767.5), ModelError);
+    EXPECT_THROW(roundToInt16(-32769.0), ModelError);
+}
+
+} // namespace
+} // namespace siltmere::test
