@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Siltmere needs that this machine lacks.
+#   scripts/install-deps.sh [build] [screenshot] [fuzz]
+# "build" (the default) is everything needed to build, run and test the
+# program; "screenshot" adds a virtual X display and ImageMagick for the
+# README pictures; "fuzz" adds clang for the fuzz targets.
+set -euo pipefail
+
+declare -A groups=(
+    [build]="g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-urw-base35"
+    [screenshot]="xvfb xauth x11-apps imagemagick"
+    [fuzz]="clang libclang-rt-14-dev"
+)
+
+wanted=()
+for group in "${@:-build}"; do
+    if [[ -z "${groups[$group]+set}" ]]; then
+        echo "install-deps: unknown group '$group' (known: ${!groups[*]})" >&2
+        exit 2
+    fi
+    read -r -a packages <<<"${groups[$group]}"
+    wanted+=("${packages[@]}")
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    if command -v sudo >/dev/null; then
+        sudo=(sudo)
+    else
+        echo "install-deps: run as root or install sudo to install: ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
