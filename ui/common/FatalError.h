@@ -1,0 +1,47 @@
+#pragma once
+
+// The last line of defence. The model and the handlers catch nothing: an
+// error that leaves an event handler ends the program, after a message box
+// that gives the error's number and description. Every handler is connected
+// through guarded(), so this is the one place where errors are caught.
+
+#include <QString>
+
+#include <exception>
+#include <functional>
+#include <utility>
+
+namespace siltmere::ui {
+
+// Exit status of a run ended by an error.
+inline constexpr int kFatalErrorExitCode = 3;
+
+struct FatalErrorReport {
+    int number;
+    QString description;
+};
+
+// What an exception says to the user: a model error's own number and
+// description; 7 "Out of memory"; otherwise 51 "Internal error".
+FatalErrorReport describe(std::exception_ptr error);
+
+// Shows the message box and ends the process with kFatalErrorExitCode. Ends
+// it at once, so that no later step of the failed handler, nor of a handler
+// it runs inside, can run.
+[[noreturn]] void reportFatalErrorAndExit(std::exception_ptr error);
+
+// Wraps an event handler (taking no arguments) so that any error it raises
+// is reported fatally.
+template <typename Handler>
+auto guarded(Handler handler)
+{
+    return [handler = std::move(handler)]() {
+        try {
+            std::invoke(handler);
+        } catch (...) {
+            reportFatalErrorAndExit(std::current_exception());
+        }
+    };
+}
+
+} // namespace siltmere::ui

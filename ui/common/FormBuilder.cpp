@@ -1,0 +1,168 @@
+#include "FormBuilder.h"
+
+#include "DesignFonts.h"
+#include "Twips.h"
+#include "WindowsColor.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace siltmere::ui {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void setBackColor(QWidget& widget, std::uint32_t windowsColor)
+{
+    QPalette palette = widget.palette();
+    const QColor color = fromWindowsColor(windowsColor, palette);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, color);
+        palette.setColor(group, QPalette::Window, color);
+    }
+    widget.setPalette(palette);
+}
+
+namespace {
+
+Qt::Alignment alignmentOf(Align align)
+{
+    switch (align) {
+    case Align::Center:
+        return Qt::AlignHCenter;
+    case Align::Right:
+        return Qt::AlignRight;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+bool takesFocus(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::TextBox:
+    case ControlKind::ListBox:
+    case ControlKind::PushButton:
+    case ControlKind::OptionButton:
+    case ControlKind::PictureBox:
+        return true;
+    case ControlKind::Label:
+    case ControlKind::Frame:
+    case ControlKind::Image:
+        break;
+    }
+    return false;
+}
+
+QWidget* createControl(const ControlSpec& spec, QWidget* parent)
+{
+    const QString text = toQString(spec.text);
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(text, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(alignmentOf(spec.align) | Qt::AlignTop);
+        label->setAutoFillBackground(!spec.has(Transparent));
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(text, parent);
+        box->setAlignment(alignmentOf(spec.align) | Qt::AlignVCenter);
+        box->setReadOnly(spec.has(ReadOnly));
+        box->setMaxLength(std::numeric_limits<int>::max());
+        box->setCursorPosition(0);
+        return box;
+    }
+    case ControlKind::ListBox: {
+        auto* list = new QListWidget(parent);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setSortingEnabled(false);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        return list;
+    }
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(text, parent);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    case ControlKind::Frame:
+        return new QGroupBox(text, parent);
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(text, parent);
+        option->setChecked(spec.has(Checked));
+        return option;
+    }
+    case ControlKind::Image: {
+        auto* image = new QLabel(parent);
+        image->setPixmap(QPixmap(text));
+        image->setScaledContents(true);
+        return image;
+    }
+    case ControlKind::PictureBox: {
+        auto* picture = new QLabel(parent);
+        picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        picture->setLineWidth(2);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setPixmap(QPixmap(text));
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls)
+{
+    window.setObjectName(toQString(spec.name));
+    window.setWindowTitle(toQString(spec.caption));
+    window.setFont(designFont(kWindowFont));
+    window.resize(sizeFromTwips(spec.clientWidth, spec.clientHeight));
+
+    Controls built;
+    std::vector<std::pair<int, QWidget*>> keyboardOrder;
+    for (const ControlSpec& control : controls) {
+        QWidget* parent = control.container.empty() ? &window : built.get<QWidget>(toQString(control.container));
+        QWidget* widget = createControl(control, parent);
+        widget->setObjectName(toQString(control.name));
+        widget->setGeometry(rectFromTwips(control.left, control.top, control.width, control.height));
+        if (!control.font.isWindowFont())
+            widget->setFont(designFont(control.font));
+        if (control.backColor != kNoColor && control.kind != ControlKind::PushButton)
+            setBackColor(*widget, control.backColor);
+        widget->setEnabled(!control.has(Disabled));
+
+        const bool focusable = takesFocus(control.kind);
+        widget->setFocusPolicy(focusable ? Qt::StrongFocus : Qt::NoFocus);
+        if (focusable && control.tab != kNoTab)
+            keyboardOrder.emplace_back(control.tab, widget);
+
+        widget->setAccessibleName(control.accessibleName.empty() ? toQString(control.text).remove(QLatin1Char('&'))
+                                                                 : toQString(control.accessibleName));
+        if (!control.accessibleDescription.empty())
+            widget->setAccessibleDescription(toQString(control.accessibleDescription));
+        built.add(widget->objectName(), widget);
+    }
+
+    std::stable_sort(keyboardOrder.begin(), keyboardOrder.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < keyboardOrder.size(); ++i)
+        QWidget::setTabOrder(keyboardOrder[i - 1].second, keyboardOrder[i].second);
+    return built;
+}
+
+} // namespace siltmere::ui

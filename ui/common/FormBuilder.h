@@ -1,0 +1,49 @@
+#pragma once
+
+// Builds a window's controls from its design table: kind, position and size
+// in twips, caption, font, colours, design-time state, accessible name and
+// keyboard order. Controls are created in table order, so a later row lies in
+// front of an earlier one where they overlap.
+
+#include "ControlSpec.h"
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+
+class QLineEdit;
+
+namespace siltmere::ui {
+
+class Controls {
+public:
+    void add(const QString& name, QWidget* widget) { widgets_.insert(name, widget); }
+
+    template <typename Widget>
+    Widget* get(const QString& name) const
+    {
+        auto* widget = qobject_cast<Widget*>(widgets_.value(name));
+        if (!widget)
+            throw std::logic_error("no control named " + name.toStdString() + " of the expected kind");
+        return widget;
+    }
+
+private:
+    QHash<QString, QWidget*> widgets_;
+};
+
+// Sets up `window` (caption, client size, window font, button-face
+// background) and creates every control of `controls` inside it.
+Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls);
+
+// Paints a control's background in a Windows colour number, in every colour
+// group, so a disabled box stays on its row's colour.
+void setBackColor(QWidget& widget, std::uint32_t windowsColor);
+
+QString toQString(std::string_view text);
+
+} // namespace siltmere::ui

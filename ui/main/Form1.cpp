@@ -1,0 +1,267 @@
+#include "Form1.h"
+
+#include "AcceptabilityLimit.h"
+#include "FatalError.h"
+#include "Form1Layout.h"
+#include "Form2.h"
+#include "ModelError.h"
+#include "ThicknessList.h"
+#include "Thickness.h"
+#include "Twips.h"
+#include "WindowsColor.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace siltmere::ui {
+
+namespace {
+
+ResultRow rowOf(const Controls& controls, int firstBox)
+{
+    std::array<QLineEdit*, 6> boxes{};
+    for (int k = 1; k <= 6; ++k)
+        boxes[static_cast<std::size_t>(k - 1)] = controls.get<QLineEdit>(QStringLiteral("Text%1").arg(firstBox + k - 1));
+    return ResultRow(boxes);
+}
+
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent)
+    , controls_(buildForm(*this, form1::kWindow, form1::kControls))
+{
+    List1 = controls_.get<QListWidget>(QStringLiteral("List1"));
+    List1->setSelectionModel(new SingleChoiceSelectionModel(List1->model(), List1));
+    AcceptanceBox = controls_.get<QLineEdit>(QStringLiteral("AcceptanceBox"));
+    Option1 = controls_.get<QRadioButton>(QStringLiteral("Option1"));
+    Option2 = controls_.get<QRadioButton>(QStringLiteral("Option2"));
+    Command1 = controls_.get<QPushButton>(QStringLiteral("Command1"));
+    Command2 = controls_.get<QPushButton>(QStringLiteral("Command2"));
+    Command3 = controls_.get<QPushButton>(QStringLiteral("Command3"));
+    Command4 = controls_.get<QPushButton>(QStringLiteral("Command4"));
+    Label16 = controls_.get<QLabel>(QStringLiteral("Label16"));
+    criticalLoadRow_ = rowOf(controls_, 3);
+    baselineRow_ = rowOf(controls_, 11);
+    scenarioRow_ = rowOf(controls_, 19);
+    percentageRow_ = rowOf(controls_, 28);
+
+    connectHandlers();
+    guarded([this] { Form_Load(); })();
+}
+
+Form1::~Form1()
+{
+    delete form2_.data();
+}
+
+void Form1::connectHandlers()
+{
+    // Every handler runs through guarded(): an error escaping any of them
+    // ends the program with a report.
+    connect(List1, &QListWidget::itemSelectionChanged, this, guarded([this] { List1_Click(); }));
+    connect(AcceptanceBox, &QLineEdit::textChanged, this, guarded([this] { AcceptanceBox_Change(); }));
+    connect(Option1, &QRadioButton::toggled, this, guarded([this] {
+                if (Option1->isChecked())
+                    Option1_Click();
+            }));
+    connect(Option2, &QRadioButton::toggled, this, guarded([this] {
+                if (Option2->isChecked())
+                    Option2_Click();
+            }));
+    connect(Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
+    connect(Command2, &QPushButton::clicked, this, guarded([this] { Command2_Click(); }));
+    connect(Command3, &QPushButton::clicked, this, guarded([this] { Command3_Click(); }));
+    connect(Command4, &QPushButton::clicked, this, guarded([this] { Command4_Click(); }));
+}
+
+QLabel* Form1::Label15(int index) const
+{
+    return controls_.get<QLabel>(QStringLiteral("Label15(%1)").arg(index));
+}
+
+// --- shared steps -------------------------------------------------------
+
+void Form1::fillStrRowWithZeros()
+{
+    for (int k = 1; k <= 6; ++k)
+        model_.strRow(k) = "0";
+}
+
+void Form1::clearRow(const ResultRow& row)
+{
+    for (int k = 1; k <= 6; ++k) {
+        row.box(k).setEnabled(false);
+        row.box(k).setText(text(model_.strRow(k)));
+    }
+}
+
+void Form1::clearPercentageRow()
+{
+    for (int k = 1; k <= 6; ++k) {
+        percentageRow_.box(k).setEnabled(false);
+        percentageRow_.box(k).setText(text(model_.strRow(k)));
+        setBackColor(percentageRow_.box(k), colors::kWhite);
+    }
+}
+
+void Form1::fillRow(const ResultRow& row)
+{
+    for (int k = 1; k <= 6; ++k) {
+        row.box(k).setEnabled(true);
+        row.box(k).setText(text(model_.strRow(k)));
+    }
+}
+
+// Exactly one of the three scenario captions is visible: 0 "Earthworks",
+// 1 "... with Controls", 2 "... without Controls".
+void Form1::showScenarioCaption(int index)
+{
+    for (int i = 0; i <= 2; ++i)
+        Label15(i)->setVisible(i == index);
+}
+
+// --- handlers -------------------------------------------------------------
+
+void Form1::Form_Load()
+{
+    for (const auto& choice : kThicknessChoices)
+        List1->addItem(QString::fromUtf8(choice.label.data(), static_cast<qsizetype>(choice.label.size())));
+    // Selecting the start-up thickness runs List1_Click right here, before
+    // the model is initialised: it sets the thickness and clears every row.
+    List1->setCurrentRow(kStartupThicknessPosition);
+    model_.Init_Model();
+    showScenarioCaption(0);
+    Label16->setVisible(false);
+    List1->setFocus();
+}
+
+void Form1::List1_Click()
+{
+    const QModelIndexList selected = List1->selectionModel()->selectedRows();
+    model_.Select_Thickness(selected.isEmpty() ? -1 : selected.first().row());
+    fillStrRowWithZeros();
+    clearRow(criticalLoadRow_);
+    Command2->setEnabled(false);
+    clearRow(baselineRow_);
+    clearRow(scenarioRow_);
+    Command3->setEnabled(false);
+    clearPercentageRow();
+    showScenarioCaption(0);
+    Label16->setVisible(false);
+}
+
+void Form1::AcceptanceBox_Change()
+{
+    // Replacing a text that is not a number runs this handler again at once,
+    // for the "0"; the clearing below then simply runs twice.
+    if (!parseAcceptabilityLimit(AcceptanceBox->text()))
+        AcceptanceBox->setText(QStringLiteral("0"));
+    fillStrRowWithZeros();
+    clearRow(criticalLoadRow_);
+    Command2->setEnabled(false);
+    clearRow(baselineRow_);
+    clearRow(scenarioRow_);
+    Command3->setEnabled(false);
+    clearPercentageRow();
+    Label16->setVisible(false);
+}
+
+void Form1::Option1_Click()
+{
+    model_.ScenarioNo = 1;
+    fillStrRowWithZeros();
+    clearRow(scenarioRow_);
+    Command3->setEnabled(false);
+    clearPercentageRow();
+    showScenarioCaption(1);
+    Label16->setVisible(false);
+}
+
+void Form1::Option2_Click()
+{
+    model_.ScenarioNo = 2;
+    fillStrRowWithZeros();
+    clearRow(scenarioRow_);
+    Command3->setEnabled(false);
+    clearPercentageRow();
+    showScenarioCaption(2);
+    Label16->setVisible(false);
+}
+
+void Form1::Command1_Click()
+{
+    model_.Calc_CriticalLoads();
+    fillRow(criticalLoadRow_);
+    Command2->setEnabled(true);
+}
+
+void Form1::Command2_Click()
+{
+    model_.Lookup_Exceedances(model_.strBaseline);
+    fillRow(baselineRow_);
+    model_.Lookup_Exceedances(model_.ScenarioTable());
+    fillRow(scenarioRow_);
+    Command3->setEnabled(true);
+    showScenarioCaption(Option1->isChecked() ? 1 : 2);
+}
+
+void Form1::Command3_Click()
+{
+    const QString limitText = AcceptanceBox->text();
+    const std::optional<double> limit = parseAcceptabilityLimit(limitText);
+    if (!limit)
+        throw ModelError::typeMismatch(limitText.toStdString());
+    model_.Calc_PctIncrease(*limit);
+    for (int k = 1; k <= 6; ++k) {
+        QLineEdit& box = percentageRow_.box(k);
+        box.setEnabled(true);
+        box.setText(text(model_.strRow(k)));
+        if (model_.PctFlag(k) == 1)
+            setBackColor(box, colors::kGreen);
+        else if (model_.PctFlag(k) == -1)
+            setBackColor(box, colors::kRed);
+    }
+    Label16->setVisible(true);
+}
+
+void Form1::Command4_Click()
+{
+    if (!form2_)
+        form2_ = new Form2();
+    form2_->show();
+    form2_->raise();
+    form2_->activateWindow();
+}
+
+// --- window -------------------------------------------------------------
+
+void Form1::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    for (const LineSpec& line : form1::kLines)
+        painter.drawLine(pointFromTwips(line.x1, line.y1), pointFromTwips(line.x2, line.y2));
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // The run ends with the main window, whatever the background window is
+    // doing: an open background window would otherwise keep it alive.
+    if (form2_)
+        form2_->close();
+    QWidget::closeEvent(event);
+}
+
+} // namespace siltmere::ui
