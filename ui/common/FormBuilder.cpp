@@ -4,6 +4,7 @@
 #include "Twips.h"
 #include "WindowsColor.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,7 +103,17 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent)
     case ControlKind::Frame:
         return new QGroupBox(text, parent);
     case ControlKind::OptionButton: {
+        // The frame's options form one exclusive group: exactly one is
+        // chosen, even in a frame with a single option (a lone Qt radio
+        // button would otherwise uncheck on a second click).
+        auto* group = parent->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!group) {
+            group = new QButtonGroup(parent);
+            group->setExclusive(true);
+        }
         auto* option = new QRadioButton(text, parent);
+        option->setAutoExclusive(false);
+        group->addButton(option);
         option->setChecked(spec.has(Checked));
         return option;
     }

@@ -1,0 +1,159 @@
+#pragma once
+
+// Shared by the window tests: an offscreen QApplication that fails fast on
+// an unexpected modal dialog, real input events (mouse clicks on buttons,
+// list rows and options; keys typed into the limit box) and a snapshot of
+// everything the main window shows.
+
+#include "Form1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+
+namespace siltmere::test {
+
+// A dialog nobody expects would block a test forever: report it and stop.
+inline void failOnModalDialogs()
+{
+    auto* watchdog = new QTimer(qApp);
+    QObject::connect(watchdog, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            std::fprintf(stderr, "unexpected modal dialog '%s'\n", qPrintable(modal->windowTitle()));
+            std::abort();
+        }
+    });
+    watchdog->start(200);
+}
+
+// Runs a QtTest class on the offscreen platform unless a platform is chosen.
+#define SILTMERE_UI_TEST_MAIN(TestClass)                                                                               \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                           \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+        QApplication app(argc, argv);                                                                                  \
+        siltmere::test::failOnModalDialogs();                                                                          \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
+
+template <typename Widget>
+Widget* control(const QWidget& window, const QString& name)
+{
+    auto* widget = window.findChild<Widget*>(name);
+    if (!widget)
+        qFatal("no control %s", qPrintable(name));
+    return widget;
+}
+
+inline void click(QPushButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+inline void clickOption(QRadioButton* option)
+{
+    QStyleOptionButton styleOption;
+    styleOption.initFrom(option);
+    const QRect indicator = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &styleOption, option);
+    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, indicator.center());
+}
+
+inline void clickRow(QListWidget* list, int row)
+{
+    const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
+// Replaces the limit text keystroke by keystroke: select all, then type.
+inline void typeLimit(QLineEdit* box, const QString& text)
+{
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(box, text);
+}
+
+// The four result rows by their first box's number.
+inline constexpr std::array<int, 4> kRowFirstBox{3, 11, 19, 28};
+enum RowIndex { CriticalLoads = 0, Baseline = 1, Scenario = 2, Percentage = 3 };
+
+struct BoxState {
+    QString text;
+    bool enabled = false;
+    QColor back;
+    bool operator==(const BoxState&) const = default;
+};
+
+// Everything the main window shows that its handlers change.
+struct Snapshot {
+    std::array<std::array<BoxState, 6>, 4> rows;
+    bool command2 = false;
+    bool command3 = false;
+    int caption = -1; // the one visible Label15 index, -1 if not exactly one
+    bool legend = false;
+    bool operator==(const Snapshot&) const = default;
+};
+
+inline QColor backOf(const QLineEdit* box)
+{
+    return box->palette().color(QPalette::Active, QPalette::Base);
+}
+
+inline Snapshot snapshot(const QWidget& window)
+{
+    Snapshot s;
+    for (std::size_t r = 0; r < 4; ++r) {
+        for (int k = 1; k <= 6; ++k) {
+            const auto* box = control<QLineEdit>(window, QStringLiteral("Text%1").arg(kRowFirstBox[r] + k - 1));
+            s.rows[r][static_cast<std::size_t>(k - 1)] = {box->text(), box->isEnabled(), backOf(box)};
+        }
+    }
+    s.command2 = control<QPushButton>(window, "Command2")->isEnabled();
+    s.command3 = control<QPushButton>(window, "Command3")->isEnabled();
+    int visible = 0;
+    for (int i = 0; i <= 2; ++i) {
+        if (control<QLabel>(window, QStringLiteral("Label15(%1)").arg(i))->isVisibleTo(&window)) {
+            ++visible;
+            s.caption = i;
+        }
+    }
+    if (visible != 1)
+        s.caption = -1;
+    s.legend = control<QLabel>(window, "Label16")->isVisibleTo(&window);
+    return s;
+}
+
+inline QString describe(const Snapshot& s)
+{
+    QString out;
+    const char* names[] = {"loads", "baseline", "scenario", "percent"};
+    for (std::size_t r = 0; r < 4; ++r) {
+        out += QString::fromLatin1(names[r]) + ":";
+        for (const auto& box : s.rows[r])
+            out += QStringLiteral(" %1%2%3").arg(box.text, box.enabled ? "" : "(off)",
+                                                  r == Percentage ? "[" + box.back.name() + "]" : "");
+        out += "\n";
+    }
+    out += QStringLiteral("Command2 %1, Command3 %2, caption %3, legend %4")
+               .arg(s.command2)
+               .arg(s.command3)
+               .arg(s.caption)
+               .arg(s.legend);
+    return out;
+}
+
+} // namespace siltmere::test
