@@ -2,7 +2,6 @@
 
 #include <QFontDatabase>
 #include <QHash>
-#include <QStringList>
 
 #include <array>
 #include <initializer_list>
@@ -30,8 +29,8 @@ const std::array<Substitution, 5> kSubstitutions{{
 
 bool installed(const QString& family)
 {
-    static const QStringList families = QFontDatabase::families();
-    return families.contains(family, Qt::CaseInsensitive);
+    // Matches the family whichever foundry provides it.
+    return QFontDatabase::hasFamily(family);
 }
 
 } // namespace
