@@ -1,9 +1,249 @@
+// The background window: opened by "Background", hidden by "Close",
+// destroyed by its title bar, and never keeping the program alive after the
+// planner closes the main window.
+
 #include "UiTestSupport.h"
+
+#include "Form2.h"
+#include "Form2Layout.h"
+#include "FormBuilder.h"
+#include "Twips.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QProcess>
 #include <QtTest>
+
+#include <iostream>
+
+using namespace siltmere;
+using namespace siltmere::test;
+using namespace siltmere::ui;
+
+namespace {
+
+QString g_program;
+
+int backgroundWindowCount()
+{
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<Form2*>(widget))
+            ++count;
+    return count;
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+struct Windows {
+    Form1 main;
+    QPushButton* background = control<QPushButton>(main, "Command4");
+    Windows()
+    {
+        main.show();
+        if (!QTest::qWaitForWindowExposed(&main))
+            qFatal("main window not exposed");
+    }
+    Form2* open()
+    {
+        click(background);
+        Form2* form2 = main.backgroundWindow();
+        if (form2 && !QTest::qWaitForWindowExposed(form2))
+            qFatal("background window not exposed");
+        return form2;
+    }
+};
+
+// The child: both windows, the background one open or hidden, then the main
+// window closed as its title bar would.
+int runChild(const QString& backgroundState)
+{
+    Windows w;
+    Form2* form2 = w.open();
+    if (backgroundState == "hidden")
+        click(control<QPushButton>(*form2, "Command1"));
+    QTimer::singleShot(50, [&w] { w.main.close(); });
+    const int status = QApplication::exec();
+    std::cout << "ended " << status << std::endl;
+    return status;
+}
+
+} // namespace
+
 class Form2Test : public QObject {
     Q_OBJECT
+
 private slots:
-    void placeholder() { QVERIFY(true); }
+    void cleanup()
+    {
+        flushDeletes();
+        QCOMPARE(backgroundWindowCount(), 0);
+    }
+
+    void background_opensTheWindowInItsDesignState()
+    {
+        Windows w;
+        QVERIFY(!w.main.backgroundWindow());
+        Form2* form2 = w.open();
+        QVERIFY(form2);
+        QVERIFY(form2->isVisible());
+        QVERIFY(!form2->isModal());
+        QVERIFY(!form2->parentWidget()); // no owner: either window can lie in front
+        QCOMPARE(form2->windowTitle(), QStringLiteral("Siltmere Background Information"));
+        QCOMPARE(form2->size(), QSize(704, 783));
+        for (const ControlSpec& spec : form2::kControls) {
+            auto* widget = control<QWidget>(*form2, toQString(spec.name));
+            QCOMPARE(widget->geometry(), rectFromTwips(spec.left, spec.top, spec.width, spec.height));
+        }
+        QCOMPARE(control<QLabel>(*form2, "Label1")->text().size(), 1154);
+        QCOMPARE(control<QLabel>(*form2, "Label1")->text(), toQString(form2::kIntroduction));
+        QVERIFY(control<QLabel>(*form2, "Label1")->text().startsWith("This tool predicts the frequency"));
+        QVERIFY(control<QLabel>(*form2, "Label2")->text().endsWith("from each subcatchment."));
+        QCOMPARE(control<QPushButton>(*form2, "Command1")->text(), QStringLiteral("Close"));
+        delete form2;
+    }
+
+    void diagram_isShownAtItsNaturalSizeInsideASunkenBorder()
+    {
+        Windows w;
+        Form2* form2 = w.open();
+        auto* picture = control<QLabel>(*form2, "Picture1");
+        QCOMPARE(picture->size(), QSize(500, 500));
+        QCOMPARE(picture->pixmap().size(), QSize(form2::kDiagramPixels, form2::kDiagramPixels));
+        QVERIFY(!picture->hasScaledContents());
+        QCOMPARE(picture->contentsRect(), QRect(2, 2, 496, 496));
+        QCOMPARE(picture->frameShadow(), QFrame::Sunken);
+
+        // One picture pixel to one screen pixel, from the top-left corner.
+        const QImage source = picture->pixmap().toImage();
+        const QImage shown = picture->grab().toImage();
+        for (const QPoint p : {QPoint(0, 0), QPoint(247, 30), QPoint(450, 250), QPoint(495, 495), QPoint(100, 300)})
+            QCOMPARE(shown.pixelColor(p + QPoint(2, 2)), source.pixelColor(p));
+
+        // The diagram itself: 24-bit RGB (PNG colour type 2, 8 bits a channel).
+        QFile file(":/assets/catchment.png");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray header = file.read(26);
+        QCOMPARE(header.mid(1, 3), QByteArray("PNG"));
+        QCOMPARE(int(header.at(24)), 8);
+        QCOMPARE(int(header.at(25)), 2);
+        delete form2;
+    }
+
+    void focus_startsOnCloseAndTabMovesToTheDiagram()
+    {
+        Windows w;
+        Form2* form2 = w.open();
+        form2->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form2));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        delete form2;
+    }
+
+    void backgroundTwice_opensOneWindow()
+    {
+        Windows w;
+        Form2* first = w.open();
+        Form2* second = w.open();
+        QCOMPARE(second, first);
+        QCOMPARE(backgroundWindowCount(), 1);
+        QVERIFY(first->isVisible());
+        delete first;
+    }
+
+    void closeThenBackground_showsTheSameWindowWhereItWas()
+    {
+        Windows w;
+        Form2* form2 = w.open();
+        form2->move(form2->pos() + QPoint(40, 30));
+        const QPoint where = form2->pos();
+        click(control<QPushButton>(*form2, "Command1"));
+        QVERIFY(!form2->isVisible());
+        flushDeletes();
+        QCOMPARE(w.main.backgroundWindow(), form2); // hidden, not destroyed
+        QCOMPARE(w.open(), form2);
+        QVERIFY(form2->isVisible());
+        QCOMPARE(form2->pos(), where);
+        delete form2;
+    }
+
+    void titleBarClose_destroysItAndTheNextOpenCreatesItAfresh()
+    {
+        Windows w;
+        QPointer<Form2> first = w.open();
+        control<QLabel>(*first, "Label1")->setText("changed"); // would show if reused
+        first->close();
+        flushDeletes();
+        QVERIFY(first.isNull());
+        QVERIFY(!w.main.backgroundWindow());
+        Form2* second = w.open();
+        QVERIFY(second);
+        QCOMPARE(control<QLabel>(*second, "Label1")->text(), toQString(form2::kIntroduction));
+        QCOMPARE(second->size(), QSize(704, 783));
+        delete second;
+    }
+
+    void theMainWindowKeepsWorkingWhileTheBackgroundIsShown()
+    {
+        Windows w;
+        Form2* form2 = w.open();
+        click(control<QPushButton>(w.main, "Command1"));
+        click(control<QPushButton>(w.main, "Command2"));
+        clickOption(control<QRadioButton>(w.main, "Option2"));
+        click(control<QPushButton>(w.main, "Command2"));
+        click(control<QPushButton>(w.main, "Command3"));
+        QCOMPARE(control<QLineEdit>(w.main, "Text20")->text(), QStringLiteral("16"));
+        QCOMPARE(control<QLineEdit>(w.main, "Text29")->text(), QStringLiteral("78%"));
+        clickRow(control<QListWidget>(w.main, "List1"), 4);
+        QCOMPARE(w.main.model().ThickIdx, std::int16_t{5});
+        QTest::keyClick(control<QLineEdit>(w.main, "AcceptanceBox"), Qt::Key_End);
+        QTest::keyClicks(control<QLineEdit>(w.main, "AcceptanceBox"), "5");
+        QCOMPARE(control<QLineEdit>(w.main, "AcceptanceBox")->text(), QStringLiteral("205"));
+        QVERIFY(form2->isVisible());
+        delete form2;
+    }
+
+    void closingTheMainWindow_endsTheRun_data()
+    {
+        QTest::addColumn<QString>("backgroundState");
+        QTest::newRow("background shown") << "shown";
+        QTest::newRow("background hidden") << "hidden";
+    }
+
+    void closingTheMainWindow_endsTheRun()
+    {
+        QFETCH(QString, backgroundState);
+        QProcess child;
+        child.start(g_program, {"--child", backgroundState});
+        const bool finished = child.waitForFinished(60000);
+        if (!finished)
+            child.kill();
+        QVERIFY2(finished, "the program went on running after its main window was closed");
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QVERIFY(child.readAllStandardOutput().contains("ended 0"));
+    }
 };
-SILTMERE_UI_TEST_MAIN(Form2Test)
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    g_program = QCoreApplication::applicationFilePath();
+    if (argc == 3 && QByteArray(argv[1]) == "--child")
+        return runChild(QString::fromLocal8Bit(argv[2]));
+    failOnModalDialogs();
+    Form2Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "Form2Test.moc"

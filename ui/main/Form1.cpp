@@ -239,8 +239,12 @@ void Form1::Command4_Click()
 {
     if (!form2_)
         form2_ = new Form2();
+    // A window that is already open comes to the front rather than staying
+    // hidden behind the main window.
+    const bool alreadyShown = form2_->isVisible();
     form2_->show();
-    form2_->raise();
+    if (alreadyShown)
+        form2_->raise();
     form2_->activateWindow();
 }
 
