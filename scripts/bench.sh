@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks: the model's steps, the window's handlers,
+# and start-up time and memory against a bare Qt window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh build
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+cmake --preset default
+cmake --build --preset default --parallel "$(nproc)" --target model_bench ui_handler_bench startup_probe startup_bench
+
+build/default/bench/model_bench
+build/default/bench/ui_handler_bench
+build/default/bench/startup_bench build/default/bench/startup_probe 30

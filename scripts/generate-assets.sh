@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Redraws the committed pictures in assets/ with their generator programs:
+# the stand-in estuary photograph and the conceptual catchment diagram.
+# To use a real photograph instead, replace assets/estuary.jpg (any JPEG; it
+# is stretched to fill its box) and do not run this script.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh build
+cmake -S . -B build/assetgen -DSILTMERE_BUILD_ASSETGEN=ON -DSILTMERE_BUILD_UI=OFF \
+    -DSILTMERE_BUILD_TESTS=OFF -DSILTMERE_BUILD_BENCH=OFF
+cmake --build build/assetgen --parallel "$(nproc)" --target estuary_photo catchment_diagram
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/estuary_photo assets/estuary.jpg
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/catchment_diagram assets/catchment.png
