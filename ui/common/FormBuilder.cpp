@@ -1,6 +1,7 @@
 #include "FormBuilder.h"
 
 #include "DesignFonts.h"
+#include "StretchedImage.h"
 #include "Twips.h"
 #include "WindowsColor.h"
 
@@ -117,12 +118,8 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent)
         option->setChecked(spec.has(Checked));
         return option;
     }
-    case ControlKind::Image: {
-        auto* image = new QLabel(parent);
-        image->setPixmap(QPixmap(text));
-        image->setScaledContents(true);
-        return image;
-    }
+    case ControlKind::Image:
+        return new StretchedImage(text, rectFromTwips(spec.left, spec.top, spec.width, spec.height).size(), parent);
     case ControlKind::PictureBox: {
         auto* picture = new QLabel(parent);
         picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
