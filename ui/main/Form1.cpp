@@ -112,7 +112,21 @@ void Form1::clearPercentageRow()
         percentageRow_.box(k).setEnabled(false);
         percentageRow_.box(k).setText(text(model_.strRow(k)));
         setBackColor(percentageRow_.box(k), colors::kWhite);
+        percentageRow_.box(k).setAccessibleDescription(toQString(form1::kPercentageDescription));
     }
+}
+
+// Says in words what the box's colour says: within or above the limit.
+void Form1::describeComparison(QLineEdit& box, int flag, const QString& limit)
+{
+    QString verdict;
+    if (flag == 1)
+        verdict = tr("within the acceptability limit of %1%, shown green").arg(limit);
+    else if (flag == -1)
+        verdict = tr("above the acceptability limit of %1%, shown red").arg(limit);
+    else
+        verdict = tr("no exceedances under the existing land use, so no increase to compare");
+    box.setAccessibleDescription(toQString(form1::kPercentageDescription) + QStringLiteral(": ") + verdict);
 }
 
 void Form1::fillRow(const ResultRow& row)
@@ -231,6 +245,7 @@ void Form1::Command3_Click()
             setBackColor(box, colors::kGreen);
         else if (model_.PctFlag(k) == -1)
             setBackColor(box, colors::kRed);
+        describeComparison(box, model_.PctFlag(k), limitText);
     }
     Label16->setVisible(true);
 }

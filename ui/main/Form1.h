@@ -74,6 +74,7 @@ private:
     void fillStrRowWithZeros();
     void clearRow(const ResultRow& row);
     void clearPercentageRow();
+    static void describeComparison(QLineEdit& box, int flag, const QString& limit);
     void fillRow(const ResultRow& row);
     void showScenarioCaption(int index);
     QLabel* Label15(int index) const;

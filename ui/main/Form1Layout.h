@@ -13,6 +13,12 @@ namespace siltmere::ui::form1 {
 
 inline constexpr WindowSpec kWindow{"Form1", "Siltmere", 12525, 10350};
 
+// What a percentage box holds, for assistive technology; the step that fills
+// the row adds whether the increase is within the limit, which a sighted
+// user reads from the box's colour.
+inline constexpr std::string_view kPercentageDescription =
+    "Increase of the scenario's exceedances over the baseline, in percent";
+
 // Column per field: name, kind, container, left, top, width, height, tab,
 // caption or text, font, back colour, alignment, state, accessible name,
 // accessible description.
@@ -79,16 +85,16 @@ inline constexpr std::array<ControlSpec, 66> kControls{{
     {"Text22", ControlKind::TextBox, "", 6270, 7710, 1000, 450, 31, "0", {"Courier", 12.0, true, false}, colors::kPaleOrange, Align::Center, Disabled | ReadOnly, "Scenario exceedances, subestuary 4", "Deposition events over 25 years exceeding the critical thickness, chosen earthworks scenario"},
     {"Text23", ControlKind::TextBox, "", 7275, 7710, 1000, 450, 35, "0", {"Courier", 12.0, true, false}, colors::kPaleOrange, Align::Center, Disabled | ReadOnly, "Scenario exceedances, subestuary 5", "Deposition events over 25 years exceeding the critical thickness, chosen earthworks scenario"},
     {"Text24", ControlKind::TextBox, "", 8280, 7710, 1000, 450, 36, "0", {"Courier", 12.0, true, false}, colors::kPaleOrange, Align::Center, Disabled | ReadOnly, "Scenario exceedances, subestuary 6", "Deposition events over 25 years exceeding the critical thickness, chosen earthworks scenario"},
-    {"Text28", ControlKind::TextBox, "", 3390, 9000, 800, 375, 54, "0", {"Courier", 12.0, true, false}, kNoColor, Align::Center, Disabled | ReadOnly, "Percentage increase, subestuary 1", "Increase of the scenario's exceedances over the baseline, in percent"},
-    {"Text29", ControlKind::TextBox, "", 4380, 9000, 800, 375, 55, "0", {"Courier", 12.0, true, false}, kNoColor, Align::Center, Disabled | ReadOnly, "Percentage increase, subestuary 2", "Increase of the scenario's exceedances over the baseline, in percent"},
-    {"Text30", ControlKind::TextBox, "", 5370, 9000, 800, 375, 56, "0", {"Courier", 12.0, true, false}, kNoColor, Align::Center, Disabled | ReadOnly, "Percentage increase, subestuary 3", "Increase of the scenario's exceedances over the baseline, in percent"},
-    {"Text31", ControlKind::TextBox, "", 6375, 9000, 800, 375, 57, "0", {"Courier", 12.0, true, false}, kNoColor, Align::Center, Disabled | ReadOnly, "Percentage increase, subestuary 4", "Increase of the scenario's exceedances over the baseline, in percent"},
-    {"Text32", ControlKind::TextBox, "", 7380, 9000, 800, 375, 58, "0", {"Courier", 12.0, true, false}, kNoColor, Align::Center, Disabled | ReadOnly, "Percentage increase, subestuary 5", "Increase of the scenario's exceedances over the baseline, in percent"},
-    {"Text33", ControlKind::TextBox, "", 8370, 9000, 800, 375, 59, "0", {"Courier", 12.0, true, false}, kNoColor, Align::Center, Disabled | ReadOnly, "Percentage increase, subestuary 6", "Increase of the scenario's exceedances over the baseline, in percent"},
+    {"Text28", ControlKind::TextBox, "", 3390, 9000, 800, 375, 54, "0", {"Courier", 12.0, true, false}, kNoColor, Align::Center, Disabled | ReadOnly, "Percentage increase, subestuary 1", kPercentageDescription},
+    {"Text29", ControlKind::TextBox, "", 4380, 9000, 800, 375, 55, "0", {"Courier", 12.0, true, false}, kNoColor, Align::Center, Disabled | ReadOnly, "Percentage increase, subestuary 2", kPercentageDescription},
+    {"Text30", ControlKind::TextBox, "", 5370, 9000, 800, 375, 56, "0", {"Courier", 12.0, true, false}, kNoColor, Align::Center, Disabled | ReadOnly, "Percentage increase, subestuary 3", kPercentageDescription},
+    {"Text31", ControlKind::TextBox, "", 6375, 9000, 800, 375, 57, "0", {"Courier", 12.0, true, false}, kNoColor, Align::Center, Disabled | ReadOnly, "Percentage increase, subestuary 4", kPercentageDescription},
+    {"Text32", ControlKind::TextBox, "", 7380, 9000, 800, 375, 58, "0", {"Courier", 12.0, true, false}, kNoColor, Align::Center, Disabled | ReadOnly, "Percentage increase, subestuary 5", kPercentageDescription},
+    {"Text33", ControlKind::TextBox, "", 8370, 9000, 800, 375, 59, "0", {"Courier", 12.0, true, false}, kNoColor, Align::Center, Disabled | ReadOnly, "Percentage increase, subestuary 6", kPercentageDescription},
     // The step buttons and the Background button, in front of the rest.
-    {"Command1", ControlKind::PushButton, "", 3285, 4800, 6000, 615, 15, "Calculate: Critical Total Loads", {"MS Sans Serif", 13.5, false, false}, colors::kPaleYellow, Align::Left, None, "", ""},
-    {"Command2", ControlKind::PushButton, "", 3285, 7095, 6000, 615, 1, "Calculate: Exceedances over 25 Year Period ", {"MS Sans Serif", 13.5, false, false}, kNoColor, Align::Left, Disabled, "Calculate: Exceedances over 25 Year Period", ""},
-    {"Command3", ControlKind::PushButton, "", 3285, 9390, 6000, 615, 43, "Calculate: % increase scenario vs baseline", {"MS Sans Serif", 13.5, false, false}, kNoColor, Align::Left, Disabled, "", ""},
+    {"Command1", ControlKind::PushButton, "", 3285, 4800, 6000, 615, 15, "Calculate: Critical Total Loads", {"MS Sans Serif", 13.5, false, false}, colors::kPaleYellow, Align::Left, None, "", "Computes the critical total load of each subestuary for the chosen thickness"},
+    {"Command2", ControlKind::PushButton, "", 3285, 7095, 6000, 615, 1, "Calculate: Exceedances over 25 Year Period ", {"MS Sans Serif", 13.5, false, false}, kNoColor, Align::Left, Disabled, "Calculate: Exceedances over 25 Year Period", "Looks up the exceedances over 25 years for the existing land use and the chosen scenario"},
+    {"Command3", ControlKind::PushButton, "", 3285, 9390, 6000, 615, 43, "Calculate: % increase scenario vs baseline", {"MS Sans Serif", 13.5, false, false}, kNoColor, Align::Left, Disabled, "", "Compares the scenario with the baseline and judges each increase against the acceptability limit"},
     {"Command4", ControlKind::PushButton, "", 960, 3600, 4095, 555, 64, "Background", {"Century Gothic", 11.25, true, false}, kNoColor, Align::Left, None, "", "Opens a window that explains the model"},
 }};
 

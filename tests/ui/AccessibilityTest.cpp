@@ -1,0 +1,205 @@
+// What a screen-reader or keyboard-only user gets: every control named and
+// described, the green/red verdict of each percentage also given in words,
+// every step reachable from the keyboard, and a limit box that survives
+// whatever is pasted into it.
+
+#include "UiTestSupport.h"
+
+#include "Form1Layout.h"
+#include "Form2Layout.h"
+#include "FormBuilder.h"
+
+#include <QAccessible>
+#include <QElapsedTimer>
+#include <QtTest>
+
+using namespace siltmere;
+using namespace siltmere::test;
+using namespace siltmere::ui;
+
+namespace {
+
+QString accessible(QWidget* widget, QAccessible::Text what)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(what) : QString();
+}
+
+struct ShownForm {
+    Form1 form;
+    ShownForm()
+    {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("window not exposed");
+        form.activateWindow();
+        if (!QTest::qWaitForWindowActive(&form))
+            qFatal("window not active");
+    }
+    QWidget* focus() const { return QApplication::focusWidget(); }
+    void key(Qt::Key key) const { QTest::keyClick(focus(), key); }
+    // Tabs until the named control has the focus.
+    void tabTo(const QString& name) const
+    {
+        for (int i = 0; i < 40 && focus()->objectName() != name; ++i)
+            key(Qt::Key_Tab);
+        if (focus()->objectName() != name)
+            qFatal("Tab never reached %s", qPrintable(name));
+    }
+};
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // Which texts are numbers depends on the locale; these cases are
+        // written for English number rules.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void everyInteractiveControl_hasANameAndADescription()
+    {
+        ShownForm w;
+        for (const ControlSpec& spec : form1::kControls) {
+            auto* widget = control<QWidget>(w.form, toQString(spec.name));
+            QVERIFY2(!accessible(widget, QAccessible::Name).isEmpty(), spec.name.data());
+            const bool interactive = spec.kind == ControlKind::TextBox || spec.kind == ControlKind::ListBox ||
+                                     spec.kind == ControlKind::PushButton || spec.kind == ControlKind::OptionButton;
+            if (interactive)
+                QVERIFY2(!accessible(widget, QAccessible::Description).isEmpty(), spec.name.data());
+        }
+        click(control<QPushButton>(w.form, "Command4"));
+        Form2* background = w.form.backgroundWindow();
+        QVERIFY(background);
+        for (const ControlSpec& spec : form2::kControls)
+            QVERIFY2(!accessible(control<QWidget>(*background, toQString(spec.name)), QAccessible::Name).isEmpty(),
+                     spec.name.data());
+        delete background;
+    }
+
+    void resultBoxes_sayWhatTheirValueIs_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("unitWord");
+        QTest::newRow("load") << "Text3" << "Critical total load, subestuary 1" << "Tonnes";
+        QTest::newRow("baseline") << "Text12" << "Baseline exceedances, subestuary 2" << "existing land use";
+        QTest::newRow("scenario") << "Text24" << "Scenario exceedances, subestuary 6" << "scenario";
+        QTest::newRow("percentage") << "Text31" << "Percentage increase, subestuary 4" << "percent";
+    }
+
+    void resultBoxes_sayWhatTheirValueIs()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, name);
+        QFETCH(QString, unitWord);
+        ShownForm w;
+        auto* widget = control<QLineEdit>(w.form, box);
+        QCOMPARE(accessible(widget, QAccessible::Name), name);
+        QVERIFY(accessible(widget, QAccessible::Description).contains(unitWord));
+        click(control<QPushButton>(w.form, "Command1"));
+        click(control<QPushButton>(w.form, "Command2"));
+        click(control<QPushButton>(w.form, "Command3"));
+        QCOMPARE(accessible(widget, QAccessible::Value), widget->text());
+        QVERIFY(widget->text() != "0");
+    }
+
+    void percentageVerdicts_areGivenInWordsAndClearedWithTheRow()
+    {
+        ShownForm w;
+        click(control<QPushButton>(w.form, "Command1"));
+        click(control<QPushButton>(w.form, "Command2"));
+        click(control<QPushButton>(w.form, "Command3"));
+        // 5 mm with controls at 20 %: n/a, 56 % red ... 20 % green.
+        QVERIFY(accessible(control<QLineEdit>(w.form, "Text28"), QAccessible::Description).contains("no exceedances"));
+        QVERIFY(accessible(control<QLineEdit>(w.form, "Text29"), QAccessible::Description)
+                    .contains("above the acceptability limit of 20%"));
+        QVERIFY(accessible(control<QLineEdit>(w.form, "Text32"), QAccessible::Description)
+                    .contains("within the acceptability limit of 20%"));
+
+        clickOption(control<QRadioButton>(w.form, "Option2"));
+        for (int box = 28; box <= 33; ++box)
+            QCOMPARE(accessible(control<QLineEdit>(w.form, QStringLiteral("Text%1").arg(box)), QAccessible::Description),
+                     toQString(form1::kPercentageDescription));
+    }
+
+    void everyStep_canBeTakenWithTheKeyboardAlone()
+    {
+        ShownForm w;
+        QCOMPARE(w.focus()->objectName(), QStringLiteral("List1"));
+        w.key(Qt::Key_Up); // 2 mm
+        QCOMPARE(w.form.model().ThickIdx, std::int16_t{2});
+
+        w.tabTo("Option1");
+        w.key(Qt::Key_Down); // earthworks without controls
+        QVERIFY(control<QRadioButton>(w.form, "Option2")->isChecked());
+
+        w.tabTo("AcceptanceBox");
+        QTest::keyClick(w.focus(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w.focus(), "60");
+        QCOMPARE(control<QLineEdit>(w.form, "AcceptanceBox")->text(), QStringLiteral("60"));
+
+        for (const char* step : {"Command1", "Command2", "Command3"}) {
+            w.tabTo(step);
+            w.key(Qt::Key_Space);
+        }
+        // 2 mm without controls at 60 %: 57 % 55 % 108 % 64 % 50 %.
+        const QStringList expected{"n/a", "57%", "55%", "108%", "64%", "50%"};
+        for (int k = 0; k < 6; ++k)
+            QCOMPARE(control<QLineEdit>(w.form, QStringLiteral("Text%1").arg(28 + k))->text(), expected[k]);
+        QCOMPARE(backOf(control<QLineEdit>(w.form, "Text29")), QColor(0, 255, 0));
+        QCOMPARE(backOf(control<QLineEdit>(w.form, "Text31")), QColor(255, 0, 0));
+
+        w.tabTo("Command4");
+        w.key(Qt::Key_Space);
+        Form2* background = w.form.backgroundWindow();
+        QVERIFY(background && background->isVisible());
+        background->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(background));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(!background->isVisible());
+        delete background;
+    }
+
+    void hostileLimitTexts_endAsZeroOrANumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a megabyte of digits") << QString(1 << 20, '7') << "0";
+        QTest::newRow("a megabyte of letters") << QString(1 << 20, 'x') << "0";
+        QTest::newRow("control characters") << QStringLiteral("2\t0\r\n\x01") << "0";
+        QTest::newRow("NUL inside") << QString::fromUtf16(u"2\u00000", 3) << "0";
+        QTest::newRow("Arabic-Indic digits") << QString::fromUtf16(u"\u0662\u0660") << "0";
+        QTest::newRow("full-width digits") << QString::fromUtf16(u"\uFF12\uFF10") << "0";
+        QTest::newRow("minus sign U+2212") << QString::fromUtf16(u"\u22125") << QString::fromUtf16(u"\u22125");
+        QTest::newRow("right-to-left mark") << QString::fromUtf16(u"\u200F20") << "0";
+        QTest::newRow("emoji") << QString::fromUtf16(u"\U0001F30A") << "0";
+        QTest::newRow("plain number") << "42" << "42";
+    }
+
+    void hostileLimitTexts_endAsZeroOrANumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        ShownForm w;
+        auto* limit = control<QLineEdit>(w.form, "AcceptanceBox");
+        click(control<QPushButton>(w.form, "Command1"));
+        limit->selectAll();
+        limit->insert(text); // a paste
+        QCOMPARE(limit->text(), expected);
+        QVERIFY(!control<QPushButton>(w.form, "Command2")->isEnabled());
+        // The window still works afterwards.
+        click(control<QPushButton>(w.form, "Command1"));
+        click(control<QPushButton>(w.form, "Command2"));
+        click(control<QPushButton>(w.form, "Command3"));
+        QCOMPARE(control<QLineEdit>(w.form, "Text29")->text(), QStringLiteral("56%"));
+    }
+};
+
+SILTMERE_UI_TEST_MAIN(AccessibilityTest)
+#include "AccessibilityTest.moc"
