@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh build
 cmake -S . -B build/assetgen -DSILTMERE_BUILD_ASSETGEN=ON -DSILTMERE_BUILD_UI=OFF \
     -DSILTMERE_BUILD_TESTS=OFF -DSILTMERE_BUILD_BENCH=OFF
-cmake --build build/assetgen --parallel "$(nproc)" --target estuary_photo catchment_diagram
+cmake --build build/assetgen --parallel "$(nproc)" --target estuary_photo catchment_diagram app_icon
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/estuary_photo assets/estuary.jpg
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/catchment_diagram assets/catchment.png
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/app_icon assets/siltmere.png 256

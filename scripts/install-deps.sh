@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Siltmere needs that this machine lacks.
-#   scripts/install-deps.sh [build] [screenshot] [fuzz]
+#   scripts/install-deps.sh [build] [screenshot] [fuzz] [package]
 # "build" (the default) is everything needed to build, run and test the
 # program; "screenshot" adds a virtual X display and ImageMagick for the
-# README pictures; "fuzz" adds clang for the fuzz targets.
+# README pictures; "fuzz" adds clang for the fuzz targets; "package" what
+# building the Debian package needs.
 set -euo pipefail
 
 declare -A groups=(
     [build]="g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-urw-base35"
     [screenshot]="xvfb xauth x11-apps imagemagick"
     [fuzz]="clang libclang-rt-14-dev"
+    [package]="dpkg-dev file desktop-file-utils"
 )
 
 wanted=()

@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -138,6 +139,7 @@ Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const Cont
 {
     window.setObjectName(toQString(spec.name));
     window.setWindowTitle(toQString(spec.caption));
+    window.setWindowIcon(QIcon(QStringLiteral(":/assets/siltmere.png")));
     window.setFont(designFont(kWindowFont));
     window.resize(sizeFromTwips(spec.clientWidth, spec.clientHeight));
 
