@@ -12,4 +12,5 @@ cmake -S . -B build/assetgen -DSILTMERE_BUILD_ASSETGEN=ON -DSILTMERE_BUILD_UI=OF
 cmake --build build/assetgen --parallel "$(nproc)" --target estuary_photo catchment_diagram app_icon
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/estuary_photo assets/estuary.jpg
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/catchment_diagram assets/catchment.png
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/catchment_diagram assets/catchment@2x.png 2
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/app_icon assets/siltmere.png 256

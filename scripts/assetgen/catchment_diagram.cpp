@@ -31,6 +31,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -192,12 +193,15 @@ void drawLabels(QPainter &p, const Label *labels, std::size_t n)
         drawCentred(p, QString::fromLatin1(labels[i].text), toQ(labels[i].at));
 }
 
-QImage renderDiagram()
+// `scale` 2 draws the same diagram on twice as many pixels, for high-DPI
+// screens.
+QImage renderDiagram(int scale)
 {
-    QImage img(kSize, kSize, QImage::Format_RGB888);
+    QImage img(kSize * scale, kSize * scale, QImage::Format_RGB888);
     img.fill(Qt::white);
 
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setBrush(Qt::NoBrush);
@@ -245,15 +249,20 @@ QImage renderDiagram()
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png [SCALE]\n", argv[0]);
+        return 2;
+    }
+    const int scale = argc == 3 ? std::atoi(argv[2]) : 1;
+    if (scale < 1 || scale > 4) {
+        std::fprintf(stderr, "catchment_diagram: SCALE must be 1 to 4\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    const QImage img = renderDiagram();
+    const QImage img = renderDiagram(scale);
     const QString out = QString::fromLocal8Bit(argv[1]);
     if (!img.save(out, "PNG")) {
         std::fprintf(stderr, "catchment_diagram: cannot write %s\n", argv[1]);

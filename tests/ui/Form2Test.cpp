@@ -113,7 +113,7 @@ private slots:
         Form2* form2 = w.open();
         auto* picture = control<QLabel>(*form2, "Picture1");
         QCOMPARE(picture->size(), QSize(500, 500));
-        QCOMPARE(picture->pixmap().size(), QSize(form2::kDiagramPixels, form2::kDiagramPixels));
+        QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), QSize(form2::kDiagramPixels, form2::kDiagramPixels));
         QVERIFY(!picture->hasScaledContents());
         QCOMPARE(picture->contentsRect(), QRect(2, 2, 496, 496));
         QCOMPARE(picture->frameShadow(), QFrame::Sunken);

@@ -52,6 +52,23 @@ Qt::Alignment alignmentOf(Align align)
     return Qt::AlignLeft;
 }
 
+// A picture shown at its natural size: one picture pixel to one
+// device-independent pixel. On a high-DPI screen a twice-as-fine drawing
+// ("name@2x.png") is used where there is one, so the picture stays sharp.
+QPixmap naturalSizePixmap(const QString& path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0) {
+        QString fine = path;
+        fine.insert(fine.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+        QPixmap pixmap(fine);
+        if (!pixmap.isNull()) {
+            pixmap.setDevicePixelRatio(2.0);
+            return pixmap;
+        }
+    }
+    return QPixmap(path);
+}
+
 bool takesFocus(ControlKind kind)
 {
     switch (kind) {
@@ -126,7 +143,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent)
         picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         picture->setLineWidth(2);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        picture->setPixmap(QPixmap(text));
+        picture->setPixmap(naturalSizePixmap(text, parent->devicePixelRatioF()));
         return picture;
     }
     }
