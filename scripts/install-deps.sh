@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Siltmere needs that this machine lacks.
-#   scripts/install-deps.sh [build] [screenshot] [fuzz] [package]
+#   scripts/install-deps.sh [build] [screenshot] [fuzz] [package] [leakcheck]
 # "build" (the default) is everything needed to build, run and test the
 # program; "screenshot" adds a virtual X display and ImageMagick for the
 # README pictures; "fuzz" adds clang for the fuzz targets; "package" what
-# building the Debian package needs.
+# building the Debian package needs; "leakcheck" a virtual X display and an
+# X client library for closing the window from outside.
 set -euo pipefail
 
 declare -A groups=(
@@ -12,6 +13,7 @@ declare -A groups=(
     [screenshot]="xvfb xauth x11-apps imagemagick"
     [fuzz]="clang libclang-rt-14-dev"
     [package]="dpkg-dev file desktop-file-utils"
+    [leakcheck]="xvfb xauth python3-xlib"
 )
 
 wanted=()
