@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Siltmere needs that this machine lacks.
-#   scripts/install-deps.sh [build] [screenshot] [fuzz] [package] [leakcheck]
+#   scripts/install-deps.sh [build] [screenshot] [fuzz] [package] [leakcheck] [lint]
 # "build" (the default) is everything needed to build, run and test the
 # program; "screenshot" adds a virtual X display and ImageMagick for the
 # README pictures; "fuzz" adds clang for the fuzz targets; "package" what
 # building the Debian package needs; "leakcheck" a virtual X display and an
-# X client library for closing the window from outside.
+# X client library for closing the window from outside; "lint" clang-tidy.
 set -euo pipefail
 
 declare -A groups=(
@@ -14,6 +14,7 @@ declare -A groups=(
     [fuzz]="clang libclang-rt-14-dev"
     [package]="dpkg-dev file desktop-file-utils"
     [leakcheck]="xvfb xauth python3-xlib"
+    [lint]="clang-tidy"
 )
 
 wanted=()

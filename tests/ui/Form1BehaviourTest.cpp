@@ -97,8 +97,8 @@ struct Window {
 
 #define COMPARE_STATE(actual, expected)                                                                                \
     do {                                                                                                               \
-        const Snapshot a_ = (actual);                                                                                  \
-        const Snapshot e_ = (expected);                                                                                \
+        const Snapshot& a_ = (actual);                                                                                 \
+        const Snapshot& e_ = (expected);                                                                               \
         if (!(a_ == e_))                                                                                               \
             QFAIL(qPrintable("display differs\nactual:\n" + describe(a_) + "\nexpected:\n" + describe(e_)));          \
     } while (false)

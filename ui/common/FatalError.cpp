@@ -11,7 +11,7 @@
 
 namespace siltmere::ui {
 
-FatalErrorReport describe(std::exception_ptr error)
+FatalErrorReport describe(const std::exception_ptr& error)
 {
     try {
         std::rethrow_exception(error);
@@ -26,7 +26,7 @@ FatalErrorReport describe(std::exception_ptr error)
     }
 }
 
-void reportFatalErrorAndExit(std::exception_ptr error)
+void reportFatalErrorAndExit(const std::exception_ptr& error)
 {
     const FatalErrorReport report = describe(error);
     const QString message = QStringLiteral("Run-time error '%1':\n\n%2").arg(report.number).arg(report.description);

@@ -23,12 +23,12 @@ struct FatalErrorReport {
 
 // What an exception says to the user: a model error's own number and
 // description; 7 "Out of memory"; otherwise 51 "Internal error".
-FatalErrorReport describe(std::exception_ptr error);
+FatalErrorReport describe(const std::exception_ptr& error);
 
 // Shows the message box and ends the process with kFatalErrorExitCode. Ends
 // it at once, so that no later step of the failed handler, nor of a handler
 // it runs inside, can run.
-[[noreturn]] void reportFatalErrorAndExit(std::exception_ptr error);
+[[noreturn]] void reportFatalErrorAndExit(const std::exception_ptr& error);
 
 // Wraps an event handler (taking no arguments) so that any error it raises
 // is reported fatally.

@@ -129,6 +129,19 @@ void Form1::describeComparison(QLineEdit& box, int flag, const QString& limit)
     box.setAccessibleDescription(toQString(form1::kPercentageDescription) + QStringLiteral(": ") + verdict);
 }
 
+// Every result row cleared and the later steps disabled, after a change of
+// thickness or limit.
+void Form1::clearAllSteps()
+{
+    fillStrRowWithZeros();
+    clearRow(criticalLoadRow_);
+    Command2->setEnabled(false);
+    clearRow(baselineRow_);
+    clearRow(scenarioRow_);
+    Command3->setEnabled(false);
+    clearPercentageRow();
+}
+
 void Form1::fillRow(const ResultRow& row)
 {
     for (int k = 1; k <= 6; ++k) {
@@ -164,13 +177,7 @@ void Form1::List1_Click()
 {
     const QModelIndexList selected = List1->selectionModel()->selectedRows();
     model_.Select_Thickness(selected.isEmpty() ? -1 : selected.first().row());
-    fillStrRowWithZeros();
-    clearRow(criticalLoadRow_);
-    Command2->setEnabled(false);
-    clearRow(baselineRow_);
-    clearRow(scenarioRow_);
-    Command3->setEnabled(false);
-    clearPercentageRow();
+    clearAllSteps();
     showScenarioCaption(0);
     Label16->setVisible(false);
 }
@@ -181,35 +188,33 @@ void Form1::AcceptanceBox_Change()
     // for the "0"; the clearing below then simply runs twice.
     if (!parseAcceptabilityLimit(AcceptanceBox->text()))
         AcceptanceBox->setText(QStringLiteral("0"));
-    fillStrRowWithZeros();
-    clearRow(criticalLoadRow_);
-    Command2->setEnabled(false);
-    clearRow(baselineRow_);
-    clearRow(scenarioRow_);
-    Command3->setEnabled(false);
-    clearPercentageRow();
+    // Only the percentages depend on the limit, but a new limit starts all
+    // three steps afresh.
+    clearAllSteps();
     Label16->setVisible(false);
 }
 
 void Form1::Option1_Click()
 {
-    model_.ScenarioNo = 1;
-    fillStrRowWithZeros();
-    clearRow(scenarioRow_);
-    Command3->setEnabled(false);
-    clearPercentageRow();
-    showScenarioCaption(1);
-    Label16->setVisible(false);
+    chooseScenario(1);
 }
 
 void Form1::Option2_Click()
 {
-    model_.ScenarioNo = 2;
+    chooseScenario(2);
+}
+
+// The loads, the baseline and Command2 do not depend on the scenario and
+// stay; the scenario's caption changes at once, its row shows zeros until
+// Command2 is pressed again.
+void Form1::chooseScenario(std::int16_t scenarioNo)
+{
+    model_.ScenarioNo = scenarioNo;
     fillStrRowWithZeros();
     clearRow(scenarioRow_);
     Command3->setEnabled(false);
     clearPercentageRow();
-    showScenarioCaption(2);
+    showScenarioCaption(scenarioNo);
     Label16->setVisible(false);
 }
 

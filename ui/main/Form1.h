@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 
 class QLabel;
 class QLineEdit;
@@ -71,6 +72,8 @@ private:
     void Command4_Click();
 
     void connectHandlers();
+    void chooseScenario(std::int16_t scenarioNo);
+    void clearAllSteps();
     void fillStrRowWithZeros();
     void clearRow(const ResultRow& row);
     void clearPercentageRow();
