@@ -7,6 +7,7 @@
 #include "Thickness.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace siltmere {
 
@@ -187,10 +188,14 @@ void SedimentModel::Calc_PctIncrease(double limit)
         strRow(k) = std::to_string(roundToInt16(increase)) + "%";
 
         // The unrounded increase decides, so one exactly at the limit is
-        // still acceptable.
+        // still acceptable. A limit that is not a number cannot judge
+        // anything: that is an invalid operation, whichever way the
+        // processor's comparison would have gone.
         const double overLimit = fp::sub(increase, limit);
         fp::check();
-        PctFlag(k) = overLimit > kAboveLimitMargin ? -1 : 1;
+        if (std::isnan(overLimit))
+            throw ModelError::invalidOperation();
+        PctFlag(k) = std::isgreater(overLimit, kAboveLimitMargin) ? -1 : 1;
     }
 }
 

@@ -10,6 +10,7 @@
 #include <cfenv>
 #include <cmath>
 #include <functional>
+#include <limits>
 
 namespace siltmere::test {
 namespace {
@@ -178,6 +179,22 @@ TEST(FaultInjection, PercentageBeyondSixteenBitsOverflowsAndKeepsEarlierTexts)
     EXPECT_EQ(model.strRow(1), "n/a");
     EXPECT_EQ(model.strRow(2), "b");
     EXPECT_EQ(model.strRow(6), "f");
+}
+
+TEST(FaultInjection, ALimitThatIsNotANumberIsAnInvalidOperationWhateverTheCompiler)
+{
+    SedimentModel model = startedModel();
+    setRow(model, kStaleRow);
+    EXPECT_EQ(errorOf([&] { model.Calc_PctIncrease(std::numeric_limits<double>::quiet_NaN()); }),
+              ErrorCode::InvalidOperation);
+    EXPECT_EQ(model.strRow(1), "n/a"); // no comparison needed there
+    EXPECT_EQ(model.strRow(2), "56%"); // written before the limit was applied
+    EXPECT_EQ(model.strRow(3), "c");
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_EQ(model.PctFlag(k), 0) << k;
+    // The next run, with a number, is unaffected.
+    EXPECT_NO_THROW(model.Calc_PctIncrease(20));
+    EXPECT_EQ(model.PctFlag(2), -1);
 }
 
 TEST(FaultInjection, ACountThatIsNotANumberIsATypeMismatch)

@@ -25,13 +25,9 @@ QString accessible(QWidget* widget, QAccessible::Text what)
     return iface ? iface->text(what) : QString();
 }
 
-struct ShownForm {
-    Form1 form;
+struct ShownForm : MainWindow {
     ShownForm()
     {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            qFatal("window not exposed");
         form.activateWindow();
         if (!QTest::qWaitForWindowActive(&form))
             qFatal("window not active");

@@ -10,7 +10,6 @@
 #include "ModelError.h"
 
 #include <QMessageBox>
-#include <QProcess>
 #include <QtTest>
 
 #include <iostream>
@@ -21,10 +20,8 @@ using namespace siltmere::test;
 
 namespace {
 
-QString g_program;
-
 // The child: a real main window with a planted fault.
-int runChild(const QString& fault)
+int runFaultyWindow(const QString& fault)
 {
     ui::Form1 form;
     form.show();
@@ -64,29 +61,6 @@ int runChild(const QString& fault)
     return 0;
 }
 
-struct ChildRun {
-    int exitCode = -1;
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    QString output;
-};
-
-ChildRun runFault(const QString& fault)
-{
-    QProcess child;
-    child.start(g_program, {"--child", fault});
-    ChildRun run;
-    if (!child.waitForFinished(60000)) {
-        child.kill();
-        child.waitForFinished();
-        run.output = "child did not finish";
-        return run;
-    }
-    run.exitCode = child.exitCode();
-    run.status = child.exitStatus();
-    run.output = QString::fromLocal8Bit(child.readAllStandardOutput());
-    return run;
-}
-
 } // namespace
 
 class FatalErrorTest : public QObject {
@@ -95,7 +69,8 @@ class FatalErrorTest : public QObject {
 private slots:
     void aFailedLoadStep_isReportedAndEndsTheRun()
     {
-        const ChildRun run = runFault("loads");
+        const ChildRun run = runChild("loads");
+        QVERIFY(run.finished);
         QCOMPARE(run.status, QProcess::NormalExit);
         QCOMPARE(run.exitCode, ui::kFatalErrorExitCode);
         QVERIFY2(run.output.contains("text=Run-time error '11':  Division by zero"), qPrintable(run.output));
@@ -108,7 +83,8 @@ private slots:
 
     void aFailedLookup_isReportedAndEndsTheRun()
     {
-        const ChildRun run = runFault("lookup");
+        const ChildRun run = runChild("lookup");
+        QVERIFY(run.finished);
         QCOMPARE(run.exitCode, ui::kFatalErrorExitCode);
         QVERIFY2(run.output.contains("text=Run-time error '9':  Subscript out of range"), qPrintable(run.output));
         QVERIFY(run.output.contains("Command2=1"));
@@ -155,17 +131,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    g_program = QCoreApplication::applicationFilePath();
-    if (argc == 3 && QByteArray(argv[1]) == "--child")
-        return runChild(QString::fromLocal8Bit(argv[2]));
-    failOnModalDialogs();
-    FatalErrorTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+SILTMERE_UI_TEST_MAIN_WITH_CHILD(FatalErrorTest, runFaultyWindow)
 #include "FatalErrorTest.moc"

@@ -69,29 +69,7 @@ Snapshot fiveMillimetresWithControls()
     return s;
 }
 
-struct Window {
-    ui::Form1 form;
-    QListWidget* list = control<QListWidget>(form, "List1");
-    QLineEdit* limit = control<QLineEdit>(form, "AcceptanceBox");
-    QRadioButton* option1 = control<QRadioButton>(form, "Option1");
-    QRadioButton* option2 = control<QRadioButton>(form, "Option2");
-    QRadioButton* option3 = control<QRadioButton>(form, "Option3");
-    QPushButton* command1 = control<QPushButton>(form, "Command1");
-    QPushButton* command2 = control<QPushButton>(form, "Command2");
-    QPushButton* command3 = control<QPushButton>(form, "Command3");
-
-    Window()
-    {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            qFatal("window not exposed");
-    }
-    void allSteps()
-    {
-        click(command1);
-        click(command2);
-        click(command3);
-    }
+struct Window : MainWindow {
     Snapshot state() const { return snapshot(form); }
 };
 

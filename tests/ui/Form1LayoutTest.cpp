@@ -45,15 +45,7 @@ const ControlSpec& specOf(const QString& name)
     qFatal("no design row for %s", qPrintable(name));
 }
 
-struct ShownForm {
-    Form1 form;
-    ShownForm()
-    {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            qFatal("window not exposed");
-    }
-};
+using ShownForm = MainWindow;
 
 } // namespace
 

@@ -258,24 +258,7 @@ struct Reference {
     }
 };
 
-struct Window {
-    ui::Form1 form;
-    QListWidget* list = control<QListWidget>(form, "List1");
-    QLineEdit* limit = control<QLineEdit>(form, "AcceptanceBox");
-    QRadioButton* option1 = control<QRadioButton>(form, "Option1");
-    QRadioButton* option2 = control<QRadioButton>(form, "Option2");
-    QRadioButton* option3 = control<QRadioButton>(form, "Option3");
-    QPushButton* command1 = control<QPushButton>(form, "Command1");
-    QPushButton* command2 = control<QPushButton>(form, "Command2");
-    QPushButton* command3 = control<QPushButton>(form, "Command3");
-
-    Window()
-    {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            qFatal("window not exposed");
-    }
-};
+using Window = MainWindow;
 
 // Kinds of action and outcome the walk must have met often enough.
 enum Tally : std::size_t {

@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QPointer>
-#include <QProcess>
 #include <QtTest>
 
 #include <iostream>
@@ -21,8 +20,6 @@ using namespace siltmere::test;
 using namespace siltmere::ui;
 
 namespace {
-
-QString g_program;
 
 int backgroundWindowCount()
 {
@@ -60,7 +57,7 @@ struct Windows {
 
 // The child: both windows, the background one open or hidden, then the main
 // window closed as its title bar would.
-int runChild(const QString& backgroundState)
+int runAndCloseMainWindow(const QString& backgroundState)
 {
     Windows w;
     Form2* form2 = w.open();
@@ -221,29 +218,13 @@ private slots:
     void closingTheMainWindow_endsTheRun()
     {
         QFETCH(QString, backgroundState);
-        QProcess child;
-        child.start(g_program, {"--child", backgroundState});
-        const bool finished = child.waitForFinished(60000);
-        if (!finished)
-            child.kill();
-        QVERIFY2(finished, "the program went on running after its main window was closed");
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child.exitCode(), 0);
-        QVERIFY(child.readAllStandardOutput().contains("ended 0"));
+        const ChildRun run = runChild(backgroundState);
+        QVERIFY2(run.finished, "the program went on running after its main window was closed");
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.output.contains("ended 0"));
     }
 };
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    g_program = QCoreApplication::applicationFilePath();
-    if (argc == 3 && QByteArray(argv[1]) == "--child")
-        return runChild(QString::fromLocal8Bit(argv[2]));
-    failOnModalDialogs();
-    Form2Test test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+SILTMERE_UI_TEST_MAIN_WITH_CHILD(Form2Test, runAndCloseMainWindow)
 #include "Form2Test.moc"

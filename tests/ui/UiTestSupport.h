@@ -8,6 +8,7 @@
 #include "Form1.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,6 +50,46 @@ inline void failOnModalDialogs()
         return QTest::qExec(&test, argc, argv);                                                                        \
     }
 
+// Like SILTMERE_UI_TEST_MAIN, but started as `PROGRAM --child MODE` it runs
+// `childMain(MODE)` instead: tests that need a process of their own (one
+// that is to end, or to fail) start their own program that way.
+#define SILTMERE_UI_TEST_MAIN_WITH_CHILD(TestClass, childMain)                                                        \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                           \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+        QApplication app(argc, argv);                                                                                  \
+        if (argc == 3 && QByteArray(argv[1]) == "--child")                                                             \
+            return childMain(QString::fromLocal8Bit(argv[2]));                                                         \
+        siltmere::test::failOnModalDialogs();                                                                          \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
+
+struct ChildRun {
+    bool finished = false;
+    int exitCode = -1;
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    QString output;
+};
+
+// Runs this test program as a child in `mode` and waits for it to end.
+inline ChildRun runChild(const QString& mode)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {"--child", mode});
+    ChildRun run;
+    run.finished = child.waitForFinished(60000);
+    if (!run.finished) {
+        child.kill();
+        child.waitForFinished();
+    }
+    run.exitCode = child.exitCode();
+    run.status = child.exitStatus();
+    run.output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    return run;
+}
+
 template <typename Widget>
 Widget* control(const QWidget& window, const QString& name)
 {
@@ -86,6 +127,33 @@ inline void typeLimit(QLineEdit* box, const QString& text)
     else
         QTest::keyClicks(box, text);
 }
+
+// The main window, shown, with the controls the tests drive.
+struct MainWindow {
+    ui::Form1 form;
+    QListWidget* list = control<QListWidget>(form, "List1");
+    QLineEdit* limit = control<QLineEdit>(form, "AcceptanceBox");
+    QRadioButton* option1 = control<QRadioButton>(form, "Option1");
+    QRadioButton* option2 = control<QRadioButton>(form, "Option2");
+    QRadioButton* option3 = control<QRadioButton>(form, "Option3");
+    QPushButton* command1 = control<QPushButton>(form, "Command1");
+    QPushButton* command2 = control<QPushButton>(form, "Command2");
+    QPushButton* command3 = control<QPushButton>(form, "Command3");
+    QPushButton* command4 = control<QPushButton>(form, "Command4");
+
+    MainWindow()
+    {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("window not exposed");
+    }
+    void allSteps() const
+    {
+        click(command1);
+        click(command2);
+        click(command3);
+    }
+};
 
 // The four result rows by their first box's number.
 inline constexpr std::array<int, 4> kRowFirstBox{3, 11, 19, 28};
