@@ -33,13 +33,6 @@ public:
         return data_[offset(index...)];
     }
 
-    // Upper bound of dimension `dim` (0-based dimension number); the lower bound is always 1.
-    static constexpr int upper(std::size_t dim)
-    {
-        constexpr std::array<int, kRank> bounds{Extents...};
-        return bounds[dim];
-    }
-
     friend bool operator==(const OneBasedArray& a, const OneBasedArray& b) { return a.data_ == b.data_; }
     friend bool operator!=(const OneBasedArray& a, const OneBasedArray& b) { return !(a == b); }
 

@@ -1,7 +1,6 @@
 #include "WindowsColor.h"
 
 #include <array>
-#include <utility>
 
 namespace siltmere::ui {
 
@@ -26,27 +25,22 @@ constexpr std::array<SystemColor, 9> kSystemColors{{
     {18, QPalette::ButtonText},
 }};
 
-} // namespace
-
-bool systemColorRole(std::uint32_t n, QPalette::ColorRole& role)
+// The palette role that stands for Windows system colour n; the window
+// background for colours the designs do not use.
+QPalette::ColorRole roleOfSystemColor(std::uint32_t n)
 {
-    for (const auto& entry : kSystemColors) {
-        if (entry.index == n) {
-            role = entry.role;
-            return true;
-        }
-    }
-    return false;
+    for (const auto& entry : kSystemColors)
+        if (entry.index == n)
+            return entry.role;
+    return QPalette::Window;
 }
+
+} // namespace
 
 QColor fromWindowsColor(std::uint32_t value, const QPalette& palette)
 {
-    if (isSystemColor(value)) {
-        QPalette::ColorRole role = QPalette::Window;
-        if (systemColorRole(value & 0x7FFFFFFFu, role))
-            return palette.color(QPalette::Active, role);
-        return palette.color(QPalette::Active, QPalette::Window);
-    }
+    if (isSystemColor(value))
+        return palette.color(QPalette::Active, roleOfSystemColor(value & 0x7FFFFFFFu));
     const int red = static_cast<int>(value & 0xFFu);
     const int green = static_cast<int>((value >> 8) & 0xFFu);
     const int blue = static_cast<int>((value >> 16) & 0xFFu);

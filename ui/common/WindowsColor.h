@@ -31,7 +31,4 @@ constexpr bool isSystemColor(std::uint32_t value)
 // `palette` where it has a matching role.
 QColor fromWindowsColor(std::uint32_t value, const QPalette& palette);
 
-// The palette role that stands for Windows system colour n, if any.
-bool systemColorRole(std::uint32_t n, QPalette::ColorRole& role);
-
 } // namespace siltmere::ui
