@@ -15,6 +15,7 @@ declare -A groups=(
     [package]="dpkg-dev file desktop-file-utils"
     [leakcheck]="xvfb xauth python3-xlib"
     [lint]="clang-tidy"
+    [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip fonts-liberation"
 )
 
 wanted=()
