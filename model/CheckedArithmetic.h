@@ -49,6 +49,9 @@ inline void pin(T& value)
 #if defined(__GNUC__) || defined(__clang__)
     __asm__ volatile("" : "+m"(value) : : "memory");
 #else
+    // Compilers without GNU assembler statements (MSVC): a round trip through
+    // a volatile object cannot be folded or moved either. MSVC also needs
+    // /fp:strict, which the build sets, to keep the status flags observable.
     volatile T copy = value;
     value = copy;
 #endif

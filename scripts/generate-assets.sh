@@ -6,11 +6,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh build
+scripts/install-deps.sh build screenshot
 cmake -S . -B build/assetgen -DSILTMERE_BUILD_ASSETGEN=ON -DSILTMERE_BUILD_UI=OFF \
-    -DSILTMERE_BUILD_TESTS=OFF -DSILTMERE_BUILD_BENCH=OFF
+    -DBUILD_TESTING=OFF -DSILTMERE_BUILD_BENCH=OFF
 cmake --build build/assetgen --parallel "$(nproc)" --target estuary_photo catchment_diagram app_icon
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/estuary_photo assets/estuary.jpg
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/catchment_diagram assets/catchment.png
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/catchment_diagram assets/catchment@2x.png 2
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" build/assetgen/scripts/assetgen/app_icon assets/siltmere.png 256
+# The Windows icon (program, installer, shortcut) holds the sizes Windows asks for.
+convert assets/siltmere.png -define icon:auto-resize=256,64,48,32,24,16 assets/siltmere.ico

@@ -86,7 +86,9 @@ inline ChildRun runChild(const QString& mode)
     }
     run.exitCode = child.exitCode();
     run.status = child.exitStatus();
+    // Windows ends the child's lines with "\r\n".
     run.output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    run.output.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return run;
 }
 

@@ -2,8 +2,10 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <QStringList>
 
 #include <array>
+#include <cstdio>
 #include <initializer_list>
 
 namespace siltmere::ui {
@@ -13,48 +15,111 @@ namespace {
 struct Substitution {
     std::string_view design;
     std::initializer_list<const char*> candidates;
+    const char* debianPackage; // provides the first Linux substitute
 };
 
-// Substitutes in order of preference. Liberation Sans has Arial's metrics and
-// is close to MS Sans Serif; Nimbus Mono PS is URW's Courier; URW Gothic is
-// the nearest geometric sans to Century Gothic. Wide faces such as DejaVu Sans
-// are left out on purpose: the designs' captions would no longer fit.
+// Substitutes in order of preference. Windows has Microsoft Sans Serif (the
+// scalable successor of MS Sans Serif), Courier New and Arial everywhere;
+// Century Gothic only where Office installed it. Liberation Sans has Arial's
+// metrics and is close to MS Sans Serif; Nimbus Mono PS is URW's Courier; URW
+// Gothic is the nearest geometric sans to Century Gothic. Wide faces such as
+// DejaVu Sans are left out on purpose: the designs' captions would no longer
+// fit.
 const std::array<Substitution, 5> kSubstitutions{{
-    {"MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial", "Nimbus Sans", "Helvetica"}},
-    {"Arial", {"Liberation Sans", "Arimo", "Nimbus Sans", "Helvetica"}},
-    {"Arial Black", {"Liberation Sans", "Arimo", "Nimbus Sans"}},
-    {"Courier", {"Courier New", "Nimbus Mono PS", "Liberation Mono", "Cousine"}},
-    {"Century Gothic", {"URW Gothic", "TeX Gyre Adventor", "Liberation Sans"}},
+    {"MS Sans Serif",
+     {"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial", "Nimbus Sans", "Helvetica"},
+     "fonts-liberation"},
+    {"Arial", {"Liberation Sans", "Arimo", "Nimbus Sans", "Helvetica"}, "fonts-liberation"},
+    {"Arial Black", {"Liberation Sans", "Arimo", "Nimbus Sans"}, "fonts-liberation"},
+    {"Courier", {"Courier New", "Nimbus Mono PS", "Liberation Mono", "Cousine"}, "fonts-urw-base35"},
+    {"Century Gothic", {"URW Gothic", "TeX Gyre Adventor", "Liberation Sans", "Arial"}, "fonts-urw-base35"},
 }};
 
-bool installed(const QString& family)
+QString toQString(std::string_view text)
 {
-    // Matches the family whichever foundry provides it.
-    return QFontDatabase::hasFamily(family);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const Substitution* substitutionFor(std::string_view designFamily)
+{
+    for (const auto& entry : kSubstitutions) {
+        if (entry.design == designFamily)
+            return &entry;
+    }
+    return nullptr;
+}
+
+// The design face or one of its substitutes, or nothing.
+QString availableFamily(std::string_view designFamily, const FamilyAvailable& available)
+{
+    const QString design = toQString(designFamily);
+    if (available(design))
+        return design;
+    if (const Substitution* entry = substitutionFor(designFamily)) {
+        for (const char* candidate : entry->candidates) {
+            const QString family = QString::fromLatin1(candidate);
+            if (available(family))
+                return family;
+        }
+    }
+    return {};
+}
+
+void reportMissingFontsOnce()
+{
+#ifdef Q_OS_LINUX
+    static const bool reported = [] {
+        const QString advice = missingFontsAdvice(scalableFamilyInstalled);
+        if (!advice.isEmpty())
+            std::fprintf(stderr, "siltmere: %s\n", qPrintable(advice));
+        return true;
+    }();
+    (void)reported;
+#endif
 }
 
 } // namespace
 
+bool scalableFamilyInstalled(const QString& family)
+{
+    // Matches the family whichever foundry provides it.
+    return QFontDatabase::hasFamily(family) && QFontDatabase::isSmoothlyScalable(family);
+}
+
+QString chooseFamily(std::string_view designFamily, const FamilyAvailable& available)
+{
+    const QString family = availableFamily(designFamily, available);
+    return family.isEmpty() ? toQString(designFamily) : family;
+}
+
+QString missingFontsAdvice(const FamilyAvailable& available)
+{
+    QStringList faces;
+    QStringList packages;
+    for (const auto& entry : kSubstitutions) {
+        if (!availableFamily(entry.design, available).isEmpty())
+            continue;
+        faces << toQString(entry.design);
+        const QString package = QString::fromLatin1(entry.debianPackage);
+        if (!packages.contains(package))
+            packages << package;
+    }
+    if (faces.isEmpty())
+        return {};
+    return QStringLiteral("no font is installed for %1, so the windows fall back to other fonts and their "
+                          "captions may not fit; install the packages %2 (apt-get install %2)")
+        .arg(faces.join(QStringLiteral(", ")), packages.join(QLatin1Char(' ')));
+}
+
 QString substituteFamily(std::string_view designFamily)
 {
     static QHash<QString, QString> chosen;
-    const QString design = QString::fromUtf8(designFamily.data(), static_cast<qsizetype>(designFamily.size()));
+    const QString design = toQString(designFamily);
     if (const auto it = chosen.constFind(design); it != chosen.constEnd())
         return *it;
 
-    QString family = design;
-    if (!installed(design)) {
-        for (const auto& entry : kSubstitutions) {
-            if (entry.design != designFamily)
-                continue;
-            for (const char* candidate : entry.candidates) {
-                if (installed(QString::fromLatin1(candidate))) {
-                    family = QString::fromLatin1(candidate);
-                    break;
-                }
-            }
-        }
-    }
+    reportMissingFontsOnce();
+    const QString family = chooseFamily(designFamily, scalableFamilyInstalled);
     chosen.insert(design, family);
     return family;
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 // Fonts as the designs name them (family, size in points, bold or regular),
-// turned into the nearest installed font of the same size and weight.
+// turned into the nearest installed scalable font of the same size and weight.
 
 #include <QFont>
 #include <QString>
 
+#include <functional>
 #include <string_view>
 
 namespace siltmere::ui {
@@ -22,10 +23,27 @@ struct FontSpec {
 // MS Sans Serif 8 pt regular, the font of both windows.
 inline constexpr FontSpec kWindowFont{"MS Sans Serif", 8.0, false, false};
 
-// The installed family that stands in for `designFamily`: the design's own
-// family where it is installed, otherwise the first installed one of a list
-// of metric-compatible or look-alike substitutes, otherwise the design name
-// (leaving the choice to the platform's own matching).
+// Whether a family is installed and can be drawn at any size. Bitmap faces
+// do not count: Windows still ships "MS Sans Serif" and "Courier" as bitmap
+// fonts, which have only a few sizes and no bold, and come out at the wrong
+// size, weight or face.
+using FamilyAvailable = std::function<bool(const QString& family)>;
+bool scalableFamilyInstalled(const QString& family);
+
+// The family that stands in for `designFamily` where `available` holds: the
+// design's own family, otherwise the first of a list of metric-compatible or
+// look-alike substitutes, otherwise the design name itself (leaving the
+// choice to the platform's own matching).
+QString chooseFamily(std::string_view designFamily, const FamilyAvailable& available);
+
+// What to install when, for some design face, neither it nor any of its
+// substitutes is available: one line naming the faces and the Debian
+// packages that provide their substitutes; empty when nothing is missing.
+QString missingFontsAdvice(const FamilyAvailable& available);
+
+// chooseFamily() with the fonts installed here, remembered per design face.
+// The first call reports missing fonts on standard error (on Linux, where
+// they come from packages), once per run.
 QString substituteFamily(std::string_view designFamily);
 
 QFont designFont(const FontSpec& spec);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyledItemDelegate>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -86,6 +87,21 @@ bool takesFocus(ControlKind kind)
     return false;
 }
 
+// List entries one line of the list's font tall, as in a Windows list box, so
+// that a list sized for five entries shows five. Some styles (Windows Vista's
+// among them) pad every row and would leave the last entry behind a scroll bar.
+class OneLineRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(option.fontMetrics.height());
+        return size;
+    }
+};
+
 QWidget* createControl(const ControlSpec& spec, QWidget* parent)
 {
     const QString text = toQString(spec.text);
@@ -108,6 +124,8 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent)
     }
     case ControlKind::ListBox: {
         auto* list = new QListWidget(parent);
+        list->setItemDelegate(new OneLineRows(list));
+        list->setUniformItemSizes(true);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setSortingEnabled(false);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
