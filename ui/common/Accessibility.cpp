@@ -43,7 +43,10 @@ public:
         if (event->type() == QEvent::FocusOut && selection.currentIndex().isValid()) {
             parked_ = selection.currentIndex();
             selection.setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-        } else if (event->type() == QEvent::FocusIn && parked_.isValid() && !selection.currentIndex().isValid()) {
+        } else if ((event->type() == QEvent::FocusIn || event->type() == QEvent::KeyPress) && parked_.isValid() &&
+                   !selection.currentIndex().isValid()) {
+            // A key that a program sends to the list while it lacks the
+            // focus moves on from the chosen entry, as it always did.
             selection.setCurrentIndex(parked_, QItemSelectionModel::NoUpdate);
             parked_ = QPersistentModelIndex();
         }
