@@ -30,10 +30,13 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 dpkg-deb -x "$deb" "$work/root"
 appstreamcli compose --no-color --origin siltmere --result-root="$work/out" "$work/root"
-catalogue="$(ls "$work"/out/share/swcatalog/yaml/*.yml.gz "$work"/out/share/app-info/yaml/*.yml.gz 2>/dev/null | head -n 1)"
-zcat "$catalogue" | grep -q "^ID: $id$" || { echo "compose: no catalogue entry for $id" >&2; exit 1; }
-echo "compose: catalogue $catalogue has $id"
-zcat "$catalogue" | grep -E "^(ID|Name|Summary|Launchable|Icon):|^  (cached|desktop-id):|^  - $id" || true
+catalogue="$(find "$work/out" -path '*/swcatalog/*' \( -name '*.xml.gz' -o -name '*.yml.gz' \) | head -n 1)"
+if [[ -z $catalogue ]] || ! zcat "$catalogue" | grep -Eq "<id>$id</id>|^ID: $id$"; then
+    echo "compose: no catalogue entry for $id" >&2
+    exit 1
+fi
+echo "compose: ${catalogue#"$work/out"} has the entry $id:"
+zcat "$catalogue" | grep -E "<(id|name|summary|launchable|icon|project_license)[ >]" | sed 's/^ */  /'
 
 if [[ ${1:-} == --no-install || $(id -u) -ne 0 ]]; then
     echo "(install, start and removal skipped)"
