@@ -104,22 +104,6 @@ private slots:
         QCOMPARE(buildResultsTable(shown).text, kInputs);
     }
 
-    void text_keepsTheLimitAsTyped_data()
-    {
-        QTest::addColumn<QString>("limit");
-        QTest::newRow("decimal comma") << "20,5";
-        QTest::newRow("decimal point") << "20.5";
-        QTest::newRow("negative") << "-5";
-    }
-
-    void text_keepsTheLimitAsTyped()
-    {
-        QFETCH(QString, limit);
-        ShownResults shown = atStage(0);
-        shown.limit = limit;
-        QCOMPARE(buildResultsTable(shown).text.section('\t', 5, 5), limit + "\n");
-    }
-
     void html_colours_onlyThePercentagesWithAVerdict()
     {
         const QString html = buildResultsTable(atStage(3)).html;

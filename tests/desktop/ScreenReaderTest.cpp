@@ -134,6 +134,15 @@ private slots:
         const QString name = text->text(QAccessible::Name);
         QCOMPARE(name.size(), length);
         QVERIFY(name.endsWith(ending));
+        // The same whole text through the text interface, which screen
+        // readers use to read it by word or line.
+        QAccessibleTextInterface* content = text->textInterface();
+        QVERIFY(content);
+        QCOMPARE(content->characterCount(), length);
+        QCOMPARE(content->text(0, length), name);
+        int start = -1;
+        int end = -1;
+        QCOMPARE(content->textAtOffset(length - 3, QAccessible::WordBoundary, &start, &end), ending.section(' ', -1).chopped(1));
         delete background;
     }
 

@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QPersistentModelIndex>
 
 namespace siltmere::ui {
@@ -58,12 +59,77 @@ private:
     QPersistentModelIndex parked_;
 };
 
+// A label of text, read by a screen reader as text: besides its name (the
+// whole caption, unless the design gives it a name of its own) it offers the
+// caption through the text interface, which screen readers use to read a
+// long text by line, word or character. The toolkit's own label offers only
+// the name.
+class TextLabel : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit TextLabel(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return caption();
+        if (t == QAccessible::Value)
+            return {};
+        return QAccessibleWidget::text(t);
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // Read-only text without a caret or selection.
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override
+    {
+        return caption().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(caption().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
+private:
+    QString caption() const { return static_cast<QLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QLabel") && object) {
+        auto* label = static_cast<QLabel*>(object);
+        if (!label->text().isEmpty())
+            return new TextLabel(label);
+        return nullptr;
+    }
+    return topLevelWidgetAsWindow(className, object);
+}
+
 } // namespace
 
 void announceTopLevelWidgetsAsWindows()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(topLevelWidgetAsWindow);
+        QAccessible::installFactory(accessibleFor);
         return true;
     }();
     (void)installed;
