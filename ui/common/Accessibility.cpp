@@ -126,7 +126,7 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
 
 } // namespace
 
-void announceTopLevelWidgetsAsWindows()
+void installScreenReaderRoles()
 {
     static const bool installed = [] {
         QAccessible::installFactory(accessibleFor);

@@ -17,7 +17,7 @@ namespace siltmere::ui {
 
 // Makes top-level plain widgets windows, and text labels text, to assistive
 // technology. Safe to call more than once; installs itself the first time.
-void announceTopLevelWidgetsAsWindows();
+void installScreenReaderRoles();
 
 // Keeps `view`'s current entry only while the view has the focus.
 void keepCurrentEntryOnlyWhileFocused(QAbstractItemView& view);

@@ -157,7 +157,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent)
 
 Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls)
 {
-    announceTopLevelWidgetsAsWindows();
+    installScreenReaderRoles();
     window.setObjectName(toQString(spec.name));
     window.setWindowTitle(toQString(spec.caption));
     window.setWindowIcon(QIcon(QStringLiteral(":/assets/siltmere.png")));
