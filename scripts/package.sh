@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds the Debian package build/package/siltmere_<version>_<arch>.deb.
+# Builds the Debian package build/package/siltmere_<version>-<revision>_<arch>.deb
+# from the "package" preset (Release, hardened, installed under /usr).
 # Install it with: apt-get install ./build/package/siltmere_*.deb
+# Check it with:   bash scripts/check-package.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh build package
-cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DSILTMERE_BUILD_TESTS=OFF -DSILTMERE_BUILD_BENCH=OFF
-cmake --build build/package --parallel "$(nproc)" --target siltmere
+rm -f build/package/*.deb
+cmake --preset package
+cmake --build build/package --parallel 2 --target siltmere siltmere_compressed_docs
 (cd build/package && cpack -G DEB)
 ls -1 build/package/*.deb

@@ -1,6 +1,9 @@
 // Draws Siltmere's application icon: a cross-section of an estuary bed, with
 // brown, silt-laden water over layers of freshly settled mud, under a pale
-// sky, on a rounded tile. Usage: app_icon OUTPUT.png [SIZE]
+// sky, on a rounded tile.
+// Usage: app_icon OUTPUT.png [SIZE]   one icon, SIZE pixels square (256)
+//        app_icon --hicolor DIR       DIR/siltmere-N.png for every size the
+//                                     desktop's icon theme installs
 
 #include <QGuiApplication>
 #include <QImage>
@@ -8,6 +11,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,18 +35,11 @@ QPainterPath band(double size, double top, double swell, double phase)
     return path;
 }
 
-} // namespace
+// The sizes of the hicolor icon theme's application folders (NxN/apps).
+constexpr std::array<int, 7> kHicolorSizes{16, 24, 32, 48, 64, 128, 256};
 
-int main(int argc, char* argv[])
+QImage drawIcon(int size)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png [SIZE]\n", argv[0]);
-        return 2;
-    }
-    const int size = argc > 2 ? std::atoi(argv[2]) : 256;
     const double s = size;
 
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -89,5 +86,28 @@ int main(int argc, char* argv[])
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(tile);
     painter.end();
-    return image.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc < 2 || (QByteArray(argv[1]) == "--hicolor" && argc < 3)) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png [SIZE] | --hicolor DIR\n", argv[0]);
+        return 2;
+    }
+    if (QByteArray(argv[1]) == "--hicolor") {
+        const QString dir = QString::fromLocal8Bit(argv[2]);
+        for (const int size : kHicolorSizes) {
+            if (!drawIcon(size).save(QStringLiteral("%1/siltmere-%2.png").arg(dir).arg(size)))
+                return 1;
+        }
+        return 0;
+    }
+    const int size = argc > 2 ? std::atoi(argv[2]) : 256;
+    return drawIcon(size).save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

@@ -34,7 +34,7 @@ inline constexpr int kDiagramPixels = 496;
 
 inline constexpr std::array<ControlSpec, 4> kControls{{
     {"Label1", ControlKind::Label, "", 240, 240, 10095, 1935, 1, kIntroduction, {}, kNoColor, Align::Left, None,
-     "About this tool", ""},
+     "", ""},
     {"Picture1", ControlKind::PictureBox, "", 1440, 2280, 7500, 7500, 2, ":/assets/catchment.png", {}, kNoColor,
      Align::Left, None, "Conceptual catchment and estuary diagram",
      "Six subcatchments, numbered 1 to 6, send sediment into an estuary divided into six subestuary areas of the "

@@ -1,5 +1,6 @@
 #include "FormBuilder.h"
 
+#include "Accessibility.h"
 #include "DesignFonts.h"
 #include "StretchedImage.h"
 #include "Twips.h"
@@ -129,6 +130,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent)
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setSortingEnabled(false);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        keepCurrentEntryOnlyWhileFocused(*list);
         return list;
     }
     case ControlKind::PushButton: {
@@ -142,14 +144,15 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent)
     case ControlKind::OptionButton: {
         // The frame's options form one exclusive group: exactly one is
         // chosen, even in a frame with a single option (a lone Qt radio
-        // button would otherwise uncheck on a second click).
+        // button would otherwise uncheck on a second click). The buttons stay
+        // auto-exclusive as well: that is what makes them radio buttons, not
+        // check boxes, to a screen reader; inside a group the group decides.
         auto* group = parent->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
         if (!group) {
             group = new QButtonGroup(parent);
             group->setExclusive(true);
         }
         auto* option = new QRadioButton(text, parent);
-        option->setAutoExclusive(false);
         group->addButton(option);
         option->setChecked(spec.has(Checked));
         return option;
@@ -172,6 +175,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent)
 
 Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls)
 {
+    installScreenReaderRoles();
     window.setObjectName(toQString(spec.name));
     window.setWindowTitle(toQString(spec.caption));
     window.setWindowIcon(QIcon(QStringLiteral(":/assets/siltmere.png")));

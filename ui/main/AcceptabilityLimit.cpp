@@ -13,4 +13,9 @@ std::optional<double> parseAcceptabilityLimit(const QString& text, const QLocale
     return value;
 }
 
+QString limitFormatExample(const QLocale& locale)
+{
+    return QStringLiteral("for example %1 or %2").arg(locale.toString(20), locale.toString(20.5, 'f', 1));
+}
+
 } // namespace siltmere::ui

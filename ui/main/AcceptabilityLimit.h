@@ -18,4 +18,11 @@ namespace siltmere::ui {
 // such a limit would judge every subestuary alike whatever its counts.
 std::optional<double> parseAcceptabilityLimit(const QString& text, const QLocale& locale = QLocale());
 
+// The limit follows the desktop's number format: "20.5" where the decimal
+// separator is a point, "20,5" where it is a comma. Typing the other
+// separator makes the text not a number, and the box turns it into "0" at
+// once, so the box says which one it expects: "for example 20 or 20,5", in
+// the digits and decimal separator of `locale`.
+QString limitFormatExample(const QLocale& locale = QLocale());
+
 } // namespace siltmere::ui

@@ -10,13 +10,20 @@
 #include "Twips.h"
 #include "WindowsColor.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <memory>
 
 namespace siltmere::ui {
 
@@ -56,6 +63,8 @@ Form1::Form1(QWidget* parent)
     scenarioRow_ = rowOf(controls_, 19);
     percentageRow_ = rowOf(controls_, 28);
 
+    describeLimitFormat();
+    offerCopyResults();
     connectHandlers();
     guarded([this] { Form_Load(); })();
 }
@@ -83,6 +92,77 @@ void Form1::connectHandlers()
     connect(Command2, &QPushButton::clicked, this, guarded([this] { Command2_Click(); }));
     connect(Command3, &QPushButton::clicked, this, guarded([this] { Command3_Click(); }));
     connect(Command4, &QPushButton::clicked, this, guarded([this] { Command4_Click(); }));
+}
+
+// The limit is read in the desktop's number format; the box says which
+// decimal separator that is, since the other one turns the text into "0".
+void Form1::describeLimitFormat()
+{
+    const QString example = limitFormatExample();
+    AcceptanceBox->setToolTip(tr("Acceptability limit in percent, in this computer's number format: %1").arg(example));
+    AcceptanceBox->setAccessibleDescription(AcceptanceBox->accessibleDescription() + QStringLiteral("; ") + example);
+}
+
+// "Copy results" from the keyboard anywhere in the window, and from the
+// context menu anywhere in it: the window's own menu, and over a text box the
+// box's usual editing menu with the same entry added.
+void Form1::offerCopyResults()
+{
+    copyResultsAction_ = new QAction(tr("Copy results"), this);
+    copyResultsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyResultsAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(copyResultsAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copyResultsAction_, &QAction::triggered, this, guarded([this] { copyResults(); }));
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QLineEdit::customContextMenuRequested, this,
+                [this, box](const QPoint& position) { guarded([this, box, position] { showBoxMenu(*box, position); })(); });
+    }
+}
+
+void Form1::showBoxMenu(QLineEdit& box, const QPoint& position)
+{
+    std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    menu->addSeparator();
+    menu->addAction(copyResultsAction_);
+    menu->exec(box.mapToGlobal(position));
+}
+
+ShownResults Form1::shownResults() const
+{
+    ShownResults shown;
+    const QList<QListWidgetItem*> chosen = List1->selectedItems();
+    shown.thickness = chosen.isEmpty() ? QString() : chosen.first()->text();
+    shown.scenario = (Option1->isChecked() ? Option1 : Option2)->text();
+    shown.limit = AcceptanceBox->text();
+    const std::array<const ResultRow*, kResultRows> rows{&criticalLoadRow_, &baselineRow_, &scenarioRow_,
+                                                         &percentageRow_};
+    const QColor green = fromWindowsColor(colors::kGreen, palette());
+    const QColor red = fromWindowsColor(colors::kRed, palette());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (int k = 1; k <= 6; ++k) {
+            const QLineEdit& box = rows[r]->box(k);
+            ShownBox& cell = shown.rows[r][static_cast<std::size_t>(k - 1)];
+            cell.text = box.text();
+            cell.filled = box.isEnabled();
+            const QColor back = box.palette().color(QPalette::Active, QPalette::Base);
+            if (back == green)
+                cell.verdict = Verdict::Within;
+            else if (back == red)
+                cell.verdict = Verdict::Above;
+        }
+    }
+    return shown;
+}
+
+void Form1::copyResults() const
+{
+    const ResultsTable table = buildResultsTable(shownResults());
+    auto* mime = new QMimeData;
+    mime->setText(table.text);
+    mime->setHtml(table.html);
+    QGuiApplication::clipboard()->setMimeData(mime);
 }
 
 QLabel* Form1::Label15(int index) const

@@ -13,6 +13,7 @@
 
 #include "Form2.h"
 #include "FormBuilder.h"
+#include "ResultsTable.h"
 #include "SedimentModel.h"
 
 #include <QPointer>
@@ -21,6 +22,7 @@
 #include <array>
 #include <cstdint>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -54,6 +56,8 @@ public:
     SedimentModel& model() { return model_; }
     // The background window, while it exists.
     Form2* backgroundWindow() const { return form2_; }
+    // The inputs and results as the window shows them now.
+    ShownResults shownResults() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -71,7 +75,15 @@ private:
     void Command3_Click();
     void Command4_Click();
 
+    // Puts the shown results on the clipboard (Ctrl+Shift+C, or "Copy
+    // results" in the window's context menu). Reads the window, changes
+    // nothing in it, and runs none of the handlers above.
+    void copyResults() const;
+    void showBoxMenu(QLineEdit& box, const QPoint& position);
+
     void connectHandlers();
+    void offerCopyResults();
+    void describeLimitFormat();
     void chooseScenario(std::int16_t scenarioNo);
     void clearAllSteps();
     void fillStrRowWithZeros();
@@ -103,6 +115,7 @@ private:
     ResultRow percentageRow_;   // Text28 .. Text33
 
     QPointer<Form2> form2_;
+    QAction* copyResultsAction_ = nullptr;
 };
 
 } // namespace siltmere::ui

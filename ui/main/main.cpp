@@ -1,10 +1,9 @@
 #include "Form1.h"
-
-#include <QApplication>
+#include "Startup.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    const auto app = siltmere::ui::startApplication(argc, argv);
     siltmere::ui::Form1 window;
     window.show();
     return QApplication::exec();

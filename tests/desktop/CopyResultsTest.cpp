@@ -1,0 +1,149 @@
+// Copy results through the real window and the real clipboard: the keyboard
+// shortcut and the context menu's entry put the table of what the window
+// shows on the clipboard, as text and as HTML, and change nothing in the
+// window.
+
+#include "UiTestSupport.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMimeData>
+#include <QtTest>
+
+using namespace siltmere;
+using namespace siltmere::test;
+
+namespace {
+
+const QString kInputs =
+    QStringLiteral("Critical deposition thickness\t5 mm\tScenario\tEarthworks with Controls\tAcceptability limit (%)\t20\n");
+const QString kAfterThreeSteps =
+    kInputs + QStringLiteral("Subestuary\t1\t2\t3\t4\t5\t6\n"
+                             "Critical total load (tonnes per event)\t40909\t2074\t2219\t4093\t1509\t7248\n"
+                             "Exceedances over 25 years, existing land use\t0\t9\t8\t3\t15\t1\n"
+                             "Exceedances over 25 years, scenario\t0\t14\t11\t6\t18\t1\n"
+                             "Percentage increase\tn/a\t56%\t38%\t100%\t20%\t0%\n"
+                             "Verdict\t\tabove limit\tabove limit\tabove limit\twithin limit\twithin limit\n");
+
+struct ActiveWindow : MainWindow {
+    ActiveWindow()
+    {
+        form.activateWindow();
+        if (!QTest::qWaitForWindowActive(&form))
+            qFatal("window not active");
+        QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
+    }
+    void pressCopyShortcut() const
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    QAction* menuEntry() const
+    {
+        for (QAction* action : form.actions()) {
+            if (action->text() == QStringLiteral("Copy results"))
+                return action;
+        }
+        return nullptr;
+    }
+};
+
+QString clipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+} // namespace
+
+class CopyResultsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void shortcut_copiesTheThreeStepsResults_fromAnyControl_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("the thickness list") << "List1";
+        QTest::newRow("the limit box") << "AcceptanceBox";
+        QTest::newRow("a calculation button") << "Command3";
+    }
+
+    void shortcut_copiesTheThreeStepsResults_fromAnyControl()
+    {
+        QFETCH(QString, focus);
+        ActiveWindow w;
+        w.allSteps();
+        control<QWidget>(w.form, focus)->setFocus(Qt::OtherFocusReason);
+        const Snapshot before = snapshot(w.form);
+        w.pressCopyShortcut();
+        QCOMPARE(clipboardText(), kAfterThreeSteps);
+        QVERIFY2(snapshot(w.form) == before, qPrintable(describe(snapshot(w.form))));
+        QCOMPARE(w.limit->text(), QStringLiteral("20"));
+    }
+
+    void clipboard_alsoHoldsTheColouredHtmlTable()
+    {
+        ActiveWindow w;
+        w.allSteps();
+        w.pressCopyShortcut();
+        const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(mime && mime->hasHtml());
+        QVERIFY(mime->html().contains("<td style=\"background-color:#ff0000\">56%</td>"));
+        QVERIFY(mime->html().contains("<td style=\"background-color:#00ff00\">20%</td>"));
+    }
+
+    void beforeAnyStep_onlyTheInputsAreCopied()
+    {
+        ActiveWindow w;
+        w.pressCopyShortcut();
+        QCOMPARE(clipboardText(), kInputs);
+    }
+
+    // A change of input clears results: the table follows what is shown.
+    void afterAScenarioChange_onlyTheRowsStillShownAreCopied()
+    {
+        ActiveWindow w;
+        w.allSteps();
+        clickOption(w.option2);
+        w.pressCopyShortcut();
+        QCOMPARE(clipboardText(),
+                 QString(kInputs).replace("with Controls", "without Controls") +
+                     QStringLiteral("Subestuary\t1\t2\t3\t4\t5\t6\n"
+                                    "Critical total load (tonnes per event)\t40909\t2074\t2219\t4093\t1509\t7248\n"
+                                    "Exceedances over 25 years, existing land use\t0\t9\t8\t3\t15\t1\n"));
+    }
+
+    void contextMenu_offersCopyResults_overTheWindowAndItsBoxes()
+    {
+        ActiveWindow w;
+        QCOMPARE(w.form.contextMenuPolicy(), Qt::ActionsContextMenu);
+        QAction* entry = w.menuEntry();
+        QVERIFY(entry);
+        QCOMPARE(entry->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+        // Text boxes keep their editing menu, with the entry added to it.
+        QCOMPARE(w.limit->contextMenuPolicy(), Qt::CustomContextMenu);
+
+        w.allSteps();
+        entry->trigger();
+        QCOMPARE(clipboardText(), kAfterThreeSteps);
+    }
+
+    void copying_runsNoHandler()
+    {
+        ActiveWindow w;
+        w.allSteps();
+        const std::string before = w.form.model().strRow(2);
+        QSignalSpy listChanges(w.list, &QListWidget::itemSelectionChanged);
+        QSignalSpy limitChanges(w.limit, &QLineEdit::textChanged);
+        w.pressCopyShortcut();
+        QCOMPARE(listChanges.count(), 0);
+        QCOMPARE(limitChanges.count(), 0);
+        QCOMPARE(w.form.model().strRow(2), before);
+    }
+};
+
+SILTMERE_UI_TEST_MAIN(CopyResultsTest)
+#include "CopyResultsTest.moc"

@@ -1,0 +1,126 @@
+#include "ResultsTable.h"
+
+#include "WindowsColor.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace siltmere::ui {
+
+namespace {
+
+const std::array<QString, kResultRows> kRowTitles{
+    QStringLiteral("Critical total load (tonnes per event)"),
+    QStringLiteral("Exceedances over 25 years, existing land use"),
+    QStringLiteral("Exceedances over 25 years, scenario"),
+    QStringLiteral("Percentage increase"),
+};
+
+// A row is part of the table when the step that fills it has been taken
+// for the current inputs; the window fills and clears a row as a whole.
+bool isFilled(const std::array<ShownBox, 6>& row)
+{
+    return std::all_of(row.begin(), row.end(), [](const ShownBox& box) { return box.filled; });
+}
+
+QString verdictText(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Within:
+        return QStringLiteral("within limit");
+    case Verdict::Above:
+        return QStringLiteral("above limit");
+    case Verdict::None:
+        break;
+    }
+    return {};
+}
+
+// The colour the window paints a percentage in, as an HTML colour.
+QString htmlColor(Verdict verdict)
+{
+    const std::uint32_t color = verdict == Verdict::Within ? colors::kGreen : colors::kRed;
+    return QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
+                  static_cast<int>((color >> 16) & 0xFFu))
+        .name();
+}
+
+struct Cell {
+    QString text;
+    Verdict colour = Verdict::None;
+};
+
+using Line = QList<Cell>;
+
+Line plainLine(const QStringList& texts)
+{
+    Line line;
+    for (const QString& text : texts)
+        line.append({text, Verdict::None});
+    return line;
+}
+
+QString toText(const QList<Line>& lines)
+{
+    QString text;
+    for (const Line& line : lines) {
+        QStringList cells;
+        for (const Cell& cell : line)
+            cells.append(cell.text);
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString toHtml(const QList<Line>& lines)
+{
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
+    for (const Line& line : lines) {
+        html += QStringLiteral("<tr>");
+        for (const Cell& cell : line) {
+            if (cell.colour == Verdict::None)
+                html += QStringLiteral("<td>");
+            else
+                html += QStringLiteral("<td style=\"background-color:%1\">").arg(htmlColor(cell.colour));
+            html += cell.text.toHtmlEscaped() + QStringLiteral("</td>");
+        }
+        html += QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</table>\n");
+}
+
+} // namespace
+
+ResultsTable buildResultsTable(const ShownResults& shown)
+{
+    QList<Line> lines;
+    lines.append(plainLine({QStringLiteral("Critical deposition thickness"), shown.thickness, QStringLiteral("Scenario"),
+                            shown.scenario, QStringLiteral("Acceptability limit (%)"), shown.limit}));
+
+    QList<Line> results;
+    for (std::size_t r = 0; r < kResultRows; ++r) {
+        const auto& row = shown.rows[r];
+        if (!isFilled(row))
+            continue;
+        Line line{{kRowTitles[r], Verdict::None}};
+        const bool percentages = r == static_cast<std::size_t>(kPercentageRow);
+        for (const ShownBox& box : row)
+            line.append({box.text, percentages ? box.verdict : Verdict::None});
+        results.append(line);
+        if (percentages) {
+            Line verdicts{{QStringLiteral("Verdict"), Verdict::None}};
+            for (const ShownBox& box : row)
+                verdicts.append({verdictText(box.verdict), Verdict::None});
+            results.append(verdicts);
+        }
+    }
+    if (!results.isEmpty()) {
+        lines.append(plainLine({QStringLiteral("Subestuary"), QStringLiteral("1"), QStringLiteral("2"),
+                                QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
+        lines.append(results);
+    }
+    return {toText(lines), toHtml(lines)};
+}
+
+} // namespace siltmere::ui
