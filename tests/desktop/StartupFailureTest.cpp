@@ -4,12 +4,18 @@
 
 #include "Startup.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QtTest>
 
 using namespace siltmere;
 
 namespace {
+
+QString programPath()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(SILTMERE_PROGRAM));
+}
 
 struct Run {
     int exitCode = -1;
@@ -22,7 +28,7 @@ Run runProgram(const QProcessEnvironment& environment)
 {
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(SILTMERE_PROGRAM), {});
+    program.start(programPath(), {});
     if (!program.waitForFinished(60000)) {
         program.kill();
         program.waitForFinished();
@@ -116,7 +122,7 @@ private slots:
     {
         QProcess program;
         program.setProcessEnvironment(environmentOf({"QT_QPA_PLATFORM=offscreen"}));
-        program.start(QStringLiteral(SILTMERE_PROGRAM), {});
+        program.start(programPath(), {});
         QVERIFY(program.waitForStarted());
         QVERIFY(!program.waitForFinished(1500));
         program.kill();
