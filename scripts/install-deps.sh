@@ -20,7 +20,7 @@ declare -A groups=(
     [lint]="clang-tidy"
     [a11y]="xvfb xauth dbus at-spi2-core python3-pyatspi"
     [release-check]="lintian appstream appstream-compose desktop-file-utils xvfb xauth"
-    [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip fonts-liberation"
+    [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip fonts-liberation fonts-wine"
 )
 
 wanted=()

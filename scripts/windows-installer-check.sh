@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Checks the Windows installer as a user meets it, in a fresh Wine prefix that
+# holds Windows' own bitmap fonts ("MS Sans Serif" and "Courier", as every
+# Windows has them): a silent install into Program Files, the program started
+# from its Start-menu shortcut and driven through the three steps, with
+# screenshots, and a silent uninstall that must leave nothing behind.
+#   scripts/windows-installer-check.sh [INSTALLER] [SCREENSHOT_DIR]
+# Defaults: the newest build/windows/Siltmere-*-win64.exe; build/windows/installer-check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [[ -z "${DISPLAY:-}" ]]; then
+    scripts/install-deps.sh windows screenshot
+    exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
+fi
+
+installer="$(realpath "${1:-$(ls -t build/windows/Siltmere-*-win64.exe | head -n 1)}")"
+shots="${2:-build/windows/installer-check}"
+mkdir -p "$shots"
+
+WINEPREFIX="$(mktemp -d /tmp/siltmere-wine.XXXXXX)"
+export WINEPREFIX WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+
+fail() {
+    echo "installer-check: FAILED: $*" >&2
+    exit 1
+}
+
+wineboot --init
+wineserver -w
+cp /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/coure.fon "$WINEPREFIX/drive_c/windows/Fonts/"
+
+echo "installer-check: installing $(basename "$installer") silently"
+wine "$installer" /S
+wineserver -w
+folder="$WINEPREFIX/drive_c/Program Files/Siltmere"
+for file in siltmere.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+    styles/qwindowsvistastyle.dll imageformats/qjpeg.dll LICENSE.txt licenses/LGPL-3.txt Uninstall.exe; do
+    [[ -f "$folder/$file" ]] || fail "the installed folder lacks $file"
+done
+shortcut="$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -iname 'Siltmere.lnk' | head -n 1)"
+[[ -n "$shortcut" ]] || fail "no Start-menu shortcut"
+echo "installer-check: installed; shortcut ${shortcut#"$WINEPREFIX/drive_c/"}"
+
+echo "installer-check: starting Siltmere from its shortcut"
+wine start /unix "$shortcut"
+window="$(timeout 60 xdotool search --sync --onlyvisible --name '^Siltmere$' | head -n 1)" ||
+    fail "the main window did not appear"
+sleep 3
+import -window root "$shots/started.png"
+
+# The three steps, clicked where the buttons are (the window's client area
+# is at the window's origin: no window manager runs here).
+eval "$(xdotool getwindowgeometry --shell "$window")"
+for button in "419 340" "419 493" "419 646"; do
+    read -r x y <<<"$button"
+    xdotool mousemove --sync $((X + x)) $((Y + y)) click 1
+    sleep 1
+done
+import -window root "$shots/three-steps.png"
+xdotool windowclose "$window" 2>/dev/null || true
+wineserver -k || true
+wineserver -w
+
+echo "installer-check: uninstalling silently"
+wine "$folder/Uninstall.exe" /S
+wineserver -w
+sleep 2 # the uninstaller runs on from a copy of itself
+wineserver -w
+[[ ! -e "$folder" ]] || fail "the uninstaller left $(find "$folder" | head -n 5 | tr '\n' ' ')"
+[[ ! -e "$shortcut" ]] || fail "the uninstaller left the Start-menu shortcut"
+if wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Siltmere' >/dev/null 2>&1; then
+    fail "the uninstaller left its entry in Apps & features"
+fi
+echo "installer-check: installed, started from the Start menu, uninstalled without a trace; screenshots in $shots"
