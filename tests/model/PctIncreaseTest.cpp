@@ -6,12 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <string>
 
 namespace siltmere::test {
 namespace {
 
-using Flags = std::array<int, 6>;
+using Flags = std::array<int, kSubestuaries>;
 
 struct ComparisonCase {
     int position; // thickness list position
@@ -21,19 +22,24 @@ struct ComparisonCase {
     Flags flags;
 };
 
+// The thickness as listed, the scenario in words and the limit with "_" for
+// its decimal point: "2mm_withoutControls_limit50", "5mm_withControls_limit37_5".
 std::string caseName(const ComparisonCase& c)
 {
-    std::string limit = std::to_string(c.limit);
+    std::array<char, 32> digits{};
+    std::snprintf(digits.data(), digits.size(), "%.10g", c.limit < 0 ? -c.limit : c.limit);
+    std::string limit = digits.data();
     for (char& ch : limit)
-        if (ch == '.' || ch == '-')
+        if (ch == '.')
             ch = '_';
-    return "position" + std::to_string(c.position) + "_scenario" + std::to_string(c.scenario) + "_limit" + limit;
+    return std::string(kThicknessNames[static_cast<std::size_t>(c.position)]) +
+           (c.scenario == 1 ? "_withControls" : "_withoutControls") + "_limit" + (c.limit < 0 ? "Minus" : "") + limit;
 }
 
 Flags flagsOf(const SedimentModel& model)
 {
     Flags flags{};
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         flags[static_cast<std::size_t>(k - 1)] = model.PctFlag(k);
     return flags;
 }

@@ -1,9 +1,10 @@
 // A long random walk through the main window: thousands of clicks on the
 // thickness list, the scenario options and the step buttons, mixed with
 // keystrokes and pastes into the limit box. After every action the whole
-// display is compared with a small reference written here from the window's
-// step table: which results each input clears, which step fills which row,
-// and how the percentage increase of exceedances is judged against the limit.
+// display is compared with a small reference model of the window written
+// here, independently of the window's code: which results each input clears,
+// which step fills which row, and how the percentage increase of exceedances
+// is judged against the limit.
 //
 // The walk is seeded and prints its seed; SILTMERE_RANDOM_SEED=<n> replays
 // (or varies) it.
@@ -30,15 +31,9 @@ constexpr int kSteps = 3000;
 constexpr int kAtLeast = 30; // times each kind of action must have been taken
 constexpr std::size_t kLogLength = 10;
 
-const QColor kWhite(255, 255, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
-const QColor kPaleCyan(192, 255, 255);
-const QColor kPaleOrange(255, 224, 192);
-const std::array<QColor, 4> kRowColors{kPaleCyan, kPaleOrange, kPaleOrange, kWhite};
-
 // One value per subestuary 1..6, one row per thickness position 1 mm .. 20 mm.
-using Table = std::array<std::array<int, 6>, 5>;
+using Counts = std::array<int, kSubestuaryCount>;
+using Table = std::array<Counts, 5>;
 
 const std::array<const char*, 5> kThicknessLabels{"1 mm", "2 mm", "5 mm", "10 mm", "20 mm"};
 
@@ -65,31 +60,16 @@ const Table kEarthworksWithoutControls{{{1, 108, 100, 49, 131, 26},
                                         {0, 6, 5, 1, 9, 0},
                                         {0, 1, 1, 0, 2, 0}}};
 
-const std::array<int, 6>& scenarioCounts(int thickness, int scenario)
+const Counts& scenarioCounts(int thickness, int scenario)
 {
     const Table& table = scenario == 1 ? kEarthworksWithControls : kEarthworksWithoutControls;
     return table[static_cast<std::size_t>(thickness)];
 }
 
-void fill(Snapshot& s, RowIndex row, const std::array<int, 6>& values)
+void fill(Snapshot& s, RowIndex row, const Counts& values)
 {
-    for (std::size_t k = 0; k < 6; ++k)
+    for (std::size_t k = 0; k < kSubestuaryCount; ++k)
         s.rows[row][k] = {QString::number(values[k]), true, kRowColors[row]};
-}
-
-void clear(Snapshot& s, RowIndex row)
-{
-    for (auto& box : s.rows[row])
-        box = {QStringLiteral("0"), false, kRowColors[row]};
-}
-
-Snapshot startupState()
-{
-    Snapshot s;
-    for (auto row : {CriticalLoads, Baseline, Scenario, Percentage})
-        clear(s, row);
-    s.caption = 0;
-    return s;
 }
 
 // Whole percent, exact halves going to the even neighbour: 37.5 -> 38, 12.5 -> 12.
@@ -104,11 +84,13 @@ QString roundedPercent(double p)
 
 // The percentage row after the third step. A subestuary without baseline
 // exceedances has no increase to judge: "n/a", its background left as it was.
-std::array<BoxState, 6> percentageRow(int thickness, int scenario, double limit, std::array<BoxState, 6> row)
+using BoxRow = std::array<BoxState, kSubestuaryCount>;
+
+BoxRow percentageRow(int thickness, int scenario, double limit, BoxRow row)
 {
     const auto& baseline = kBaseline[static_cast<std::size_t>(thickness)];
     const auto& withScenario = scenarioCounts(thickness, scenario);
-    for (std::size_t k = 0; k < 6; ++k) {
+    for (std::size_t k = 0; k < kSubestuaryCount; ++k) {
         row[k].enabled = true;
         if (baseline[k] == 0) {
             row[k].text = QStringLiteral("n/a");
@@ -183,7 +165,7 @@ struct LimitBox {
     }
 };
 
-// The window as its step table describes it.
+// The window as a planner expects it to behave, step by step.
 struct Reference {
     Snapshot shown = startupState();
     LimitBox box;
@@ -193,7 +175,7 @@ struct Reference {
     void clearEverything()
     {
         for (auto row : {CriticalLoads, Baseline, Scenario, Percentage})
-            clear(shown, row);
+            clearRow(shown, row);
         shown.command2 = false;
         shown.command3 = false;
         shown.legend = false;
@@ -214,8 +196,8 @@ struct Reference {
         if (chosen == scenario)
             return false;
         scenario = chosen;
-        clear(shown, Scenario);
-        clear(shown, Percentage);
+        clearRow(shown, Scenario);
+        clearRow(shown, Percentage);
         shown.command3 = false;
         shown.caption = chosen;
         shown.legend = false;
@@ -258,8 +240,6 @@ struct Reference {
     }
 };
 
-using Window = MainWindow;
-
 // Kinds of action and outcome the walk must have met often enough.
 enum Tally : std::size_t {
     ThicknessChanged, ThicknessReclicked, ScenarioSwitched, ScenarioReclicked, LimitKeystrokes,
@@ -280,7 +260,7 @@ public:
     {
     }
 
-    Window window;
+    MainWindow window;
     Reference reference;
     std::array<int, TallyCount> tally{};
 
@@ -458,7 +438,7 @@ private:
 };
 
 // A percentage row as "text:colour" per subestuary, colours W(hite), G(reen), R(ed).
-QString shorthand(const std::array<BoxState, 6>& row)
+QString shorthand(const BoxRow& row)
 {
     QStringList out;
     for (const auto& box : row)
