@@ -24,6 +24,7 @@
 
 #include "AcceptabilityLimit.h"
 #include "Form1.h"
+#include "Form1Layout.h"
 #include "ModelError.h"
 #include "SedimentModel.h"
 #include "UiTestSupport.h"
@@ -62,8 +63,9 @@ constexpr std::size_t kMaxPasteBytes = 4096;
 // Typing runs the box's change handler after every key.
 constexpr qsizetype kMaxTypedUnits = 64;
 
-constexpr int kSubestuaries = 6;
-constexpr int kFirstPercentageBox = 28;
+using siltmere::ui::form1::kSubestuaries;
+using siltmere::ui::form1::resultBoxNumber;
+using siltmere::ui::form1::ResultRowId;
 
 // What the input is doing, for the report of a failed check.
 std::string g_context;
@@ -136,7 +138,7 @@ Window& window()
         made.legend = control<QLabel>(f, "Label16");
         for (int k = 1; k <= kSubestuaries; ++k)
             made.percentage[static_cast<std::size_t>(k - 1)] =
-                control<QLineEdit>(f, QStringLiteral("Text%1").arg(kFirstPercentageBox + k - 1));
+                control<QLineEdit>(f, QStringLiteral("Text%1").arg(resultBoxNumber(ResultRowId::Percentage, k)));
         return made;
     }();
     return w;
@@ -159,9 +161,9 @@ std::int16_t tableRowOf(unsigned position)
     return static_cast<std::int16_t>(position + 1);
 }
 
-const QColor kWhite(255, 255, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
+using siltmere::test::kGreen;
+using siltmere::test::kRed;
+using siltmere::test::kWhite;
 
 // The key a control character stands for on a keyboard, if it has one.
 std::optional<Qt::Key> controlKeyOf(char16_t c)
