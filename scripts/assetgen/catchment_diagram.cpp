@@ -4,15 +4,23 @@
 // The picture is a schematic, not a map: a branching estuary opens onto a
 // straight coastline on the right.  Dotted lines split the estuary water into
 // six subestuary areas, and thin curved lines split the surrounding land into
-// six subcatchments.  Subcatchment k drains (and deposits its sediment) into
-// subestuary area k, so each large italic catchment number sits beside the
-// small number of the matching area:
+// six subcatchments.  Each large italic catchment number sits beside the
+// small number of the subestuary area of the same number:
 //
 //        1     3     5          <- upper shore, head -> sea
 //   6  (head)                |  <- coastline
 //        4        2          <- lower shore, head -> sea
 //
-// Usage: catchment_diagram OUTPUT.png
+//
+// The shared numbers only pair places on the picture.  Where a subcatchment's
+// sediment settles is the model's deposition matrix: most subcatchments
+// spread it over several areas, and some send none to the area of their own
+// number (subcatchment 3 sends most of its deposit to area 2 and none to
+// area 3).  The picture draws no arrows for those shares.
+//
+// Usage: catchment_diagram OUTPUT.png [SCALE]
+//   SCALE 1 (default) draws the diagram at its shown size, 2 on twice as
+//   many pixels for high-DPI screens (1 to 4).
 //
 // The output is deterministic: fixed geometry, a named font family and pixel
 // font sizes (independent of screen DPI), no timestamps in the PNG.
