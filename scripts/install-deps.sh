@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Siltmere needs that this machine lacks.
-#   scripts/install-deps.sh [build] [screenshot] [fuzz] [package] [leakcheck] [lint]
+#   scripts/install-deps.sh [build] [screenshot] [fuzz] [package] [leakcheck] [lint] [format]
 # "build" (the default) is everything needed to build, run and test the
 # program; "screenshot" adds a virtual X display and ImageMagick for the
 # README pictures; "fuzz" adds clang for the fuzz targets; "package" what
 # building the Debian package needs; "leakcheck" a virtual X display and an
-# X client library for closing the window from outside; "lint" clang-tidy.
+# X client library for closing the window from outside; "lint" clang-tidy;
+# "format" clang-format.
 set -euo pipefail
 
 declare -A groups=(
@@ -15,6 +16,7 @@ declare -A groups=(
     [package]="dpkg-dev file desktop-file-utils"
     [leakcheck]="xvfb xauth python3-xlib"
     [lint]="clang-tidy"
+    [format]="clang-format"
     [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip fonts-liberation"
 )
 
