@@ -43,7 +43,7 @@
 
 namespace {
 
-constexpr int kSize = 496;  // image is kSize x kSize pixels
+constexpr int kSize = 496; // image is kSize x kSize pixels
 
 struct Pt {
     double x;
@@ -57,7 +57,7 @@ struct Cubic {
 
 // A label drawn centred on a point.
 struct Label {
-    const char *text;
+    const char* text;
     Pt at;
 };
 
@@ -71,6 +71,7 @@ constexpr double kCoastBottom = 482.0;
 // round the two head creeks and back to the sea along the lower shore.  The
 // curve is interpolated smoothly through these points (Catmull-Rom), so each
 // side arm is just an out-and-back run of points ending in a tip.
+// clang-format off
 constexpr Pt kShore[] = {
     {kCoastX, 202},                                   // mouth, upper side
     {428, 204}, {400, 209}, {374, 210},
@@ -133,32 +134,34 @@ constexpr Label kCatchmentLabels[] = {
     {"1", {190, 104}}, {"3", {322, 100}}, {"5", {418, 104}},
     {"6", {30, 252}},  {"4", {190, 440}}, {"2", {392, 440}},
 };
+// clang-format on
 
-constexpr const char *kTitle = "Conceptual Catchment - Estuary Framework";
-constexpr const char *kSubtitle =
-    "6 Subcatchments depositing sediment into 6 subestuary areas";
+constexpr const char* kTitle = "Conceptual Catchment - Estuary Framework";
+constexpr const char* kSubtitle = "6 Subcatchments depositing sediment into 6 subestuary areas";
 
-QPointF toQ(const Pt &p) { return QPointF(p.x, p.y); }
+QPointF toQ(const Pt& p)
+{
+    return QPointF(p.x, p.y);
+}
 
 // Smooth open curve through all points (uniform Catmull-Rom, written as
 // cubic Bezier segments; the end points are repeated as their own
 // neighbours).
-QPainterPath smoothCurve(const Pt *pts, std::size_t n)
+QPainterPath smoothCurve(const Pt* pts, std::size_t n)
 {
     QPainterPath path(toQ(pts[0]));
     for (std::size_t i = 0; i + 1 < n; ++i) {
-        const Pt &a = pts[i == 0 ? 0 : i - 1];
-        const Pt &b = pts[i];
-        const Pt &c = pts[i + 1];
-        const Pt &d = pts[i + 2 < n ? i + 2 : n - 1];
+        const Pt& a = pts[i == 0 ? 0 : i - 1];
+        const Pt& b = pts[i];
+        const Pt& c = pts[i + 1];
+        const Pt& d = pts[i + 2 < n ? i + 2 : n - 1];
         path.cubicTo(QPointF(b.x + (c.x - a.x) / 6.0, b.y + (c.y - a.y) / 6.0),
-                     QPointF(c.x - (d.x - b.x) / 6.0, c.y - (d.y - b.y) / 6.0),
-                     toQ(c));
+                     QPointF(c.x - (d.x - b.x) / 6.0, c.y - (d.y - b.y) / 6.0), toQ(c));
     }
     return path;
 }
 
-QPainterPath cubicPath(const Cubic &c)
+QPainterPath cubicPath(const Cubic& c)
 {
     QPainterPath path(toQ(c.p0));
     path.cubicTo(toQ(c.c1), toQ(c.c2), toQ(c.p1));
@@ -177,7 +180,7 @@ QFont liberationSans(int pixelSize, bool bold, bool italic)
 }
 
 // Largest bold font, up to maxPixels, in which the text fits maxWidth.
-QFont fittedTitleFont(const QString &text, int maxPixels, int maxWidth)
+QFont fittedTitleFont(const QString& text, int maxPixels, int maxWidth)
 {
     for (int px = maxPixels; px > 8; --px) {
         QFont f = liberationSans(px, true, false);
@@ -187,15 +190,14 @@ QFont fittedTitleFont(const QString &text, int maxPixels, int maxWidth)
     return liberationSans(8, true, false);
 }
 
-void drawCentred(QPainter &p, const QString &text, const QPointF &centre)
+void drawCentred(QPainter& p, const QString& text, const QPointF& centre)
 {
     const QFontMetrics fm(p.font());
-    const QRectF box(centre.x() - 100, centre.y() - fm.height(), 200,
-                     2.0 * fm.height());
+    const QRectF box(centre.x() - 100, centre.y() - fm.height(), 200, 2.0 * fm.height());
     p.drawText(box, Qt::AlignCenter, text);
 }
 
-void drawLabels(QPainter &p, const Label *labels, std::size_t n)
+void drawLabels(QPainter& p, const Label* labels, std::size_t n)
 {
     for (std::size_t i = 0; i < n; ++i)
         drawCentred(p, QString::fromLatin1(labels[i].text), toQ(labels[i].at));
@@ -226,12 +228,12 @@ QImage renderDiagram(int scale)
 
     // Subcatchment boundaries on land: thin black curves.
     p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap));
-    for (const Cubic &c : kCatchmentDividers)
+    for (const Cubic& c : kCatchmentDividers)
         p.drawPath(cubicPath(c));
 
     // Subestuary area boundaries on the water: dotted black lines.
     p.setPen(QPen(Qt::black, 1.5, Qt::DotLine, Qt::FlatCap));
-    for (const Cubic &c : kAreaDividers)
+    for (const Cubic& c : kAreaDividers)
         p.drawPath(cubicPath(c));
 
     // Estuary shoreline and the coast, in green, over the division lines.
@@ -246,16 +248,15 @@ QImage renderDiagram(int scale)
     p.setFont(liberationSans(12, false, false));
     drawLabels(p, kAreaLabels, sizeof kAreaLabels / sizeof kAreaLabels[0]);
     p.setFont(liberationSans(34, false, true));
-    drawLabels(p, kCatchmentLabels,
-               sizeof kCatchmentLabels / sizeof kCatchmentLabels[0]);
+    drawLabels(p, kCatchmentLabels, sizeof kCatchmentLabels / sizeof kCatchmentLabels[0]);
 
     p.end();
     return img;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: %s OUTPUT.png [SCALE]\n", argv[0]);

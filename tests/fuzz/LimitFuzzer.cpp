@@ -147,10 +147,14 @@ Window& window()
 QLocale localeOf(unsigned index)
 {
     switch (index) {
-    case 1: return QLocale(QLocale::German, QLocale::Germany);
-    case 2: return QLocale(QLocale::Arabic, QLocale::Egypt);
-    case 3: return QLocale(QLocale::French, QLocale::France);
-    default: return QLocale::c();
+    case 1:
+        return QLocale(QLocale::German, QLocale::Germany);
+    case 2:
+        return QLocale(QLocale::Arabic, QLocale::Egypt);
+    case 3:
+        return QLocale(QLocale::French, QLocale::France);
+    default:
+        return QLocale::c();
     }
 }
 
@@ -169,13 +173,20 @@ using siltmere::test::kWhite;
 std::optional<Qt::Key> controlKeyOf(char16_t c)
 {
     switch (c) {
-    case u'\b': return Qt::Key_Backspace;
-    case u'\t': return Qt::Key_Tab;
-    case u'\n': return Qt::Key_Return;
-    case u'\r': return Qt::Key_Enter;
-    case u'\x1b': return Qt::Key_Escape;
-    case u'\x7f': return Qt::Key_Delete;
-    default: return std::nullopt;
+    case u'\b':
+        return Qt::Key_Backspace;
+    case u'\t':
+        return Qt::Key_Tab;
+    case u'\n':
+        return Qt::Key_Return;
+    case u'\r':
+        return Qt::Key_Enter;
+    case u'\x1b':
+        return Qt::Key_Escape;
+    case u'\x7f':
+        return Qt::Key_Delete;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -436,7 +447,8 @@ void runModel(const std::uint8_t* data, std::size_t size)
     for (int k = 1; k <= kSubestuaries; ++k) {
         const std::string& text = first.texts[static_cast<std::size_t>(k - 1)];
         const std::int16_t flag = first.flags[static_cast<std::size_t>(k - 1)];
-        const QString where = QStringLiteral("subestuary %1: \"%2\" flag %3").arg(k).arg(QString::fromStdString(text)).arg(flag);
+        const QString where =
+            QStringLiteral("subestuary %1: \"%2\" flag %3").arg(k).arg(QString::fromStdString(text)).arg(flag);
         require((text == "n/a") == (flag == 0), "n/a and a zero flag do not go together", where);
         require(flag == 0 || flag == 1 || flag == -1, "a comparison flag is not -1, 0 or +1", where);
 
@@ -449,7 +461,8 @@ void runModel(const std::uint8_t* data, std::size_t size)
         const std::optional<int> pct = percentageOf(QString::fromStdString(text));
         require(pct.has_value(), "a compared subestuary has no whole percentage", where);
         const double increase = (withWorks - baseline) / baseline * 100.0;
-        require(std::fabs(static_cast<double>(*pct) - increase) <= 0.5, "the shown percentage is not the rounded increase",
+        require(std::fabs(static_cast<double>(*pct) - increase) <= 0.5,
+                "the shown percentage is not the rounded increase",
                 where + QStringLiteral(", increase %1").arg(increase, 0, 'g', 17));
         // A NaN limit that was compared quietly judges nothing; only the
         // flags' form is checked then.

@@ -74,8 +74,8 @@ SedimentModel& model()
 const std::array<QLocale, 4>& locales()
 {
     static const std::array<QLocale, 4> all{QLocale::c(), QLocale(QLocale::German, QLocale::Germany),
-                                             QLocale(QLocale::Arabic, QLocale::Egypt),
-                                             QLocale(QLocale::French, QLocale::France)};
+                                            QLocale(QLocale::Arabic, QLocale::Egypt),
+                                            QLocale(QLocale::French, QLocale::France)};
     return all;
 }
 
@@ -131,8 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned position = (data[0] & 7u) % kThicknessPositions;
     const int scenario = (data[0] & 8u) != 0 ? 2 : 1;
     const std::size_t textBytes = size - 1 < kMaxTextBytes ? size - 1 : kMaxTextBytes;
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(textBytes));
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(textBytes));
 
     // Most texts that one locale reads as a number read the same under the
     // others ("20", "1e3"); a limit already compared for this input is not

@@ -31,7 +31,8 @@ TEST(SettledLoad, EverySubcatchmentSendsItsShareToEverySubestuary)
     const SedimentModel model = startedModel();
     for (int j = 1; j <= 6; ++j)
         for (int k = 1; k <= kSubestuaries; ++k)
-            EXPECT_DOUBLE_EQ(model.Cjk(j, k), kSettledKg[static_cast<std::size_t>(j - 1)][static_cast<std::size_t>(k - 1)])
+            EXPECT_DOUBLE_EQ(model.Cjk(j, k),
+                             kSettledKg[static_cast<std::size_t>(j - 1)][static_cast<std::size_t>(k - 1)])
                 << "subcatchment " << j << ", subestuary " << k;
 }
 
@@ -172,8 +173,7 @@ TEST_P(WholeNumberText, RoundsHalfToEvenAndPrintsDigitsOnly)
 
 INSTANTIATE_TEST_SUITE_P(Ties, WholeNumberText,
                          ::testing::Values(RoundingCase{"twoAndAHalf", 2.5, "2"},
-                                           RoundingCase{"threeAndAHalf", 3.5, "4"},
-                                           RoundingCase{"aHalf", 0.5, "0"},
+                                           RoundingCase{"threeAndAHalf", 3.5, "4"}, RoundingCase{"aHalf", 0.5, "0"},
                                            RoundingCase{"oneAndAHalf", 1.5, "2"},
                                            RoundingCase{"justBelowTwoAndAHalf", 2.4999999999999996, "2"},
                                            RoundingCase{"justAboveTwoAndAHalf", 2.5000000000000004, "3"},

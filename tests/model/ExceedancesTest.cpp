@@ -49,21 +49,20 @@ TEST_P(LookupExceedances, CopiesTheThicknessRowOfTheTable)
     EXPECT_EQ(rowOf(model), c.counts);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    KnownRows, LookupExceedances,
-    ::testing::Values(LookupCase{3, Table::Baseline, {"0", "9", "8", "3", "15", "1"}},
-                      LookupCase{3, Table::Scenario1, {"0", "14", "11", "6", "18", "1"}},
-                      LookupCase{3, Table::Scenario2, {"0", "16", "14", "6", "25", "1"}},
-                      LookupCase{1, Table::Baseline, {"0", "61", "56", "30", "77", "15"}},
-                      LookupCase{1, Table::Scenario1, {"1", "73", "66", "41", "88", "21"}},
-                      LookupCase{1, Table::Scenario2, {"1", "108", "100", "49", "131", "26"}},
-                      LookupCase{2, Table::Scenario2, {"0", "47", "45", "25", "69", "9"}},
-                      LookupCase{4, Table::Baseline, {"0", "3", "2", "0", "6", "0"}},
-                      LookupCase{4, Table::Scenario1, {"0", "5", "4", "1", "7", "0"}},
-                      LookupCase{5, Table::Baseline, {"0", "0", "0", "0", "1", "0"}},
-                      LookupCase{5, Table::Scenario1, {"0", "1", "1", "0", "2", "0"}},
-                      LookupCase{5, Table::Scenario2, {"0", "1", "1", "0", "2", "0"}}),
-    [](const auto& param) { return caseName(param.param); });
+INSTANTIATE_TEST_SUITE_P(KnownRows, LookupExceedances,
+                         ::testing::Values(LookupCase{3, Table::Baseline, {"0", "9", "8", "3", "15", "1"}},
+                                           LookupCase{3, Table::Scenario1, {"0", "14", "11", "6", "18", "1"}},
+                                           LookupCase{3, Table::Scenario2, {"0", "16", "14", "6", "25", "1"}},
+                                           LookupCase{1, Table::Baseline, {"0", "61", "56", "30", "77", "15"}},
+                                           LookupCase{1, Table::Scenario1, {"1", "73", "66", "41", "88", "21"}},
+                                           LookupCase{1, Table::Scenario2, {"1", "108", "100", "49", "131", "26"}},
+                                           LookupCase{2, Table::Scenario2, {"0", "47", "45", "25", "69", "9"}},
+                                           LookupCase{4, Table::Baseline, {"0", "3", "2", "0", "6", "0"}},
+                                           LookupCase{4, Table::Scenario1, {"0", "5", "4", "1", "7", "0"}},
+                                           LookupCase{5, Table::Baseline, {"0", "0", "0", "0", "1", "0"}},
+                                           LookupCase{5, Table::Scenario1, {"0", "1", "1", "0", "2", "0"}},
+                                           LookupCase{5, Table::Scenario2, {"0", "1", "1", "0", "2", "0"}}),
+                         [](const auto& param) { return caseName(param.param); });
 
 TEST(ScenarioTable, FollowsTheScenarioNumber)
 {

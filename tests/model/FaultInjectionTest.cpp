@@ -158,11 +158,10 @@ TEST_P(ThicknessRowOutOfRange, ComparisonFailsBeforeWritingAnything)
         EXPECT_EQ(model.PctFlag(k), 0) << k;
 }
 
-INSTANTIATE_TEST_SUITE_P(BelowAndAbove, ThicknessRowOutOfRange, ::testing::Values(0, 6, -1),
-                         [](const auto& param) {
-                             const int row = param.param;
-                             return (row < 0 ? "rowMinus" : "row") + std::to_string(row < 0 ? -row : row);
-                         });
+INSTANTIATE_TEST_SUITE_P(BelowAndAbove, ThicknessRowOutOfRange, ::testing::Values(0, 6, -1), [](const auto& param) {
+    const int row = param.param;
+    return (row < 0 ? "rowMinus" : "row") + std::to_string(row < 0 ? -row : row);
+});
 
 TEST(FaultInjection, SlotOutsideItsThreeFails)
 {

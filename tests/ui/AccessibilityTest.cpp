@@ -63,10 +63,18 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("unitWord");
-        QTest::newRow("load") << "Text3" << "Critical total load, subestuary 1" << "Tonnes";
-        QTest::newRow("baseline") << "Text12" << "Baseline exceedances, subestuary 2" << "existing land use";
-        QTest::newRow("scenario") << "Text24" << "Scenario exceedances, subestuary 6" << "scenario";
-        QTest::newRow("percentage") << "Text31" << "Percentage increase, subestuary 4" << "percent";
+        QTest::newRow("load") << "Text3"
+                              << "Critical total load, subestuary 1"
+                              << "Tonnes";
+        QTest::newRow("baseline") << "Text12"
+                                  << "Baseline exceedances, subestuary 2"
+                                  << "existing land use";
+        QTest::newRow("scenario") << "Text24"
+                                  << "Scenario exceedances, subestuary 6"
+                                  << "scenario";
+        QTest::newRow("percentage") << "Text31"
+                                    << "Percentage increase, subestuary 4"
+                                    << "percent";
     }
 
     void resultBoxes_sayWhatTheirValueIs()
@@ -153,7 +161,8 @@ private slots:
         QTest::newRow("minus sign U+2212") << QString::fromUtf16(u"\u22125") << QString::fromUtf16(u"\u22125");
         QTest::newRow("right-to-left mark") << QString::fromUtf16(u"\u200F20") << "0";
         QTest::newRow("emoji") << QString::fromUtf16(u"\U0001F30A") << "0";
-        QTest::newRow("plain number") << "42" << "42";
+        QTest::newRow("plain number") << "42"
+                                      << "42";
     }
 
     void hostileLimitTexts_endAsZeroOrANumber()

@@ -49,7 +49,7 @@ Snapshot fiveMillimetresWithControls()
         const Snapshot& a_ = (actual);                                                                                 \
         const Snapshot& e_ = (expected);                                                                               \
         if (!(a_ == e_))                                                                                               \
-            QFAIL(qPrintable("display differs\nactual:\n" + describe(a_) + "\nexpected:\n" + describe(e_)));          \
+            QFAIL(qPrintable("display differs\nactual:\n" + describe(a_) + "\nexpected:\n" + describe(e_)));           \
     } while (false)
 
 } // namespace
@@ -283,11 +283,16 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
-        QTest::newRow("1 mm") << 0 << "8182" << "1450";
-        QTest::newRow("2 mm") << 1 << "16364" << "2899";
-        QTest::newRow("5 mm") << 2 << "40909" << "7248";
-        QTest::newRow("10 mm") << 3 << "81818" << "14496";
-        QTest::newRow("20 mm") << 4 << "163636" << "28991";
+        QTest::newRow("1 mm") << 0 << "8182"
+                              << "1450";
+        QTest::newRow("2 mm") << 1 << "16364"
+                              << "2899";
+        QTest::newRow("5 mm") << 2 << "40909"
+                              << "7248";
+        QTest::newRow("10 mm") << 3 << "81818"
+                               << "14496";
+        QTest::newRow("20 mm") << 4 << "163636"
+                               << "28991";
     }
 
     void everyThickness_showsItsCriticalLoads()

@@ -113,11 +113,18 @@ private slots:
             {"Label6", form, QRect(627, 360, 201, 33), "tonnes per event", true, heading},
             {"Label10(0)", form, QRect(243, 400, 29, 30), "1", true, heading},
             {"Label10(10)", form, QRect(576, 552, 29, 30), "6", true, heading},
-            {"Label15(1)", form, QRect(627, 520, 164, 41), "Earthworks with Controls", true,
+            {"Label15(1)",
+             form,
+             QRect(627, 520, 164, 41),
+             "Earthworks with Controls",
+             true,
              {"MS Sans Serif", 9.75, true}},
-            {"Label16", form, QRect(632, 600, 185, 81),
+            {"Label16",
+             form,
+             QRect(632, 600, 185, 81),
              "Results are indicated in Green if below the Acceptability Limit, Red if above the Acceptability Limit",
-             true, {"MS Sans Serif", 9.75, false}},
+             true,
+             {"MS Sans Serif", 9.75, false}},
         };
         for (const Row& row : rows)
             QTest::newRow(row.name) << QString::fromLatin1(row.name) << row.container << row.geometry << row.caption
@@ -156,11 +163,16 @@ private slots:
     {
         QTest::addColumn<QString>("design");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "Liberation Sans";
-        QTest::newRow("Arial") << "Arial" << "Liberation Sans";
-        QTest::newRow("Arial Black") << "Arial Black" << "Liberation Sans";
-        QTest::newRow("Courier") << "Courier" << "Nimbus Mono PS";
-        QTest::newRow("Century Gothic") << "Century Gothic" << "URW Gothic";
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif"
+                                       << "Liberation Sans";
+        QTest::newRow("Arial") << "Arial"
+                               << "Liberation Sans";
+        QTest::newRow("Arial Black") << "Arial Black"
+                                     << "Liberation Sans";
+        QTest::newRow("Courier") << "Courier"
+                                 << "Nimbus Mono PS";
+        QTest::newRow("Century Gothic") << "Century Gothic"
+                                        << "URW Gothic";
     }
 
     void designFonts_haveInstalledStandIns()
@@ -232,7 +244,8 @@ private slots:
                 const auto* left = resultBox(w.form, r, k);
                 const auto* right = resultBox(w.form, r, k + 1);
                 const int gap = right->x() - (left->x() + left->width());
-                QVERIFY2(gap >= -1 && gap <= 0, qPrintable(QStringLiteral("row %1 box %2 gap %3").arg(r).arg(k).arg(gap)));
+                QVERIFY2(gap >= -1 && gap <= 0,
+                         qPrintable(QStringLiteral("row %1 box %2 gap %3").arg(r).arg(k).arg(gap)));
             }
         }
         for (int k = 1; k <= kSubestuaries; ++k) {
@@ -257,8 +270,8 @@ private slots:
             if (spec.kind == ControlKind::Label)
                 frontmostLabel = qMax(frontmostLabel, at(toQString(spec.name)));
         QVERIFY(at("Image1") < at("Label5"));
-        for (const char* front : {"List1", "Text1", "AcceptanceBox", "Text3", "Text33", "Frame1", "Frame2",
-                                     "Command1", "Command2", "Command3", "Command4"})
+        for (const char* front : {"List1", "Text1", "AcceptanceBox", "Text3", "Text33", "Frame1", "Frame2", "Command1",
+                                  "Command2", "Command3", "Command4"})
             QVERIFY2(at(front) > frontmostLabel, qPrintable(front));
     }
 

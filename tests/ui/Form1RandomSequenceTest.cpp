@@ -44,16 +44,10 @@ const Table kCriticalLoads{{{8182, 415, 444, 819, 302, 1450},
                             {163636, 8298, 8876, 16374, 6037, 28991}}};
 
 // Exceedances of the critical load over 25 years.
-const Table kBaseline{{{0, 61, 56, 30, 77, 15},
-                       {0, 30, 29, 12, 42, 6},
-                       {0, 9, 8, 3, 15, 1},
-                       {0, 3, 2, 0, 6, 0},
-                       {0, 0, 0, 0, 1, 0}}};
-const Table kEarthworksWithControls{{{1, 73, 66, 41, 88, 21},
-                                     {0, 41, 40, 18, 49, 9},
-                                     {0, 14, 11, 6, 18, 1},
-                                     {0, 5, 4, 1, 7, 0},
-                                     {0, 1, 1, 0, 2, 0}}};
+const Table kBaseline{
+    {{0, 61, 56, 30, 77, 15}, {0, 30, 29, 12, 42, 6}, {0, 9, 8, 3, 15, 1}, {0, 3, 2, 0, 6, 0}, {0, 0, 0, 0, 1, 0}}};
+const Table kEarthworksWithControls{
+    {{1, 73, 66, 41, 88, 21}, {0, 41, 40, 18, 49, 9}, {0, 14, 11, 6, 18, 1}, {0, 5, 4, 1, 7, 0}, {0, 1, 1, 0, 2, 0}}};
 const Table kEarthworksWithoutControls{{{1, 108, 100, 49, 131, 26},
                                         {0, 47, 45, 25, 69, 9},
                                         {0, 16, 14, 6, 25, 1},
@@ -242,16 +236,42 @@ struct Reference {
 
 // Kinds of action and outcome the walk must have met often enough.
 enum Tally : std::size_t {
-    ThicknessChanged, ThicknessReclicked, ScenarioSwitched, ScenarioReclicked, LimitKeystrokes,
-    LimitRetyped, LimitPasted, LimitReplacedByZero, KeystrokeWithoutChange, CriticalLoadSteps,
-    ExceedanceSteps, ExceedanceClicksWhileDisabled, PercentageSteps, PercentageClicksWhileDisabled,
-    RedSubestuaries, GreenSubestuaries, SubestuariesWithoutBaseline, TallyCount
+    ThicknessChanged,
+    ThicknessReclicked,
+    ScenarioSwitched,
+    ScenarioReclicked,
+    LimitKeystrokes,
+    LimitRetyped,
+    LimitPasted,
+    LimitReplacedByZero,
+    KeystrokeWithoutChange,
+    CriticalLoadSteps,
+    ExceedanceSteps,
+    ExceedanceClicksWhileDisabled,
+    PercentageSteps,
+    PercentageClicksWhileDisabled,
+    RedSubestuaries,
+    GreenSubestuaries,
+    SubestuariesWithoutBaseline,
+    TallyCount
 };
-const std::array<const char*, TallyCount> kTallyNames{
-    "thickness changed", "thickness re-clicked", "scenario switched", "scenario re-clicked",
-    "limit keystroke bursts", "limit retyped", "limit pasted", "limit replaced by 0", "keystroke without change",
-    "Command1", "Command2", "Command2 while disabled", "Command3", "Command3 while disabled",
-    "red subestuaries", "green subestuaries", "n/a subestuaries"};
+const std::array<const char*, TallyCount> kTallyNames{"thickness changed",
+                                                      "thickness re-clicked",
+                                                      "scenario switched",
+                                                      "scenario re-clicked",
+                                                      "limit keystroke bursts",
+                                                      "limit retyped",
+                                                      "limit pasted",
+                                                      "limit replaced by 0",
+                                                      "keystroke without change",
+                                                      "Command1",
+                                                      "Command2",
+                                                      "Command2 while disabled",
+                                                      "Command3",
+                                                      "Command3 while disabled",
+                                                      "red subestuaries",
+                                                      "green subestuaries",
+                                                      "n/a subestuaries"};
 
 class Walk {
 public:
@@ -361,9 +381,12 @@ private:
     {
         static const std::array<double, 6> judgedExactly{0.0, 20.0, 37.5, 50.0, 100.0, 150.0};
         switch (pick(3)) {
-        case 0: return QLocale().toString(pick(166) - 5);
-        case 1: return QLocale().toString((pick(1651) - 50) / 10.0);
-        default: return QLocale().toString(judgedExactly[static_cast<std::size_t>(pick(6))]);
+        case 0:
+            return QLocale().toString(pick(166) - 5);
+        case 1:
+            return QLocale().toString((pick(1651) - 50) / 10.0);
+        default:
+            return QLocale().toString(judgedExactly[static_cast<std::size_t>(pick(6))]);
         }
     }
 
@@ -501,8 +524,8 @@ private slots:
                 QStringLiteral("display differs after step %1 (seed %2)\nlast actions:\n").arg(step).arg(seed);
             for (const QString& line : log)
                 failure += "  " + line + "\n";
-            failure += QStringLiteral("limit box: actual \"%1\", expected \"%2\"\n")
-                           .arg(limitText, walk.reference.box.text);
+            failure +=
+                QStringLiteral("limit box: actual \"%1\", expected \"%2\"\n").arg(limitText, walk.reference.box.text);
             failure += "actual:\n" + describe(actual) + "\nexpected:\n" + describe(walk.reference.shown);
             QFAIL(qPrintable(failure));
         }

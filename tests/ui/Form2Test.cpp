@@ -91,7 +91,8 @@ private slots:
         Form2* form2 = w.openBackground();
         auto* picture = control<QLabel>(*form2, "Picture1");
         QCOMPARE(picture->size(), QSize(500, 500));
-        QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), QSize(form2::kDiagramPixels, form2::kDiagramPixels));
+        QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(),
+                 QSize(form2::kDiagramPixels, form2::kDiagramPixels));
         QVERIFY(!picture->hasScaledContents());
         QCOMPARE(picture->contentsRect(), QRect(2, 2, 496, 496));
         QCOMPARE(picture->frameShadow(), QFrame::Sunken);

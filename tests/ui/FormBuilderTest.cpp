@@ -77,12 +77,22 @@ private slots:
         QTest::addColumn<QString>("className");
         QTest::addColumn<QString>("container");
         QTest::addColumn<QRect>("geometry");
-        QTest::newRow("label") << "Note" << "QLabel" << "Probe" << QRect(10, 10, 100, 20);
+        QTest::newRow("label") << "Note"
+                               << "QLabel"
+                               << "Probe" << QRect(10, 10, 100, 20);
         // 150 + 1007 twips end at 77.13 pixels: the right edge rounds to 77.
-        QTest::newRow("text box, edge rounded") << "Value" << "QLineEdit" << "Probe" << QRect(10, 40, 67, 20);
-        QTest::newRow("push button") << "Go" << "QPushButton" << "Probe" << QRect(100, 40, 80, 30);
-        QTest::newRow("frame") << "Choice" << "QGroupBox" << "Probe" << QRect(10, 67, 180, 30);
-        QTest::newRow("option inside its frame") << "Right" << "QRadioButton" << "Choice" << QRect(90, 10, 80, 17);
+        QTest::newRow("text box, edge rounded") << "Value"
+                                                << "QLineEdit"
+                                                << "Probe" << QRect(10, 40, 67, 20);
+        QTest::newRow("push button") << "Go"
+                                     << "QPushButton"
+                                     << "Probe" << QRect(100, 40, 80, 30);
+        QTest::newRow("frame") << "Choice"
+                               << "QGroupBox"
+                               << "Probe" << QRect(10, 67, 180, 30);
+        QTest::newRow("option inside its frame") << "Right"
+                                                 << "QRadioButton"
+                                                 << "Choice" << QRect(90, 10, 80, 17);
     }
 
     void controls_getTheirKindContainerAndBoxInPixels()

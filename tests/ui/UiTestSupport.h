@@ -9,10 +9,10 @@
 #include "Form1Layout.h"
 
 #include <QApplication>
-#include <QProcess>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -43,7 +43,7 @@ inline void failOnModalDialogs()
 #define SILTMERE_UI_TEST_MAIN(TestClass)                                                                               \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                           \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
         QApplication app(argc, argv);                                                                                  \
         siltmere::test::failOnModalDialogs();                                                                          \
@@ -54,10 +54,10 @@ inline void failOnModalDialogs()
 // Like SILTMERE_UI_TEST_MAIN, but started as `PROGRAM --child MODE` it runs
 // `childMain(MODE)` instead: tests that need a process of their own (one
 // that is to end, or to fail) start their own program that way.
-#define SILTMERE_UI_TEST_MAIN_WITH_CHILD(TestClass, childMain)                                                        \
+#define SILTMERE_UI_TEST_MAIN_WITH_CHILD(TestClass, childMain)                                                         \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                           \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
         QApplication app(argc, argv);                                                                                  \
         if (argc == 3 && QByteArray(argv[1]) == "--child")                                                             \
@@ -287,7 +287,7 @@ inline QString describe(const Snapshot& s)
         out += QString::fromLatin1(names[r]) + ":";
         for (const auto& box : s.rows[r])
             out += QStringLiteral(" %1%2%3").arg(box.text, box.enabled ? "" : "(off)",
-                                                  r == Percentage ? "[" + box.back.name() + "]" : "");
+                                                 r == Percentage ? "[" + box.back.name() + "]" : "");
         out += "\n";
     }
     out += QStringLiteral("Command2 %1, Command3 %2, caption %3, legend %4")

@@ -12,9 +12,9 @@
 namespace siltmere::ui {
 
 enum class ControlKind {
-    Label,        // static text, wraps at word boundaries inside its box
-    TextBox,      // single-line text box
-    ListBox,      // single-selection list
+    Label,   // static text, wraps at word boundaries inside its box
+    TextBox, // single-line text box
+    ListBox, // single-selection list
     PushButton,
     Frame,        // groups its option buttons
     OptionButton, // radio button inside a frame
@@ -37,16 +37,16 @@ enum ControlFlag : unsigned {
 };
 
 struct ControlSpec {
-    std::string_view name;      // the design name, e.g. "Text3" or "Label15(0)"
+    std::string_view name; // the design name, e.g. "Text3" or "Label15(0)"
     ControlKind kind;
     std::string_view container; // empty: the window; otherwise a frame's name
     int left;
     int top;
     int width;
     int height;
-    int tab;                    // keyboard order; kNoTab for none
-    std::string_view text;      // caption, text, or resource path of a picture
-    FontSpec font{};            // family empty: the window font
+    int tab;               // keyboard order; kNoTab for none
+    std::string_view text; // caption, text, or resource path of a picture
+    FontSpec font{};       // family empty: the window font
     std::uint32_t backColor = kNoColor;
     Align align = Align::Left;
     unsigned flags = None;

@@ -5,8 +5,8 @@
 #include "Form1Layout.h"
 #include "Form2.h"
 #include "ModelError.h"
-#include "ThicknessList.h"
 #include "Thickness.h"
+#include "ThicknessList.h"
 #include "Twips.h"
 #include "WindowsColor.h"
 
