@@ -163,10 +163,10 @@ struct MainWindow {
         if (!QTest::qWaitForWindowActive(&form))
             qFatal("window not active");
     }
-    static QWidget* focus() { return QApplication::focusWidget(); }
-    static void key(Qt::Key key) { QTest::keyClick(focus(), key); }
+    QWidget* focus() const { return QApplication::focusWidget(); }
+    void key(Qt::Key key) const { QTest::keyClick(focus(), key); }
     // Tabs until the named control has the focus.
-    static void tabTo(const QString& name)
+    void tabTo(const QString& name) const
     {
         for (int i = 0; i < 40 && focus()->objectName() != name; ++i)
             key(Qt::Key_Tab);
