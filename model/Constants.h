@@ -17,6 +17,11 @@ constexpr std::size_t at(int i)
     return static_cast<std::size_t>(i - 1);
 }
 
+// The catchment is split into this many subcatchments j, and the estuary
+// into this many subestuary environments k, one column of results each.
+inline constexpr int kSubcatchments = 6;
+inline constexpr int kSubestuaries = 6;
+
 // Unit event load: one tonne of sediment from the whole catchment, in kg.
 inline constexpr double kUnitEventLoadKg = 1000.0;
 // Density of freshly settled estuarine sediment, kg/m3.
@@ -24,10 +29,10 @@ inline constexpr double kSettledDensity = 1200.0;
 
 // Share of the catchment's total event load that comes from subcatchment j.
 // The shares add up to 1.
-inline constexpr std::array<double, 6> kLoadShare{0.008, 0.01, 0.24, 0.58, 0.16, 0.002};
+inline constexpr std::array<double, kSubcatchments> kLoadShare{0.008, 0.01, 0.24, 0.58, 0.16, 0.002};
 
 // Area over which the sediment reaching subestuary k settles, m2.
-inline constexpr std::array<std::int32_t, 6> kDepArea{15000, 58500, 21450, 43800, 52350, 95550};
+inline constexpr std::array<std::int32_t, kSubestuaries> kDepArea{15000, 58500, 21450, 43800, 52350, 95550};
 
 // Proportion of subcatchment j's load (rows) that settles in subestuary k
 // (columns). Rows need not add up to 1: the rest leaves the estuary for the

@@ -3,11 +3,11 @@
 // The one error type of the model. The model never catches: an error leaves
 // the running operation at once and travels to whoever called it (in the
 // program, the main window's event dispatch, which reports it and ends the
-// run). Each error carries a stable number and a description.
+// run). Each error carries a number and a description.
 //
-// Numbers follow the classic Basic run-time numbering that planners' earlier
-// spreadsheet macros and tools report, so that a reported "6 Overflow" or
-// "9 Subscript out of range" means what users already know:
+// The numbers are Siltmere's own error numbers. They never change between
+// releases, so the number in a fatal-error report ("6 Overflow", "9 Subscript
+// out of range") always names the same condition, whoever reads it:
 //
 //   5   Invalid floating-point operation   (e.g. 0/0, infinity - infinity)
 //   6   Overflow                           (a result too large for a double, or a

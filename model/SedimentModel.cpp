@@ -13,8 +13,8 @@ namespace siltmere {
 
 namespace {
 
-constexpr int kSubcatchments = 6;
-constexpr int kSubestuaries = 6;
+using constants::kSubcatchments;
+using constants::kSubestuaries;
 constexpr int kThicknessRows = 5;
 
 // The smallest baseline count that gives a percentage, the percentage factor,

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Siltmere needs that this machine lacks.
-#   scripts/install-deps.sh [build] [screenshot] [fuzz] [package] [leakcheck] [lint] [a11y] [release-check]
+#   scripts/install-deps.sh [build] [screenshot] [fuzz] [package] [leakcheck] [lint] [format] [a11y]
+#                           [release-check] [windows]
 # "build" (the default) is everything needed to build, run and test the
 # program; "screenshot" adds a virtual X display and ImageMagick for the
 # README pictures; "fuzz" adds clang for the fuzz targets; "package" what
@@ -8,7 +9,9 @@
 # X client library for closing the window from outside; "lint" clang-tidy;
 # "a11y" a virtual X display, a private D-Bus session, the AT-SPI bus and its
 # Python client, for walking the windows as a screen reader does;
-# "release-check" the tools that check the package and its desktop metadata.
+# "release-check" the tools that check the package and its desktop metadata;
+# "format" clang-format; "windows" the MinGW-w64 cross compiler, Wine, NSIS
+# and what building Qt for Windows from source needs.
 set -euo pipefail
 
 declare -A groups=(
@@ -20,7 +23,8 @@ declare -A groups=(
     [lint]="clang-tidy"
     [a11y]="xvfb xauth dbus at-spi2-core python3-pyatspi"
     [release-check]="lintian appstream appstream-compose desktop-file-utils xvfb xauth"
-    [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip fonts-liberation fonts-wine"
+    [format]="clang-format"
+    [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip fonts-liberation fonts-urw-base35 fonts-wine xdotool imagemagick"
 )
 
 wanted=()

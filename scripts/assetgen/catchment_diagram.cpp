@@ -4,15 +4,23 @@
 // The picture is a schematic, not a map: a branching estuary opens onto a
 // straight coastline on the right.  Dotted lines split the estuary water into
 // six subestuary areas, and thin curved lines split the surrounding land into
-// six subcatchments.  Subcatchment k drains (and deposits its sediment) into
-// subestuary area k, so each large italic catchment number sits beside the
-// small number of the matching area:
+// six subcatchments.  Each large italic catchment number sits beside the
+// small number of the subestuary area of the same number:
 //
 //        1     3     5          <- upper shore, head -> sea
 //   6  (head)                |  <- coastline
 //        4        2          <- lower shore, head -> sea
 //
-// Usage: catchment_diagram OUTPUT.png
+//
+// The shared numbers only pair places on the picture.  Where a subcatchment's
+// sediment settles is the model's deposition matrix: most subcatchments
+// spread it over several areas, and some send none to the area of their own
+// number (subcatchment 3 sends most of its deposit to area 2 and none to
+// area 3).  The picture draws no arrows for those shares.
+//
+// Usage: catchment_diagram OUTPUT.png [SCALE]
+//   SCALE 1 (default) draws the diagram at its shown size, 2 on twice as
+//   many pixels for high-DPI screens (1 to 4).
 //
 // The output is deterministic: fixed geometry, a named font family and pixel
 // font sizes (independent of screen DPI), no timestamps in the PNG.
@@ -35,7 +43,7 @@
 
 namespace {
 
-constexpr int kSize = 496;  // image is kSize x kSize pixels
+constexpr int kSize = 496; // image is kSize x kSize pixels
 
 struct Pt {
     double x;
@@ -49,7 +57,7 @@ struct Cubic {
 
 // A label drawn centred on a point.
 struct Label {
-    const char *text;
+    const char* text;
     Pt at;
 };
 
@@ -63,6 +71,7 @@ constexpr double kCoastBottom = 482.0;
 // round the two head creeks and back to the sea along the lower shore.  The
 // curve is interpolated smoothly through these points (Catmull-Rom), so each
 // side arm is just an out-and-back run of points ending in a tip.
+// clang-format off
 constexpr Pt kShore[] = {
     {kCoastX, 202},                                   // mouth, upper side
     {428, 204}, {400, 209}, {374, 210},
@@ -125,32 +134,34 @@ constexpr Label kCatchmentLabels[] = {
     {"1", {190, 104}}, {"3", {322, 100}}, {"5", {418, 104}},
     {"6", {30, 252}},  {"4", {190, 440}}, {"2", {392, 440}},
 };
+// clang-format on
 
-constexpr const char *kTitle = "Conceptual Catchment - Estuary Framework";
-constexpr const char *kSubtitle =
-    "6 Subcatchments depositing sediment into 6 subestuary areas";
+constexpr const char* kTitle = "Conceptual Catchment - Estuary Framework";
+constexpr const char* kSubtitle = "6 Subcatchments depositing sediment into 6 subestuary areas";
 
-QPointF toQ(const Pt &p) { return QPointF(p.x, p.y); }
+QPointF toQ(const Pt& p)
+{
+    return QPointF(p.x, p.y);
+}
 
 // Smooth open curve through all points (uniform Catmull-Rom, written as
 // cubic Bezier segments; the end points are repeated as their own
 // neighbours).
-QPainterPath smoothCurve(const Pt *pts, std::size_t n)
+QPainterPath smoothCurve(const Pt* pts, std::size_t n)
 {
     QPainterPath path(toQ(pts[0]));
     for (std::size_t i = 0; i + 1 < n; ++i) {
-        const Pt &a = pts[i == 0 ? 0 : i - 1];
-        const Pt &b = pts[i];
-        const Pt &c = pts[i + 1];
-        const Pt &d = pts[i + 2 < n ? i + 2 : n - 1];
+        const Pt& a = pts[i == 0 ? 0 : i - 1];
+        const Pt& b = pts[i];
+        const Pt& c = pts[i + 1];
+        const Pt& d = pts[i + 2 < n ? i + 2 : n - 1];
         path.cubicTo(QPointF(b.x + (c.x - a.x) / 6.0, b.y + (c.y - a.y) / 6.0),
-                     QPointF(c.x - (d.x - b.x) / 6.0, c.y - (d.y - b.y) / 6.0),
-                     toQ(c));
+                     QPointF(c.x - (d.x - b.x) / 6.0, c.y - (d.y - b.y) / 6.0), toQ(c));
     }
     return path;
 }
 
-QPainterPath cubicPath(const Cubic &c)
+QPainterPath cubicPath(const Cubic& c)
 {
     QPainterPath path(toQ(c.p0));
     path.cubicTo(toQ(c.c1), toQ(c.c2), toQ(c.p1));
@@ -169,7 +180,7 @@ QFont liberationSans(int pixelSize, bool bold, bool italic)
 }
 
 // Largest bold font, up to maxPixels, in which the text fits maxWidth.
-QFont fittedTitleFont(const QString &text, int maxPixels, int maxWidth)
+QFont fittedTitleFont(const QString& text, int maxPixels, int maxWidth)
 {
     for (int px = maxPixels; px > 8; --px) {
         QFont f = liberationSans(px, true, false);
@@ -179,15 +190,14 @@ QFont fittedTitleFont(const QString &text, int maxPixels, int maxWidth)
     return liberationSans(8, true, false);
 }
 
-void drawCentred(QPainter &p, const QString &text, const QPointF &centre)
+void drawCentred(QPainter& p, const QString& text, const QPointF& centre)
 {
     const QFontMetrics fm(p.font());
-    const QRectF box(centre.x() - 100, centre.y() - fm.height(), 200,
-                     2.0 * fm.height());
+    const QRectF box(centre.x() - 100, centre.y() - fm.height(), 200, 2.0 * fm.height());
     p.drawText(box, Qt::AlignCenter, text);
 }
 
-void drawLabels(QPainter &p, const Label *labels, std::size_t n)
+void drawLabels(QPainter& p, const Label* labels, std::size_t n)
 {
     for (std::size_t i = 0; i < n; ++i)
         drawCentred(p, QString::fromLatin1(labels[i].text), toQ(labels[i].at));
@@ -218,12 +228,12 @@ QImage renderDiagram(int scale)
 
     // Subcatchment boundaries on land: thin black curves.
     p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap));
-    for (const Cubic &c : kCatchmentDividers)
+    for (const Cubic& c : kCatchmentDividers)
         p.drawPath(cubicPath(c));
 
     // Subestuary area boundaries on the water: dotted black lines.
     p.setPen(QPen(Qt::black, 1.5, Qt::DotLine, Qt::FlatCap));
-    for (const Cubic &c : kAreaDividers)
+    for (const Cubic& c : kAreaDividers)
         p.drawPath(cubicPath(c));
 
     // Estuary shoreline and the coast, in green, over the division lines.
@@ -238,16 +248,15 @@ QImage renderDiagram(int scale)
     p.setFont(liberationSans(12, false, false));
     drawLabels(p, kAreaLabels, sizeof kAreaLabels / sizeof kAreaLabels[0]);
     p.setFont(liberationSans(34, false, true));
-    drawLabels(p, kCatchmentLabels,
-               sizeof kCatchmentLabels / sizeof kCatchmentLabels[0]);
+    drawLabels(p, kCatchmentLabels, sizeof kCatchmentLabels / sizeof kCatchmentLabels[0]);
 
     p.end();
     return img;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: %s OUTPUT.png [SCALE]\n", argv[0]);

@@ -27,7 +27,7 @@ namespace {
 
 constexpr int kWidth = 920;
 constexpr int kHeight = 653;
-constexpr float kHorizon = 236.0f;  // true horizon (hidden behind the hills)
+constexpr float kHorizon = 236.0f; // true horizon (hidden behind the hills)
 
 // ---------------------------------------------------------------- colour ---
 
@@ -35,11 +35,23 @@ struct Rgb {
     float r, g, b;
 };
 
-Rgb operator+(Rgb a, Rgb b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
-Rgb operator*(Rgb a, float k) { return {a.r * k, a.g * k, a.b * k}; }
-Rgb mix(Rgb a, Rgb b, float t) { return a * (1.0f - t) + b * t; }
+Rgb operator+(Rgb a, Rgb b)
+{
+    return {a.r + b.r, a.g + b.g, a.b + b.b};
+}
+Rgb operator*(Rgb a, float k)
+{
+    return {a.r * k, a.g * k, a.b * k};
+}
+Rgb mix(Rgb a, Rgb b, float t)
+{
+    return a * (1.0f - t) + b * t;
+}
 
-float clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
+float clamp01(float v)
+{
+    return std::clamp(v, 0.0f, 1.0f);
+}
 float smooth(float e0, float e1, float v)
 {
     const float t = clamp01((v - e0) / (e1 - e0));
@@ -106,19 +118,22 @@ float fbm(float x, float y, uint32_t seed, int octaves, float footprint = 0.0f)
 // ------------------------------------------------------------ the scene ---
 
 // Height of the far shoreline (where water meets land) at column x.
-float shoreY(float x) { return 258.0f + 6.0f * (fbm(x * 0.01f, 3.0f, 11, 3) - 0.5f) + x * 0.008f; }
+float shoreY(float x)
+{
+    return 258.0f + 6.0f * (fbm(x * 0.01f, 3.0f, 11, 3) - 0.5f) + x * 0.008f;
+}
 
 // Top edge of the distant ridge and of the nearer hill at column x.
 float farRidgeY(float x)
 {
-    return 150.0f + 70.0f * (fbm(x * 0.004f, 1.0f, 21, 8) - 0.5f) + 10.0f * std::sin(x * 0.006f)
-           + 6.0f * (fbm(x * 0.05f, 4.0f, 23, 4) - 0.5f);
+    return 150.0f + 70.0f * (fbm(x * 0.004f, 1.0f, 21, 8) - 0.5f) + 10.0f * std::sin(x * 0.006f) +
+           6.0f * (fbm(x * 0.05f, 4.0f, 23, 4) - 0.5f);
 }
 float nearHillY(float x)
 {
     // The hill rises a little behind the settlement, around x = 300.
-    return 205.0f + 60.0f * (fbm(x * 0.006f + 5.0f, 2.0f, 31, 5) - 0.5f)
-           - 22.0f * std::exp(-std::pow((x - 300.0f) / 170.0f, 2.0f));
+    return 205.0f + 60.0f * (fbm(x * 0.006f + 5.0f, 2.0f, 31, 5) - 0.5f) -
+           22.0f * std::exp(-std::pow((x - 300.0f) / 170.0f, 2.0f));
 }
 
 const Rgb kHaze{184, 186, 184};
@@ -138,14 +153,14 @@ Rgb skyAt(float x, float y)
 
 // Hills: a hazy blue-grey far ridge and a nearer green-brown hill of fields,
 // hedges and scrub.  Returns false where the sky shows through.
-bool hillAt(float x, float y, Rgb &out)
+bool hillAt(float x, float y, Rgb& out)
 {
     const float nearTop = nearHillY(x);
     if (y >= nearTop) {
         const float patches = fbm(x * 0.02f, y * 0.05f, 51, 5);
         const float fields = fbm(x * 0.006f, y * 0.03f, 53, 3);
         Rgb c = mix(Rgb{88, 96, 64}, Rgb{120, 110, 76}, smooth(0.4f, 0.65f, fields));
-        c = mix(c, Rgb{60, 70, 50}, smooth(0.55f, 0.7f, patches) * 0.7f);  // woodland
+        c = mix(c, Rgb{60, 70, 50}, smooth(0.55f, 0.7f, patches) * 0.7f); // woodland
         const float grain = fbm(x * 0.3f, y * 0.3f, 55, 2) - 0.5f;
         c = c + Rgb{grain, grain, grain} * 18.0f;
         // Fog hangs over the water, so the foot of the hill is paler.
@@ -159,7 +174,8 @@ bool hillAt(float x, float y, Rgb &out)
         const float tone = fbm(x * 0.015f, y * 0.04f, 61, 5) - 0.5f;
         const float gully = fbm(x * 0.05f, y * 0.012f, 63, 4) - 0.5f;
         const Rgb c = Rgb{118, 128, 114} + Rgb{1, 1, 1} * (tone * 26.0f + gully * 18.0f);
-        const float mist = smooth(0.45f, 0.7f, fbm(x * 0.008f, y * 0.03f, 65, 5)) * smooth(farRidgeY(x) + 40.0f, farRidgeY(x), y);
+        const float mist =
+            smooth(0.45f, 0.7f, fbm(x * 0.008f, y * 0.03f, 65, 5)) * smooth(farRidgeY(x) + 40.0f, farRidgeY(x), y);
         out = mix(c, kHaze, std::min(1.0f, 0.5f + 0.2f * smooth(farRidgeY(x), nearTop, y) + 0.3f * mist));
         return true;
     }
@@ -184,7 +200,7 @@ Ground groundAt(float x, float y)
 
 // Fractal noise laid on the ground plane with separate along-/across-stream
 // frequencies; stretching in X gives the elongated look of flowing water.
-float groundNoise(const Ground &g, float sx, float sz, uint32_t seed, int octaves, float ox = 0.0f)
+float groundNoise(const Ground& g, float sx, float sz, uint32_t seed, int octaves, float ox = 0.0f)
 {
     return fbm(g.gx * sx + ox, g.gz * sz, seed, octaves, std::max(g.dx * sx, g.dz * sz));
 }
@@ -192,13 +208,13 @@ float groundNoise(const Ground &g, float sx, float sz, uint32_t seed, int octave
 // Exposed mudflat amount (0 = water, 1 = mud).  A broad bank sweeps in from
 // the foreground left, a long bar lies mid-channel and a thin strip fringes
 // the far shore; noise breaks all their edges into lobes and inlets.
-float mudAmount(float x, float y, const Ground &g)
+float mudAmount(float x, float y, const Ground& g)
 {
     const float field = groundNoise(g, 0.9f, 0.22f, 72, 7);
     const float edge = groundNoise(g, 0.9f, 2.6f, 73, 5) - 0.5f;
     const float bank = smooth(3.3f, 2.5f, g.gz + 0.85f * g.gx + edge * 0.9f) * 0.55f;
-    const float bar = std::exp(-std::pow((y - 310.0f) / 13.0f, 2.0f))
-                      * smooth(840.0f, 680.0f, x) * smooth(380.0f, 540.0f, x) * 0.5f;
+    const float bar =
+        std::exp(-std::pow((y - 310.0f) / 13.0f, 2.0f)) * smooth(840.0f, 680.0f, x) * smooth(380.0f, 540.0f, x) * 0.5f;
     const float shoreStrip = smooth(274.0f, 261.0f, y) * 0.4f;
     return smooth(0.77f, 0.83f, field + bank + bar + shoreStrip);
 }
@@ -215,13 +231,14 @@ Rgb skyReflection(float x, float y)
 // noise, squashed across the wind so wavelets come out as short dashes.
 // Octaves finer than a pixel are dropped, so far water resolves into the
 // smooth bands seen at a grazing angle.
-float waveSlope(const Ground &g)
+float waveSlope(const Ground& g)
 {
     float slope = 0.0f, freq = 9.0f, amp = 1.0f;
     for (uint32_t i = 0; i < 6; ++i, freq *= 1.9f, amp *= 0.8f) {
         const float pixel = std::max(g.dx * freq * 0.4f, g.dz * freq);
         const float fade = 1.0f - smooth(0.3f, 0.9f, pixel);
-        if (fade <= 0.0f) break;
+        if (fade <= 0.0f)
+            break;
         slope += amp * fade * (valueNoise(g.gx * freq * 0.4f, g.gz * freq, 500 + i) - 0.5f);
     }
     return slope * 1.3f;
@@ -230,7 +247,7 @@ float waveSlope(const Ground &g)
 // Turbid estuary water: silt-laden milky brown, paler sediment plumes drawn
 // out along the current, wind lanes, and ripples catching the grey sky.
 // Reflectivity rises towards the far shore (grazing angle).
-Rgb waterAt(float x, float y, const Ground &g)
+Rgb waterAt(float x, float y, const Ground& g)
 {
     const float plume = groundNoise(g, 0.3f, 0.035f, 81, 6, 3.0f);
     const float swirl = groundNoise(g, 0.8f, 0.12f, 83, 5, plume * 2.0f);
@@ -248,7 +265,7 @@ Rgb waterAt(float x, float y, const Ground &g)
 
 // Wet exposed mud: grey-brown, glossy where it is still draining, cut by
 // small runnels that mirror the overcast.
-Rgb mudAt(float x, float y, const Ground &g)
+Rgb mudAt(float x, float y, const Ground& g)
 {
     const float tone = groundNoise(g, 2.0f, 0.5f, 91, 6);
     const float fine = groundNoise(g, 40.0f, 12.0f, 93, 4);
@@ -264,7 +281,8 @@ Rgb landscapeAt(float x, float y)
 {
     Rgb c;
     if (y < shoreY(x)) {
-        if (!hillAt(x, y, c)) c = skyAt(x, y);
+        if (!hillAt(x, y, c))
+            c = skyAt(x, y);
         return c;
     }
     const Ground g = groundAt(x, y);
@@ -278,10 +296,10 @@ Rgb landscapeAt(float x, float y)
 
 // Sky, hills, water and mud, averaged over 2x2 samples per pixel so that
 // skylines and shore edges come out soft rather than stair-stepped.
-void paintLandscape(QImage &img)
+void paintLandscape(QImage& img)
 {
     for (int py = 0; py < kHeight; ++py) {
-        auto *line = reinterpret_cast<QRgb *>(img.scanLine(py));
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(py));
         for (int px = 0; px < kWidth; ++px) {
             Rgb sum{0, 0, 0};
             for (int s = 0; s < 4; ++s)
@@ -293,7 +311,7 @@ void paintLandscape(QImage &img)
 
 // A loose cluster of cottages and sheds on the lower slope behind the far
 // shore, with dark trees between them.  Colours are pre-mixed with haze.
-void paintSettlement(QImage &img)
+void paintSettlement(QImage& img)
 {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -308,13 +326,14 @@ void paintSettlement(QImage &img)
         ++n;
         const float r = hashUnit(int(x), 2, 201);
         const float shore = shoreY(x);
-        const float baseY = shore - 3.0f - 26.0f * r * r;  // some climb the slope
-        if (baseY < nearHillY(x) + 4.0f) continue;
+        const float baseY = shore - 3.0f - 26.0f * r * r; // some climb the slope
+        if (baseY < nearHillY(x) + 4.0f)
+            continue;
 
         // A tree or two first, so houses sit in front of the greenery.
         if (hashUnit(int(x), 3, 201) < 0.6f) {
             const float tx = x + 10.0f * (hashUnit(int(x), 4, 201) - 0.5f);
-            for (int k = 0; k < 5; ++k) {  // a tree is a clump of leafy blobs
+            for (int k = 0; k < 5; ++k) { // a tree is a clump of leafy blobs
                 const float tr = 2.0f + 2.5f * hashUnit(int(x), 10 + k, 201);
                 const float ox = 7.0f * (hashUnit(int(x), 20 + k, 201) - 0.5f);
                 const float oy = 6.0f * hashUnit(int(x), 30 + k, 201);
@@ -324,7 +343,7 @@ void paintSettlement(QImage &img)
         }
 
         const float wr = hashUnit(int(x), 6, 201);
-        const float w = wr > 0.85f ? 20.0f + 8.0f * wr : 8.0f + 9.0f * wr;  // the odd terrace row
+        const float w = wr > 0.85f ? 20.0f + 8.0f * wr : 8.0f + 9.0f * wr; // the odd terrace row
         const float h = 5.0f + 4.0f * hashUnit(int(x), 7, 201);
         const float roofH = 3.0f + 3.0f * hashUnit(int(x), 8, 201);
         const float haze = 0.36f + 0.15f * (shore - baseY) / 30.0f;
@@ -354,8 +373,10 @@ void paintSettlement(QImage &img)
     // A low stone embankment along the waterfront below the houses.
     QPainterPath wall;
     wall.moveTo(140, shoreY(140) - 2.5f);
-    for (float x = 150; x <= 440; x += 10) wall.lineTo(x, shoreY(x) - 2.5f);
-    for (float x = 440; x >= 140; x -= 10) wall.lineTo(x, shoreY(x) + 0.5f);
+    for (float x = 150; x <= 440; x += 10)
+        wall.lineTo(x, shoreY(x) - 2.5f);
+    for (float x = 440; x >= 140; x -= 10)
+        wall.lineTo(x, shoreY(x) + 0.5f);
     wall.closeSubpath();
     p.setBrush(hazed({96, 94, 88}, 0.45f));
     p.drawPath(wall);
@@ -376,25 +397,28 @@ void paintSettlement(QImage &img)
 struct Print {
     float x, y, angle;
     bool left;
-    float depth;  // older prints have slumped and are shallower
+    float depth; // older prints have slumped and are shallower
 };
 
 // Depth (0..1) of one boot print at local position: forefoot and heel pads
 // joined by a narrower waist, with cross-bars of tread in the sole.
-float bootDepth(float px, float py, const Print &pr, float &rim)
+float bootDepth(float px, float py, const Print& pr, float& rim)
 {
     const float ca = std::cos(pr.angle), sa = std::sin(pr.angle);
     const float dx = px - pr.x, dy = py - pr.y;
-    const float s = dx * ca + dy * sa;                        // along the foot
-    float t = -dx * sa + dy * ca;                             // across
-    if (pr.left) t = -t;
+    const float s = dx * ca + dy * sa; // along the foot
+    float t = -dx * sa + dy * ca;      // across
+    if (pr.left)
+        t = -t;
     // Outline: an ellipse whose width swells at heel and ball and pinches
     // at the arch; `dist` is 1 on the outline of the sole.
     const float halfLen = 32.0f;
     const auto bump = [](float v, float c, float r) { return std::exp(-std::pow((v - c) / r, 2.0f)); };
-    const float width = 9.5f + 3.5f * bump(s, -20.0f, 10.0f) + 5.0f * bump(s, 14.0f, 14.0f) - 1.5f * bump(s, -4.0f, 6.0f);
+    const float width =
+        9.5f + 3.5f * bump(s, -20.0f, 10.0f) + 5.0f * bump(s, 14.0f, 14.0f) - 1.5f * bump(s, -4.0f, 6.0f);
     const float dist = std::hypot((t + 0.12f * s) / width, s / halfLen);
-    if (dist > 1.8f) return 0.0f;
+    if (dist > 1.8f)
+        return 0.0f;
     // Displaced mud squeezes up as a low, soft ridge around the print.
     rim += 0.22f * pr.depth * std::exp(-std::pow((dist - 1.2f) / 0.22f, 2.0f));
     const float inside = smooth(1.12f, 0.6f, dist);
@@ -415,16 +439,19 @@ QImage paintMudCloseup(int w, int h)
         const bool left = (i & 1) != 0;
         const float side = left ? -15.0f : 15.0f;
         const float toeOut = left ? -0.1f : 0.1f;
-        prints.push_back({30.0f + i * step * ca - side * sa, 170.0f + i * step * sa + side * ca, heading + toeOut, left, 1.0f});
+        prints.push_back(
+            {30.0f + i * step * ca - side * sa, 170.0f + i * step * sa + side * ca, heading + toeOut, left, 1.0f});
     }
     for (int i = 0; i < 2; ++i)
-        prints.push_back({222.0f + i * 36.0f + ((i & 1) ? 12.0f : -12.0f), 20.0f + i * 110.0f, 1.25f, (i & 1) != 0, 0.45f});
+        prints.push_back(
+            {222.0f + i * 36.0f + ((i & 1) ? 12.0f : -12.0f), 20.0f + i * 110.0f, 1.25f, (i & 1) != 0, 0.45f});
 
     std::vector<float> height(size_t(w) * size_t(h)), dents(height.size());
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             float rim = 0.0f, dent = 0.0f;
-            for (const Print &pr : prints) dent = std::max(dent, bootDepth(x, y, pr, rim));
+            for (const Print& pr : prints)
+                dent = std::max(dent, bootDepth(x, y, pr, rim));
             const float swell = fbm(x * 0.015f, y * 0.02f, 301, 5) * 1.2f;
             const float grain = fbm(x * 0.2f, y * 0.2f, 303, 3) * 0.07f;
             height[size_t(y) * w + x] = swell + grain + rim - dent * 1.1f;
@@ -435,7 +462,7 @@ QImage paintMudCloseup(int w, int h)
     QImage img(w, h, QImage::Format_RGB32);
     const float lx = -0.55f, ly = -0.6f, lz = 0.58f;
     for (int y = 0; y < h; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {
             auto at = [&](int xx, int yy) {
                 return height[size_t(std::clamp(yy, 0, h - 1)) * w + std::clamp(xx, 0, w - 1)];
@@ -469,7 +496,7 @@ QImage paintMudCloseup(int w, int h)
 
 // Places the close-up in the bottom-right corner as a mounted print: soft
 // drop shadow, off-white border, thin dark keyline.
-void paintInset(QImage &img)
+void paintInset(QImage& img)
 {
     const int iw = 300, ih = 196, border = 5;
     const int x0 = kWidth - iw - 22, y0 = kHeight - ih - 20;
@@ -478,7 +505,7 @@ void paintInset(QImage &img)
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    for (int i = 8; i >= 1; --i) {  // layered translucent rectangles = soft shadow
+    for (int i = 8; i >= 1; --i) { // layered translucent rectangles = soft shadow
         p.setBrush(QColor(0, 0, 0, 10));
         const QRectF r(x0 - border + 3 - i, y0 - border + 4 - i, iw + 2 * border + 2 * i, ih + 2 * border + 2 * i);
         p.drawRoundedRect(r, i, i);
@@ -492,23 +519,24 @@ void paintInset(QImage &img)
 }
 
 // Camera character: gentle vignette and fine luminance grain.
-void finishAsPhoto(QImage &img)
+void finishAsPhoto(QImage& img)
 {
     for (int y = 0; y < kHeight; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < kWidth; ++x) {
             const float dx = (x - kWidth * 0.5f) / kWidth, dy = (y - kHeight * 0.5f) / kHeight;
             const float vignette = 1.0f - 0.28f * (dx * dx + dy * dy) * 2.0f;
             const float grain = (hashUnit(x, y, 401) + hashUnit(x, y, 402) - 1.0f) * 7.0f;
             const QRgb q = line[x];
-            line[x] = toQRgb(Rgb{float(qRed(q)), float(qGreen(q)), float(qBlue(q))} * vignette + Rgb{grain, grain, grain});
+            line[x] =
+                toQRgb(Rgb{float(qRed(q)), float(qGreen(q)), float(qBlue(q))} * vignette + Rgb{grain, grain, grain});
         }
     }
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT.jpg\n", argv[0]);

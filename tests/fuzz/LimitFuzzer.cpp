@@ -24,6 +24,7 @@
 
 #include "AcceptabilityLimit.h"
 #include "Form1.h"
+#include "Form1Layout.h"
 #include "ModelError.h"
 #include "SedimentModel.h"
 #include "UiTestSupport.h"
@@ -62,8 +63,9 @@ constexpr std::size_t kMaxPasteBytes = 4096;
 // Typing runs the box's change handler after every key.
 constexpr qsizetype kMaxTypedUnits = 64;
 
-constexpr int kSubestuaries = 6;
-constexpr int kFirstPercentageBox = 28;
+using siltmere::ui::form1::kSubestuaries;
+using siltmere::ui::form1::resultBoxNumber;
+using siltmere::ui::form1::ResultRowId;
 
 // What the input is doing, for the report of a failed check.
 std::string g_context;
@@ -136,7 +138,7 @@ Window& window()
         made.legend = control<QLabel>(f, "Label16");
         for (int k = 1; k <= kSubestuaries; ++k)
             made.percentage[static_cast<std::size_t>(k - 1)] =
-                control<QLineEdit>(f, QStringLiteral("Text%1").arg(kFirstPercentageBox + k - 1));
+                control<QLineEdit>(f, QStringLiteral("Text%1").arg(resultBoxNumber(ResultRowId::Percentage, k)));
         return made;
     }();
     return w;
@@ -145,10 +147,14 @@ Window& window()
 QLocale localeOf(unsigned index)
 {
     switch (index) {
-    case 1: return QLocale(QLocale::German, QLocale::Germany);
-    case 2: return QLocale(QLocale::Arabic, QLocale::Egypt);
-    case 3: return QLocale(QLocale::French, QLocale::France);
-    default: return QLocale::c();
+    case 1:
+        return QLocale(QLocale::German, QLocale::Germany);
+    case 2:
+        return QLocale(QLocale::Arabic, QLocale::Egypt);
+    case 3:
+        return QLocale(QLocale::French, QLocale::France);
+    default:
+        return QLocale::c();
     }
 }
 
@@ -159,21 +165,28 @@ std::int16_t tableRowOf(unsigned position)
     return static_cast<std::int16_t>(position + 1);
 }
 
-const QColor kWhite(255, 255, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
+using siltmere::test::kGreen;
+using siltmere::test::kRed;
+using siltmere::test::kWhite;
 
 // The key a control character stands for on a keyboard, if it has one.
 std::optional<Qt::Key> controlKeyOf(char16_t c)
 {
     switch (c) {
-    case u'\b': return Qt::Key_Backspace;
-    case u'\t': return Qt::Key_Tab;
-    case u'\n': return Qt::Key_Return;
-    case u'\r': return Qt::Key_Enter;
-    case u'\x1b': return Qt::Key_Escape;
-    case u'\x7f': return Qt::Key_Delete;
-    default: return std::nullopt;
+    case u'\b':
+        return Qt::Key_Backspace;
+    case u'\t':
+        return Qt::Key_Tab;
+    case u'\n':
+        return Qt::Key_Return;
+    case u'\r':
+        return Qt::Key_Enter;
+    case u'\x1b':
+        return Qt::Key_Escape;
+    case u'\x7f':
+        return Qt::Key_Delete;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -434,7 +447,8 @@ void runModel(const std::uint8_t* data, std::size_t size)
     for (int k = 1; k <= kSubestuaries; ++k) {
         const std::string& text = first.texts[static_cast<std::size_t>(k - 1)];
         const std::int16_t flag = first.flags[static_cast<std::size_t>(k - 1)];
-        const QString where = QStringLiteral("subestuary %1: \"%2\" flag %3").arg(k).arg(QString::fromStdString(text)).arg(flag);
+        const QString where =
+            QStringLiteral("subestuary %1: \"%2\" flag %3").arg(k).arg(QString::fromStdString(text)).arg(flag);
         require((text == "n/a") == (flag == 0), "n/a and a zero flag do not go together", where);
         require(flag == 0 || flag == 1 || flag == -1, "a comparison flag is not -1, 0 or +1", where);
 
@@ -447,7 +461,8 @@ void runModel(const std::uint8_t* data, std::size_t size)
         const std::optional<int> pct = percentageOf(QString::fromStdString(text));
         require(pct.has_value(), "a compared subestuary has no whole percentage", where);
         const double increase = (withWorks - baseline) / baseline * 100.0;
-        require(std::fabs(static_cast<double>(*pct) - increase) <= 0.5, "the shown percentage is not the rounded increase",
+        require(std::fabs(static_cast<double>(*pct) - increase) <= 0.5,
+                "the shown percentage is not the rounded increase",
                 where + QStringLiteral(", increase %1").arg(increase, 0, 'g', 17));
         // A NaN limit that was compared quietly judges nothing; only the
         // flags' form is checked then.

@@ -1,6 +1,7 @@
 // Critical total loads: the load of one event that lays exactly the critical
 // thickness in each subestuary. Results are compared bit for bit with values
-// the hydrologists computed independently in double precision.
+// worked out independently of this code, in double precision, from the
+// deposition proportions, unit loads and areas of the modelled estuary.
 
 #include "DisplayText.h"
 #include "ModelTestSupport.h"
@@ -13,37 +14,49 @@
 namespace siltmere::test {
 namespace {
 
-// Per subestuary k: deposition area, its settled-mass-per-metre D = area x
-// density, the kg settling per unit event load S, and the resulting unit
-// deposition thickness.
+// Kilograms of the one-tonne unit event load that come from subcatchment j
+// (rows) and settle in subestuary k (columns): each subcatchment's unit load
+// (8, 10, 240, 580, 160 and 2 kg) times its deposition proportions.
+constexpr std::array<std::array<double, 6>, 6> kSettledKg{{
+    {2, 0, 0, 0, 0.4, 0.4},
+    {0, 3, 0, 0, 1.5, 0.5},
+    {0, 108, 0, 0, 24, 12},
+    {0, 58, 58, 0, 174, 58},
+    {0, 0, 0, 64, 8, 8},
+    {0.2, 0.2, 0, 0.2, 0.2, 0.2},
+}};
+
+TEST(SettledLoad, EverySubcatchmentSendsItsShareToEverySubestuary)
+{
+    const SedimentModel model = startedModel();
+    for (int j = 1; j <= 6; ++j)
+        for (int k = 1; k <= kSubestuaries; ++k)
+            EXPECT_DOUBLE_EQ(model.Cjk(j, k),
+                             kSettledKg[static_cast<std::size_t>(j - 1)][static_cast<std::size_t>(k - 1)])
+                << "subcatchment " << j << ", subestuary " << k;
+}
+
+// Metres of settled sediment per tonne of total event load in subestuary k:
+// the kilograms settling there over its area times the settled density.
 struct SubestuaryCase {
     int k;
-    double d;
-    double s;
     double udt;
 };
 
-constexpr std::array<SubestuaryCase, 6> kSubestuaries{{
-    {1, 18000000.0, 2.2, 1.2222222222222222e-07},
-    {2, 70200000.0, 169.2, 2.41025641025641e-06},
-    {3, 25740000.0, 58.0, 2.2533022533022532e-06},
-    {4, 52560000.0, 64.2, 1.2214611872146119e-06},
-    {5, 62820000.0, 208.1, 3.3126392868513213e-06},
-    {6, 114660000.0, 79.1, 6.898656898656899e-07},
+constexpr std::array<SubestuaryCase, 6> kUnitThickness{{
+    {1, 1.2222222222222222e-07},
+    {2, 2.41025641025641e-06},
+    {3, 2.2533022533022532e-06},
+    {4, 1.2214611872146119e-06},
+    {5, 3.3126392868513213e-06},
+    {6, 6.898656898656899e-07},
 }};
 
 TEST(UnitDepositionThickness, IsBitExactForEverySubestuary)
 {
-    SedimentModel model = startedModel();
-    for (const auto& c : kSubestuaries) {
-        SCOPED_TRACE("subestuary " + std::to_string(c.k));
-        EXPECT_EQ(static_cast<double>(model.DepArea(c.k)) * 1200.0, c.d);
-        double columnSum = 0.0;
-        for (int j = 1; j <= 6; ++j)
-            columnSum += model.Cjk(j, c.k);
-        EXPECT_DOUBLE_EQ(columnSum, c.s);
-        EXPECT_EQ(model.UDT(c.k), c.udt);
-    }
+    const SedimentModel model = startedModel();
+    for (const auto& c : kUnitThickness)
+        EXPECT_EQ(model.UDT(c.k), c.udt) << "subestuary " << c.k;
 }
 
 TEST(UnitDepositionThickness, DoesNotDependOnTheThickness)
@@ -52,7 +65,7 @@ TEST(UnitDepositionThickness, DoesNotDependOnTheThickness)
         SedimentModel model = startedModel();
         model.Select_Thickness(position);
         model.Calc_CriticalLoads();
-        for (const auto& c : kSubestuaries)
+        for (const auto& c : kUnitThickness)
             EXPECT_EQ(model.UDT(c.k), c.udt) << "position " << position << ", k " << c.k;
     }
 }
@@ -94,7 +107,7 @@ TEST_P(CriticalLoadsByThickness, LoadsAreBitExactAndTextsRounded)
     SedimentModel model = startedModel();
     model.Select_Thickness(c.position);
     model.Calc_CriticalLoads();
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         EXPECT_EQ(model.CSL(k), c.csl[static_cast<std::size_t>(k - 1)]) << "k " << k;
     EXPECT_EQ(rowOf(model), c.texts);
 }
@@ -111,13 +124,15 @@ TEST_P(CriticalLoadsByThickness, RunningTwiceGivesTheSameLoads)
     EXPECT_EQ(rowOf(model), c.texts);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllThicknesses, CriticalLoadsByThickness, ::testing::ValuesIn(kThicknessCases),
-                         [](const auto& param) { return "position" + std::to_string(param.param.position); });
+INSTANTIATE_TEST_SUITE_P(CriticalLoads, CriticalLoadsByThickness, ::testing::ValuesIn(kThicknessCases),
+                         [](const auto& param) {
+                             return std::string(kThicknessNames[static_cast<std::size_t>(param.param.position)]);
+                         });
 
 TEST(CriticalLoads, StartupChainAlreadyHoldsTheFiveMillimetreLoads)
 {
     SedimentModel model = startedModel();
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         EXPECT_EQ(model.CSL(k), kThicknessCases[2].csl[static_cast<std::size_t>(k - 1)]) << "k " << k;
 }
 
@@ -144,6 +159,7 @@ TEST(CriticalLoads, RecordWithoutAThicknessComputesPerMetreAndKeepsIt)
 }
 
 struct RoundingCase {
+    const char* name;
     double value;
     std::string text;
 };
@@ -156,14 +172,16 @@ TEST_P(WholeNumberText, RoundsHalfToEvenAndPrintsDigitsOnly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ties, WholeNumberText,
-                         ::testing::Values(RoundingCase{2.5, "2"}, RoundingCase{3.5, "4"}, RoundingCase{0.5, "0"},
-                                           RoundingCase{1.5, "2"}, RoundingCase{2.4999999999999996, "2"},
-                                           RoundingCase{2.5000000000000004, "3"},
-                                           RoundingCase{40909.09090909091, "40909"},
-                                           RoundingCase{163636.36363636365, "163636"},
-                                           RoundingCase{8181818.181818182, "8181818"},
-                                           RoundingCase{1e22, "10000000000000000000000"}),
-                         [](const auto& param) { return "case" + std::to_string(param.index); });
+                         ::testing::Values(RoundingCase{"twoAndAHalf", 2.5, "2"},
+                                           RoundingCase{"threeAndAHalf", 3.5, "4"}, RoundingCase{"aHalf", 0.5, "0"},
+                                           RoundingCase{"oneAndAHalf", 1.5, "2"},
+                                           RoundingCase{"justBelowTwoAndAHalf", 2.4999999999999996, "2"},
+                                           RoundingCase{"justAboveTwoAndAHalf", 2.5000000000000004, "3"},
+                                           RoundingCase{"load5mm", 40909.09090909091, "40909"},
+                                           RoundingCase{"load20mm", 163636.36363636365, "163636"},
+                                           RoundingCase{"loadPerMetre", 8181818.181818182, "8181818"},
+                                           RoundingCase{"tenToThe22", 1e22, "10000000000000000000000"}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(RoundToInt16, HalvesGoToTheEvenNeighbourAndRangeIsEnforced)
 {

@@ -34,14 +34,14 @@ TEST(FaultInjection, ZeroAreaWithSedimentIsADivisionByZeroAtThatSubestuary)
 {
     SedimentModel model = startedModel();
     const auto goodUdt = model.UDT;
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         model.UDT(k) = kSentinel;
     model.DepArea(3) = 0;
     EXPECT_EQ(errorOf([&] { model.Calc_UDT(); }), ErrorCode::DivisionByZero);
     EXPECT_EQ(model.UDT(1), goodUdt(1));
     EXPECT_EQ(model.UDT(2), goodUdt(2));
     EXPECT_TRUE(std::isinf(model.UDT(3)));
-    for (int k = 4; k <= 6; ++k)
+    for (int k = 4; k <= kSubestuaries; ++k)
         EXPECT_EQ(model.UDT(k), kSentinel) << k;
 }
 
@@ -50,7 +50,7 @@ TEST(FaultInjection, ZeroAreaWithoutSedimentIsAnInvalidOperation)
     SedimentModel model = startedModel();
     for (int j = 1; j <= 6; ++j)
         model.Cjk(j, 4) = 0.0;
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         model.UDT(k) = kSentinel;
     model.DepArea(4) = 0;
     EXPECT_EQ(errorOf([&] { model.Calc_UDT(); }), ErrorCode::InvalidOperation);
@@ -63,12 +63,12 @@ TEST(FaultInjection, ZeroAreaWithoutSedimentIsAnInvalidOperation)
 TEST(FaultInjection, AFailedChainNeitherComputesLoadsNorWritesTexts)
 {
     SedimentModel model = startedModel();
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         model.CSL(k) = kSentinel;
     setRow(model, kStaleRow);
     model.DepArea(1) = 0;
     EXPECT_EQ(errorOf([&] { model.Calc_CriticalLoads(); }), ErrorCode::DivisionByZero);
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         EXPECT_EQ(model.CSL(k), kSentinel) << k;
     EXPECT_EQ(rowOf(model), kStaleRow);
 }
@@ -76,7 +76,7 @@ TEST(FaultInjection, AFailedChainNeitherComputesLoadsNorWritesTexts)
 TEST(FaultInjection, ZeroUnitThicknessFailsTheLoadStep)
 {
     SedimentModel model = startedModel();
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         model.CSL(k) = kSentinel;
     model.UDT(2) = 0.0;
     EXPECT_EQ(errorOf([&] { model.Calc_CSL(); }), ErrorCode::DivisionByZero);
@@ -98,11 +98,11 @@ TEST(FaultInjection, InfiniteLoadTimesZeroProportionIsInvalidInTheMatrix)
     SedimentModel model = startedModel();
     const auto goodCjk = model.Cjk;
     for (int j = 1; j <= 6; ++j)
-        for (int k = 1; k <= 6; ++k)
+        for (int k = 1; k <= kSubestuaries; ++k)
             model.Cjk(j, k) = kSentinel;
     model.UnitLoad(2) = INFINITY; // jk(2, 1) is 0
     EXPECT_EQ(errorOf([&] { model.Calc_Cjk(); }), ErrorCode::InvalidOperation);
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         EXPECT_EQ(model.Cjk(1, k), goodCjk(1, k)) << k;
     EXPECT_TRUE(std::isnan(model.Cjk(2, 1)));
     EXPECT_EQ(model.Cjk(2, 2), kSentinel);
@@ -154,11 +154,14 @@ TEST_P(ThicknessRowOutOfRange, ComparisonFailsBeforeWritingAnything)
     model.ThickIdx = static_cast<std::int16_t>(GetParam());
     EXPECT_EQ(errorOf([&] { model.Calc_PctIncrease(20); }), ErrorCode::SubscriptOutOfRange);
     EXPECT_EQ(rowOf(model), kStaleRow);
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         EXPECT_EQ(model.PctFlag(k), 0) << k;
 }
 
-INSTANTIATE_TEST_SUITE_P(BelowAndAbove, ThicknessRowOutOfRange, ::testing::Values(0, 6, -1));
+INSTANTIATE_TEST_SUITE_P(BelowAndAbove, ThicknessRowOutOfRange, ::testing::Values(0, 6, -1), [](const auto& param) {
+    const int row = param.param;
+    return (row < 0 ? "rowMinus" : "row") + std::to_string(row < 0 ? -row : row);
+});
 
 TEST(FaultInjection, SlotOutsideItsThreeFails)
 {
@@ -190,7 +193,7 @@ TEST(FaultInjection, ALimitThatIsNotANumberIsAnInvalidOperationWhateverTheCompil
     EXPECT_EQ(model.strRow(1), "n/a"); // no comparison needed there
     EXPECT_EQ(model.strRow(2), "56%"); // written before the limit was applied
     EXPECT_EQ(model.strRow(3), "c");
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         EXPECT_EQ(model.PctFlag(k), 0) << k;
     // The next run, with a number, is unaffected.
     EXPECT_NO_THROW(model.Calc_PctIncrease(20));
@@ -206,14 +209,14 @@ TEST(FaultInjection, ACountThatIsNotANumberIsATypeMismatch)
     EXPECT_EQ(errorOf([&] { model.Calc_PctIncrease(20); }), ErrorCode::TypeMismatch);
 }
 
-TEST(ModelError, CarriesAStableNumberAndADescription)
+TEST(ModelError, TheDescriptionNamesTheConditionAndTheOffendingText)
 {
-    const ModelError error = ModelError::divisionByZero();
-    EXPECT_EQ(error.number(), 11);
-    EXPECT_EQ(error.description(), "Division by zero");
-    EXPECT_EQ(ModelError::subscriptOutOfRange().number(), 9);
-    EXPECT_EQ(ModelError::floatingOverflow().number(), 6);
-    EXPECT_EQ(ModelError::invalidOperation().number(), 5);
+    EXPECT_EQ(ModelError::divisionByZero().description(), "Division by zero");
+    EXPECT_EQ(ModelError::integerOverflow().description(), "Overflow: whole number outside -32768 to 32767");
+    const ModelError mismatch = ModelError::typeMismatch("8x");
+    EXPECT_EQ(mismatch.code(), ErrorCode::TypeMismatch);
+    EXPECT_EQ(mismatch.description(), "Type mismatch: \"8x\" is not a number");
+    EXPECT_STREQ(mismatch.what(), "Type mismatch: \"8x\" is not a number");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Constants.h"
 #include "SedimentModel.h"
 
 #include <array>
@@ -7,7 +8,11 @@
 
 namespace siltmere::test {
 
-using Row = std::array<std::string, 6>;
+using constants::kSubestuaries;
+using Row = std::array<std::string, kSubestuaries>;
+
+// The names of the thickness list's positions 0..4, for test names.
+inline constexpr std::array<const char*, 5> kThicknessNames{"1mm", "2mm", "5mm", "10mm", "20mm"};
 
 // A model in the state the main window leaves it after start-up: the list's
 // selection of "5 mm" chooses the thickness and clears the result texts, then
@@ -16,8 +21,10 @@ inline SedimentModel startedModel()
 {
     SedimentModel model;
     model.Select_Thickness(2);
-    for (int k = 1; k <= 6; ++k)
-        model.strRow(k) = "0";
+    // assign() rather than `= "0"`, which GCC 12 at -O2 and above flags with
+    // a false -Wrestrict warning.
+    for (int k = 1; k <= kSubestuaries; ++k)
+        model.strRow(k).assign(1, '0');
     model.Init_Model();
     return model;
 }
@@ -25,14 +32,14 @@ inline SedimentModel startedModel()
 inline Row rowOf(const SedimentModel& model)
 {
     Row row;
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         row[static_cast<std::size_t>(k - 1)] = model.strRow(k);
     return row;
 }
 
 inline void setRow(SedimentModel& model, const Row& row)
 {
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         model.strRow(k) = row[static_cast<std::size_t>(k - 1)];
 }
 

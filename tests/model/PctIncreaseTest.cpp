@@ -6,12 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <string>
 
 namespace siltmere::test {
 namespace {
 
-using Flags = std::array<int, 6>;
+using Flags = std::array<int, kSubestuaries>;
 
 struct ComparisonCase {
     int position; // thickness list position
@@ -21,19 +22,24 @@ struct ComparisonCase {
     Flags flags;
 };
 
+// The thickness as listed, the scenario in words and the limit with "_" for
+// its decimal point: "2mm_withoutControls_limit50", "5mm_withControls_limit37_5".
 std::string caseName(const ComparisonCase& c)
 {
-    std::string limit = std::to_string(c.limit);
+    std::array<char, 32> digits{};
+    std::snprintf(digits.data(), digits.size(), "%.10g", c.limit < 0 ? -c.limit : c.limit);
+    std::string limit = digits.data();
     for (char& ch : limit)
-        if (ch == '.' || ch == '-')
+        if (ch == '.')
             ch = '_';
-    return "position" + std::to_string(c.position) + "_scenario" + std::to_string(c.scenario) + "_limit" + limit;
+    return std::string(kThicknessNames[static_cast<std::size_t>(c.position)]) +
+           (c.scenario == 1 ? "_withControls" : "_withoutControls") + "_limit" + (c.limit < 0 ? "Minus" : "") + limit;
 }
 
 Flags flagsOf(const SedimentModel& model)
 {
     Flags flags{};
-    for (int k = 1; k <= 6; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         flags[static_cast<std::size_t>(k - 1)] = model.PctFlag(k);
     return flags;
 }
@@ -61,33 +67,31 @@ const std::string na = "n/a";
 // Every thickness and scenario at the default limit of 20 %.
 INSTANTIATE_TEST_SUITE_P(
     DefaultLimit, PctIncrease,
-    ::testing::Values(
-        ComparisonCase{0, 1, 20, {na, "20%", "18%", "37%", "14%", "40%"}, {0, 1, 1, -1, 1, -1}},
-        ComparisonCase{1, 1, 20, {na, "37%", "38%", "50%", "17%", "50%"}, {0, -1, -1, -1, 1, -1}},
-        ComparisonCase{2, 1, 20, {na, "56%", "38%", "100%", "20%", "0%"}, {0, -1, -1, -1, 1, 1}},
-        ComparisonCase{3, 1, 20, {na, "67%", "100%", na, "17%", na}, {0, -1, -1, 0, 1, 0}},
-        ComparisonCase{4, 1, 20, {na, na, na, na, "100%", na}, {0, 0, 0, 0, -1, 0}},
-        ComparisonCase{0, 2, 20, {na, "77%", "79%", "63%", "70%", "73%"}, {0, -1, -1, -1, -1, -1}},
-        ComparisonCase{1, 2, 20, {na, "57%", "55%", "108%", "64%", "50%"}, {0, -1, -1, -1, -1, -1}},
-        ComparisonCase{2, 2, 20, {na, "78%", "75%", "100%", "67%", "0%"}, {0, -1, -1, -1, -1, 1}},
-        ComparisonCase{3, 2, 20, {na, "100%", "150%", na, "50%", na}, {0, -1, -1, 0, -1, 0}},
-        ComparisonCase{4, 2, 20, {na, na, na, na, "100%", na}, {0, 0, 0, 0, -1, 0}}),
+    ::testing::Values(ComparisonCase{0, 1, 20, {na, "20%", "18%", "37%", "14%", "40%"}, {0, 1, 1, -1, 1, -1}},
+                      ComparisonCase{1, 1, 20, {na, "37%", "38%", "50%", "17%", "50%"}, {0, -1, -1, -1, 1, -1}},
+                      ComparisonCase{2, 1, 20, {na, "56%", "38%", "100%", "20%", "0%"}, {0, -1, -1, -1, 1, 1}},
+                      ComparisonCase{3, 1, 20, {na, "67%", "100%", na, "17%", na}, {0, -1, -1, 0, 1, 0}},
+                      ComparisonCase{4, 1, 20, {na, na, na, na, "100%", na}, {0, 0, 0, 0, -1, 0}},
+                      ComparisonCase{0, 2, 20, {na, "77%", "79%", "63%", "70%", "73%"}, {0, -1, -1, -1, -1, -1}},
+                      ComparisonCase{1, 2, 20, {na, "57%", "55%", "108%", "64%", "50%"}, {0, -1, -1, -1, -1, -1}},
+                      ComparisonCase{2, 2, 20, {na, "78%", "75%", "100%", "67%", "0%"}, {0, -1, -1, -1, -1, 1}},
+                      ComparisonCase{3, 2, 20, {na, "100%", "150%", na, "50%", na}, {0, -1, -1, 0, -1, 0}},
+                      ComparisonCase{4, 2, 20, {na, na, na, na, "100%", na}, {0, 0, 0, 0, -1, 0}}),
     [](const auto& param) { return caseName(param.param); });
 
 // A percentage exactly at the limit is within it; the unrounded percentage
 // decides, not the whole number shown.
 INSTANTIATE_TEST_SUITE_P(
     OtherLimits, PctIncrease,
-    ::testing::Values(
-        ComparisonCase{1, 2, 50, {na, "57%", "55%", "108%", "64%", "50%"}, {0, -1, -1, -1, -1, 1}},
-        ComparisonCase{3, 2, 50, {na, "100%", "150%", na, "50%", na}, {0, -1, -1, 0, 1, 0}},
-        ComparisonCase{2, 1, 0, {na, "56%", "38%", "100%", "20%", "0%"}, {0, -1, -1, -1, -1, 1}},
-        ComparisonCase{2, 1, -1, {na, "56%", "38%", "100%", "20%", "0%"}, {0, -1, -1, -1, -1, -1}},
-        ComparisonCase{2, 1, 37.5, {na, "56%", "38%", "100%", "20%", "0%"}, {0, -1, 1, -1, 1, 1}},
-        ComparisonCase{2, 1, 37, {na, "56%", "38%", "100%", "20%", "0%"}, {0, -1, -1, -1, 1, 1}},
-        ComparisonCase{0, 1, 19.68, {na, "20%", "18%", "37%", "14%", "40%"}, {0, 1, 1, -1, 1, -1}},
-        ComparisonCase{0, 1, 19.6, {na, "20%", "18%", "37%", "14%", "40%"}, {0, -1, 1, -1, 1, -1}},
-        ComparisonCase{4, 2, 1e6, {na, na, na, na, "100%", na}, {0, 0, 0, 0, 1, 0}}),
+    ::testing::Values(ComparisonCase{1, 2, 50, {na, "57%", "55%", "108%", "64%", "50%"}, {0, -1, -1, -1, -1, 1}},
+                      ComparisonCase{3, 2, 50, {na, "100%", "150%", na, "50%", na}, {0, -1, -1, 0, 1, 0}},
+                      ComparisonCase{2, 1, 0, {na, "56%", "38%", "100%", "20%", "0%"}, {0, -1, -1, -1, -1, 1}},
+                      ComparisonCase{2, 1, -1, {na, "56%", "38%", "100%", "20%", "0%"}, {0, -1, -1, -1, -1, -1}},
+                      ComparisonCase{2, 1, 37.5, {na, "56%", "38%", "100%", "20%", "0%"}, {0, -1, 1, -1, 1, 1}},
+                      ComparisonCase{2, 1, 37, {na, "56%", "38%", "100%", "20%", "0%"}, {0, -1, -1, -1, 1, 1}},
+                      ComparisonCase{0, 1, 19.68, {na, "20%", "18%", "37%", "14%", "40%"}, {0, 1, 1, -1, 1, -1}},
+                      ComparisonCase{0, 1, 19.6, {na, "20%", "18%", "37%", "14%", "40%"}, {0, -1, 1, -1, 1, -1}},
+                      ComparisonCase{4, 2, 1e6, {na, na, na, na, "100%", na}, {0, 0, 0, 0, 1, 0}}),
     [](const auto& param) { return caseName(param.param); });
 
 TEST(PctIncrease, FlagsOfAnEarlierRunNeverCarryOver)

@@ -37,7 +37,7 @@ TEST(Startup, AFreshRecordIsAllZeroAndEmpty)
     EXPECT_EQ(model.ThickIdx, 0);
     EXPECT_EQ(model.SlotIdx, 0);
     EXPECT_EQ(model.ScenarioNo, 0);
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= kSubestuaries; ++k) {
         EXPECT_EQ(model.DepArea(k), 0);
         EXPECT_EQ(model.CSL(k), 0.0);
         EXPECT_TRUE(model.strRow(k).empty());

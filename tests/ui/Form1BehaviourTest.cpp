@@ -1,6 +1,6 @@
 // The main window driven as a planner drives it: clicks on the list, the
 // options and the buttons, keys typed into the limit box. After every action
-// the whole display is compared with what the step table of the window says.
+// the whole display is compared with what the window is meant to show after it.
 
 #include "UiTestSupport.h"
 
@@ -14,40 +14,15 @@ using siltmere::ui::parseAcceptabilityLimit;
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
-const QColor kPaleCyan(192, 255, 255);
-const QColor kPaleOrange(255, 224, 192);
-
-using Texts = std::array<QString, 6>;
-
-const std::array<QColor, 4> kRowColors{kPaleCyan, kPaleOrange, kPaleOrange, kWhite};
+using Texts = std::array<QString, kSubestuaryCount>;
 
 void setRow(Snapshot& s, RowIndex row, const Texts& texts, bool enabled)
 {
-    for (std::size_t k = 0; k < 6; ++k) {
+    for (std::size_t k = 0; k < kSubestuaryCount; ++k) {
         s.rows[row][k].text = texts[k];
         s.rows[row][k].enabled = enabled;
         s.rows[row][k].back = kRowColors[row];
     }
-}
-
-void clear(Snapshot& s, RowIndex row)
-{
-    setRow(s, row, {"0", "0", "0", "0", "0", "0"}, false);
-}
-
-Snapshot startupState()
-{
-    Snapshot s;
-    for (auto row : {CriticalLoads, Baseline, Scenario, Percentage})
-        clear(s, row);
-    s.command2 = false;
-    s.command3 = false;
-    s.caption = 0;
-    s.legend = false;
-    return s;
 }
 
 // The display after all three steps at 5 mm, earthworks with controls,
@@ -59,8 +34,8 @@ Snapshot fiveMillimetresWithControls()
     setRow(s, Baseline, {"0", "9", "8", "3", "15", "1"}, true);
     setRow(s, Scenario, {"0", "14", "11", "6", "18", "1"}, true);
     setRow(s, Percentage, {"n/a", "56%", "38%", "100%", "20%", "0%"}, true);
-    const std::array<QColor, 6> colours{kWhite, kRed, kRed, kRed, kGreen, kGreen};
-    for (std::size_t k = 0; k < 6; ++k)
+    const std::array<QColor, kSubestuaryCount> colours{kWhite, kRed, kRed, kRed, kGreen, kGreen};
+    for (std::size_t k = 0; k < kSubestuaryCount; ++k)
         s.rows[Percentage][k].back = colours[k];
     s.command2 = true;
     s.command3 = true;
@@ -69,16 +44,12 @@ Snapshot fiveMillimetresWithControls()
     return s;
 }
 
-struct Window : MainWindow {
-    Snapshot state() const { return snapshot(form); }
-};
-
 #define COMPARE_STATE(actual, expected)                                                                                \
     do {                                                                                                               \
         const Snapshot& a_ = (actual);                                                                                 \
         const Snapshot& e_ = (expected);                                                                               \
         if (!(a_ == e_))                                                                                               \
-            QFAIL(qPrintable("display differs\nactual:\n" + describe(a_) + "\nexpected:\n" + describe(e_)));          \
+            QFAIL(qPrintable("display differs\nactual:\n" + describe(a_) + "\nexpected:\n" + describe(e_)));           \
     } while (false)
 
 } // namespace
@@ -89,8 +60,8 @@ class Form1BehaviourTest : public QObject {
 private slots:
     void startupState_isTheDesignStateWithFiveMillimetresChosen()
     {
-        Window w;
-        COMPARE_STATE(w.state(), startupState());
+        MainWindow w;
+        COMPARE_STATE(snapshot(w.form), startupState());
         QCOMPARE(w.list->count(), 5);
         const QStringList entries{"1 mm", "2 mm", "5 mm", "10 mm", "20 mm"};
         for (int i = 0; i < 5; ++i)
@@ -110,30 +81,30 @@ private slots:
 
     void laterStepsCannotBeTakenBeforeTheFirst()
     {
-        Window w;
+        MainWindow w;
         click(w.command2);
         click(w.command3);
-        COMPARE_STATE(w.state(), startupState());
+        COMPARE_STATE(snapshot(w.form), startupState());
     }
 
     void threeSteps_fillTheRowsInOrder()
     {
-        Window w;
+        MainWindow w;
         Snapshot expected = startupState();
         click(w.command1);
         setRow(expected, CriticalLoads, {"40909", "2074", "2219", "4093", "1509", "7248"}, true);
         expected.command2 = true;
-        COMPARE_STATE(w.state(), expected);
+        COMPARE_STATE(snapshot(w.form), expected);
 
         click(w.command2);
         setRow(expected, Baseline, {"0", "9", "8", "3", "15", "1"}, true);
         setRow(expected, Scenario, {"0", "14", "11", "6", "18", "1"}, true);
         expected.command3 = true;
         expected.caption = 1;
-        COMPARE_STATE(w.state(), expected);
+        COMPARE_STATE(snapshot(w.form), expected);
 
         click(w.command3);
-        COMPARE_STATE(w.state(), fiveMillimetresWithControls());
+        COMPARE_STATE(snapshot(w.form), fiveMillimetresWithControls());
     }
 
     // Each input handler, run after all three steps, clears exactly what
@@ -154,12 +125,12 @@ private slots:
         QFETCH(QString, action);
         QFETCH(bool, clearsLoadsAndBaseline);
         QFETCH(int, caption);
-        Window w;
+        MainWindow w;
         if (action == "option1") {
             clickOption(w.option2);
         }
         w.allSteps();
-        const Snapshot before = w.state();
+        const Snapshot before = snapshot(w.form);
         QVERIFY(before.legend);
 
         if (action == "thickness")
@@ -172,22 +143,22 @@ private slots:
             clickOption(w.option1);
 
         Snapshot expected = before;
-        clear(expected, Scenario);
-        clear(expected, Percentage);
+        clearRow(expected, Scenario);
+        clearRow(expected, Percentage);
         expected.command3 = false;
         expected.legend = false;
         if (clearsLoadsAndBaseline) {
-            clear(expected, CriticalLoads);
-            clear(expected, Baseline);
+            clearRow(expected, CriticalLoads);
+            clearRow(expected, Baseline);
             expected.command2 = false;
         }
         expected.caption = caption;
-        COMPARE_STATE(w.state(), expected);
+        COMPARE_STATE(snapshot(w.form), expected);
     }
 
     void scenarioChoice_setsTheModelsScenario()
     {
-        Window w;
+        MainWindow w;
         clickOption(w.option2);
         QCOMPARE(w.form.model().ScenarioNo, std::int16_t{2});
         QVERIFY(!w.option1->isChecked());
@@ -201,18 +172,18 @@ private slots:
 
     void deletingTheWholeLimit_leavesZeroAndClearsEverything()
     {
-        Window w;
+        MainWindow w;
         w.allSteps();
         typeLimit(w.limit, QString());
         QCOMPARE(w.limit->text(), QStringLiteral("0"));
         Snapshot expected = startupState();
         expected.caption = 1;
-        COMPARE_STATE(w.state(), expected);
+        COMPARE_STATE(snapshot(w.form), expected);
     }
 
     void aLetterAfterTheDigits_replacesTheWholeLimitByZero()
     {
-        Window w;
+        MainWindow w;
         QTest::keyClick(w.limit, Qt::Key_End);
         QTest::keyClicks(w.limit, "5");
         QCOMPARE(w.limit->text(), QStringLiteral("205"));
@@ -222,7 +193,7 @@ private slots:
 
     void everyKeystrokeOfANewLimit_clearsAllRowsAgain()
     {
-        Window w;
+        MainWindow w;
         w.allSteps();
         typeLimit(w.limit, "3");
         QVERIFY(!w.command2->isEnabled());
@@ -233,23 +204,23 @@ private slots:
         QCOMPARE(w.limit->text(), QStringLiteral("37"));
         Snapshot expected = startupState();
         expected.caption = 1;
-        COMPARE_STATE(w.state(), expected);
+        COMPARE_STATE(snapshot(w.form), expected);
     }
 
     void aNewLimit_judgesTheIncreaseUnrounded()
     {
-        Window w;
+        MainWindow w;
         typeLimit(w.limit, QLocale().toString(37.5));
         QCOMPARE(parseAcceptabilityLimit(w.limit->text()).value_or(-1), 37.5);
         w.allSteps();
         Snapshot expected = fiveMillimetresWithControls();
         expected.rows[Percentage][2].back = kGreen; // 37.5 % exactly at the limit
-        COMPARE_STATE(w.state(), expected);
+        COMPARE_STATE(snapshot(w.form), expected);
     }
 
     void otherScenarioAfterThePercentageStep_keepsLoadsAndBaseline()
     {
-        Window w;
+        MainWindow w;
         w.allSteps();
         clickOption(w.option2);
         QVERIFY(w.command2->isEnabled());
@@ -257,51 +228,51 @@ private slots:
         click(w.command2);
         Snapshot expected = fiveMillimetresWithControls();
         setRow(expected, Scenario, {"0", "16", "14", "6", "25", "1"}, true);
-        clear(expected, Percentage);
+        clearRow(expected, Percentage);
         expected.caption = 2;
         expected.legend = false;
-        COMPARE_STATE(w.state(), expected);
+        COMPARE_STATE(snapshot(w.form), expected);
     }
 
     void aThicknessChoice_showsTheGeneralCaptionWhateverTheScenario()
     {
-        Window w;
+        MainWindow w;
         clickOption(w.option2);
         w.allSteps();
-        QCOMPARE(w.state().caption, 2);
+        QCOMPARE(snapshot(w.form).caption, 2);
         clickRow(w.list, 0);
         Snapshot expected = startupState();
-        COMPARE_STATE(w.state(), expected);
+        COMPARE_STATE(snapshot(w.form), expected);
         QVERIFY(w.option2->isChecked());
         click(w.command1);
         click(w.command2);
-        QCOMPARE(w.state().caption, 2);
-        QCOMPARE(w.state().rows[Scenario][1].text, QStringLiteral("108"));
+        QCOMPARE(snapshot(w.form).caption, 2);
+        QCOMPARE(snapshot(w.form).rows[Scenario][1].text, QStringLiteral("108"));
     }
 
     void pressingAStepAgain_refillsItsRowAndLeavesTheRest()
     {
-        Window w;
+        MainWindow w;
         w.allSteps();
         click(w.command1);
-        COMPARE_STATE(w.state(), fiveMillimetresWithControls());
+        COMPARE_STATE(snapshot(w.form), fiveMillimetresWithControls());
         click(w.command2);
-        COMPARE_STATE(w.state(), fiveMillimetresWithControls());
+        COMPARE_STATE(snapshot(w.form), fiveMillimetresWithControls());
         click(w.command3);
-        COMPARE_STATE(w.state(), fiveMillimetresWithControls());
+        COMPARE_STATE(snapshot(w.form), fiveMillimetresWithControls());
     }
 
     void subestuariesWithoutBaselineCounts_stayWhiteBesideColouredOnes()
     {
-        Window w;
+        MainWindow w;
         w.allSteps(); // 5 mm: subestuary 4 red, 6 green
         clickRow(w.list, 3);
         clickOption(w.option2);
         w.allSteps(); // 10 mm: subestuaries 1, 4 and 6 have no baseline count
-        const Snapshot s = w.state();
-        const std::array<QString, 6> texts{"n/a", "100%", "150%", "n/a", "50%", "n/a"};
-        const std::array<QColor, 6> colours{kWhite, kRed, kRed, kWhite, kRed, kWhite};
-        for (std::size_t k = 0; k < 6; ++k) {
+        const Snapshot s = snapshot(w.form);
+        const std::array<QString, kSubestuaryCount> texts{"n/a", "100%", "150%", "n/a", "50%", "n/a"};
+        const std::array<QColor, kSubestuaryCount> colours{kWhite, kRed, kRed, kWhite, kRed, kWhite};
+        for (std::size_t k = 0; k < kSubestuaryCount; ++k) {
             QCOMPARE(s.rows[Percentage][k].text, texts[k]);
             QCOMPARE(s.rows[Percentage][k].back, colours[k]);
         }
@@ -312,11 +283,16 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
-        QTest::newRow("1 mm") << 0 << "8182" << "1450";
-        QTest::newRow("2 mm") << 1 << "16364" << "2899";
-        QTest::newRow("5 mm") << 2 << "40909" << "7248";
-        QTest::newRow("10 mm") << 3 << "81818" << "14496";
-        QTest::newRow("20 mm") << 4 << "163636" << "28991";
+        QTest::newRow("1 mm") << 0 << "8182"
+                              << "1450";
+        QTest::newRow("2 mm") << 1 << "16364"
+                              << "2899";
+        QTest::newRow("5 mm") << 2 << "40909"
+                              << "7248";
+        QTest::newRow("10 mm") << 3 << "81818"
+                               << "14496";
+        QTest::newRow("20 mm") << 4 << "163636"
+                               << "28991";
     }
 
     void everyThickness_showsItsCriticalLoads()
@@ -324,7 +300,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, first);
         QFETCH(QString, last);
-        Window w;
+        MainWindow w;
         if (row != 2)
             clickRow(w.list, row);
         click(w.command1);
@@ -334,7 +310,7 @@ private slots:
 
     void aThicknessCanNotBeUnselected()
     {
-        Window w;
+        MainWindow w;
         clickRow(w.list, 1);
         const QRect rect = w.list->visualItemRect(w.list->item(1));
         QTest::mouseClick(w.list->viewport(), Qt::LeftButton, Qt::ControlModifier, rect.center());
@@ -344,7 +320,7 @@ private slots:
 
     void keyboardArrows_chooseThicknessesToo()
     {
-        Window w;
+        MainWindow w;
         w.list->setFocus();
         click(w.command1);
         QTest::keyClick(w.list, Qt::Key_Down);
@@ -369,7 +345,7 @@ private slots:
         QFETCH(QString, text);
         QVERIFY(!parseAcceptabilityLimit(text, QLocale::c()).has_value());
         QVERIFY(!parseAcceptabilityLimit(text).has_value());
-        Window w;
+        MainWindow w;
         w.limit->selectAll();
         w.limit->insert(text); // as a paste does
         QCOMPARE(w.limit->text(), QStringLiteral("0"));

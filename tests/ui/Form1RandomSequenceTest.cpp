@@ -1,9 +1,10 @@
 // A long random walk through the main window: thousands of clicks on the
 // thickness list, the scenario options and the step buttons, mixed with
 // keystrokes and pastes into the limit box. After every action the whole
-// display is compared with a small reference written here from the window's
-// step table: which results each input clears, which step fills which row,
-// and how the percentage increase of exceedances is judged against the limit.
+// display is compared with a small reference model of the window written
+// here, independently of the window's code: which results each input clears,
+// which step fills which row, and how the percentage increase of exceedances
+// is judged against the limit.
 //
 // The walk is seeded and prints its seed; SILTMERE_RANDOM_SEED=<n> replays
 // (or varies) it.
@@ -30,15 +31,9 @@ constexpr int kSteps = 3000;
 constexpr int kAtLeast = 30; // times each kind of action must have been taken
 constexpr std::size_t kLogLength = 10;
 
-const QColor kWhite(255, 255, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
-const QColor kPaleCyan(192, 255, 255);
-const QColor kPaleOrange(255, 224, 192);
-const std::array<QColor, 4> kRowColors{kPaleCyan, kPaleOrange, kPaleOrange, kWhite};
-
 // One value per subestuary 1..6, one row per thickness position 1 mm .. 20 mm.
-using Table = std::array<std::array<int, 6>, 5>;
+using Counts = std::array<int, kSubestuaryCount>;
+using Table = std::array<Counts, 5>;
 
 const std::array<const char*, 5> kThicknessLabels{"1 mm", "2 mm", "5 mm", "10 mm", "20 mm"};
 
@@ -49,47 +44,26 @@ const Table kCriticalLoads{{{8182, 415, 444, 819, 302, 1450},
                             {163636, 8298, 8876, 16374, 6037, 28991}}};
 
 // Exceedances of the critical load over 25 years.
-const Table kBaseline{{{0, 61, 56, 30, 77, 15},
-                       {0, 30, 29, 12, 42, 6},
-                       {0, 9, 8, 3, 15, 1},
-                       {0, 3, 2, 0, 6, 0},
-                       {0, 0, 0, 0, 1, 0}}};
-const Table kEarthworksWithControls{{{1, 73, 66, 41, 88, 21},
-                                     {0, 41, 40, 18, 49, 9},
-                                     {0, 14, 11, 6, 18, 1},
-                                     {0, 5, 4, 1, 7, 0},
-                                     {0, 1, 1, 0, 2, 0}}};
+const Table kBaseline{
+    {{0, 61, 56, 30, 77, 15}, {0, 30, 29, 12, 42, 6}, {0, 9, 8, 3, 15, 1}, {0, 3, 2, 0, 6, 0}, {0, 0, 0, 0, 1, 0}}};
+const Table kEarthworksWithControls{
+    {{1, 73, 66, 41, 88, 21}, {0, 41, 40, 18, 49, 9}, {0, 14, 11, 6, 18, 1}, {0, 5, 4, 1, 7, 0}, {0, 1, 1, 0, 2, 0}}};
 const Table kEarthworksWithoutControls{{{1, 108, 100, 49, 131, 26},
                                         {0, 47, 45, 25, 69, 9},
                                         {0, 16, 14, 6, 25, 1},
                                         {0, 6, 5, 1, 9, 0},
                                         {0, 1, 1, 0, 2, 0}}};
 
-const std::array<int, 6>& scenarioCounts(int thickness, int scenario)
+const Counts& scenarioCounts(int thickness, int scenario)
 {
     const Table& table = scenario == 1 ? kEarthworksWithControls : kEarthworksWithoutControls;
     return table[static_cast<std::size_t>(thickness)];
 }
 
-void fill(Snapshot& s, RowIndex row, const std::array<int, 6>& values)
+void fill(Snapshot& s, RowIndex row, const Counts& values)
 {
-    for (std::size_t k = 0; k < 6; ++k)
+    for (std::size_t k = 0; k < kSubestuaryCount; ++k)
         s.rows[row][k] = {QString::number(values[k]), true, kRowColors[row]};
-}
-
-void clear(Snapshot& s, RowIndex row)
-{
-    for (auto& box : s.rows[row])
-        box = {QStringLiteral("0"), false, kRowColors[row]};
-}
-
-Snapshot startupState()
-{
-    Snapshot s;
-    for (auto row : {CriticalLoads, Baseline, Scenario, Percentage})
-        clear(s, row);
-    s.caption = 0;
-    return s;
 }
 
 // Whole percent, exact halves going to the even neighbour: 37.5 -> 38, 12.5 -> 12.
@@ -104,11 +78,13 @@ QString roundedPercent(double p)
 
 // The percentage row after the third step. A subestuary without baseline
 // exceedances has no increase to judge: "n/a", its background left as it was.
-std::array<BoxState, 6> percentageRow(int thickness, int scenario, double limit, std::array<BoxState, 6> row)
+using BoxRow = std::array<BoxState, kSubestuaryCount>;
+
+BoxRow percentageRow(int thickness, int scenario, double limit, BoxRow row)
 {
     const auto& baseline = kBaseline[static_cast<std::size_t>(thickness)];
     const auto& withScenario = scenarioCounts(thickness, scenario);
-    for (std::size_t k = 0; k < 6; ++k) {
+    for (std::size_t k = 0; k < kSubestuaryCount; ++k) {
         row[k].enabled = true;
         if (baseline[k] == 0) {
             row[k].text = QStringLiteral("n/a");
@@ -183,7 +159,7 @@ struct LimitBox {
     }
 };
 
-// The window as its step table describes it.
+// The window as a planner expects it to behave, step by step.
 struct Reference {
     Snapshot shown = startupState();
     LimitBox box;
@@ -193,7 +169,7 @@ struct Reference {
     void clearEverything()
     {
         for (auto row : {CriticalLoads, Baseline, Scenario, Percentage})
-            clear(shown, row);
+            clearRow(shown, row);
         shown.command2 = false;
         shown.command3 = false;
         shown.legend = false;
@@ -214,8 +190,8 @@ struct Reference {
         if (chosen == scenario)
             return false;
         scenario = chosen;
-        clear(shown, Scenario);
-        clear(shown, Percentage);
+        clearRow(shown, Scenario);
+        clearRow(shown, Percentage);
         shown.command3 = false;
         shown.caption = chosen;
         shown.legend = false;
@@ -258,20 +234,44 @@ struct Reference {
     }
 };
 
-using Window = MainWindow;
-
 // Kinds of action and outcome the walk must have met often enough.
 enum Tally : std::size_t {
-    ThicknessChanged, ThicknessReclicked, ScenarioSwitched, ScenarioReclicked, LimitKeystrokes,
-    LimitRetyped, LimitPasted, LimitReplacedByZero, KeystrokeWithoutChange, CriticalLoadSteps,
-    ExceedanceSteps, ExceedanceClicksWhileDisabled, PercentageSteps, PercentageClicksWhileDisabled,
-    RedSubestuaries, GreenSubestuaries, SubestuariesWithoutBaseline, TallyCount
+    ThicknessChanged,
+    ThicknessReclicked,
+    ScenarioSwitched,
+    ScenarioReclicked,
+    LimitKeystrokes,
+    LimitRetyped,
+    LimitPasted,
+    LimitReplacedByZero,
+    KeystrokeWithoutChange,
+    CriticalLoadSteps,
+    ExceedanceSteps,
+    ExceedanceClicksWhileDisabled,
+    PercentageSteps,
+    PercentageClicksWhileDisabled,
+    RedSubestuaries,
+    GreenSubestuaries,
+    SubestuariesWithoutBaseline,
+    TallyCount
 };
-const std::array<const char*, TallyCount> kTallyNames{
-    "thickness changed", "thickness re-clicked", "scenario switched", "scenario re-clicked",
-    "limit keystroke bursts", "limit retyped", "limit pasted", "limit replaced by 0", "keystroke without change",
-    "Command1", "Command2", "Command2 while disabled", "Command3", "Command3 while disabled",
-    "red subestuaries", "green subestuaries", "n/a subestuaries"};
+const std::array<const char*, TallyCount> kTallyNames{"thickness changed",
+                                                      "thickness re-clicked",
+                                                      "scenario switched",
+                                                      "scenario re-clicked",
+                                                      "limit keystroke bursts",
+                                                      "limit retyped",
+                                                      "limit pasted",
+                                                      "limit replaced by 0",
+                                                      "keystroke without change",
+                                                      "Command1",
+                                                      "Command2",
+                                                      "Command2 while disabled",
+                                                      "Command3",
+                                                      "Command3 while disabled",
+                                                      "red subestuaries",
+                                                      "green subestuaries",
+                                                      "n/a subestuaries"};
 
 class Walk {
 public:
@@ -280,7 +280,7 @@ public:
     {
     }
 
-    Window window;
+    MainWindow window;
     Reference reference;
     std::array<int, TallyCount> tally{};
 
@@ -381,9 +381,12 @@ private:
     {
         static const std::array<double, 6> judgedExactly{0.0, 20.0, 37.5, 50.0, 100.0, 150.0};
         switch (pick(3)) {
-        case 0: return QLocale().toString(pick(166) - 5);
-        case 1: return QLocale().toString((pick(1651) - 50) / 10.0);
-        default: return QLocale().toString(judgedExactly[static_cast<std::size_t>(pick(6))]);
+        case 0:
+            return QLocale().toString(pick(166) - 5);
+        case 1:
+            return QLocale().toString((pick(1651) - 50) / 10.0);
+        default:
+            return QLocale().toString(judgedExactly[static_cast<std::size_t>(pick(6))]);
         }
     }
 
@@ -458,7 +461,7 @@ private:
 };
 
 // A percentage row as "text:colour" per subestuary, colours W(hite), G(reen), R(ed).
-QString shorthand(const std::array<BoxState, 6>& row)
+QString shorthand(const BoxRow& row)
 {
     QStringList out;
     for (const auto& box : row)
@@ -521,8 +524,8 @@ private slots:
                 QStringLiteral("display differs after step %1 (seed %2)\nlast actions:\n").arg(step).arg(seed);
             for (const QString& line : log)
                 failure += "  " + line + "\n";
-            failure += QStringLiteral("limit box: actual \"%1\", expected \"%2\"\n")
-                           .arg(limitText, walk.reference.box.text);
+            failure +=
+                QStringLiteral("limit box: actual \"%1\", expected \"%2\"\n").arg(limitText, walk.reference.box.text);
             failure += "actual:\n" + describe(actual) + "\nexpected:\n" + describe(walk.reference.shown);
             QFAIL(qPrintable(failure));
         }

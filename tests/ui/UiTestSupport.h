@@ -6,12 +6,13 @@
 // everything the main window shows.
 
 #include "Form1.h"
+#include "Form1Layout.h"
 
 #include <QApplication>
-#include <QProcess>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -42,7 +43,7 @@ inline void failOnModalDialogs()
 #define SILTMERE_UI_TEST_MAIN(TestClass)                                                                               \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                           \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
         QApplication app(argc, argv);                                                                                  \
         siltmere::test::failOnModalDialogs();                                                                          \
@@ -53,10 +54,10 @@ inline void failOnModalDialogs()
 // Like SILTMERE_UI_TEST_MAIN, but started as `PROGRAM --child MODE` it runs
 // `childMain(MODE)` instead: tests that need a process of their own (one
 // that is to end, or to fail) start their own program that way.
-#define SILTMERE_UI_TEST_MAIN_WITH_CHILD(TestClass, childMain)                                                        \
+#define SILTMERE_UI_TEST_MAIN_WITH_CHILD(TestClass, childMain)                                                         \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                           \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
         QApplication app(argc, argv);                                                                                  \
         if (argc == 3 && QByteArray(argv[1]) == "--child")                                                             \
@@ -130,7 +131,8 @@ inline void typeLimit(QLineEdit* box, const QString& text)
         QTest::keyClicks(box, text);
 }
 
-// The main window, shown, with the controls the tests drive.
+// The main window, shown, with the controls the tests drive. Every window
+// test starts from one of these.
 struct MainWindow {
     ui::Form1 form;
     QListWidget* list = control<QListWidget>(form, "List1");
@@ -155,11 +157,62 @@ struct MainWindow {
         click(command2);
         click(command3);
     }
+
+    // Makes the window the active one, so that keys go to its focus widget.
+    void activate()
+    {
+        form.activateWindow();
+        if (!QTest::qWaitForWindowActive(&form))
+            qFatal("window not active");
+    }
+    QWidget* focus() const { return QApplication::focusWidget(); }
+    void key(Qt::Key key) const { QTest::keyClick(focus(), key); }
+    // Tabs until the named control has the focus.
+    void tabTo(const QString& name) const
+    {
+        for (int i = 0; i < 40 && focus()->objectName() != name; ++i)
+            key(Qt::Key_Tab);
+        if (focus()->objectName() != name)
+            qFatal("Tab never reached %s", qPrintable(name));
+    }
+    // The background window the Background button opened, shown.
+    ui::Form2* openBackground() const
+    {
+        click(command4);
+        ui::Form2* background = form.backgroundWindow();
+        if (background && !QTest::qWaitForWindowExposed(background))
+            qFatal("background window not exposed");
+        return background;
+    }
 };
 
-// The four result rows by their first box's number.
-inline constexpr std::array<int, 4> kRowFirstBox{3, 11, 19, 28};
+using ui::form1::kSubestuaries;
+inline constexpr auto kSubestuaryCount = static_cast<std::size_t>(kSubestuaries);
+
+// The four result rows, top to bottom, as indexes into a snapshot.
 enum RowIndex { CriticalLoads = 0, Baseline = 1, Scenario = 2, Percentage = 3 };
+
+// The name of the result box of subestuary k (1..6) in `row`.
+inline QString resultBoxName(std::size_t row, int k)
+{
+    using ui::form1::ResultRowId;
+    return QStringLiteral("Text%1").arg(ui::form1::resultBoxNumber(static_cast<ResultRowId>(row), k));
+}
+
+inline QLineEdit* resultBox(const QWidget& window, std::size_t row, int k)
+{
+    return control<QLineEdit>(window, resultBoxName(row, k));
+}
+
+// The colours the result boxes show, as a screen shows them.
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kGreen(0, 255, 0);
+inline const QColor kRed(255, 0, 0);
+inline const QColor kPaleCyan(192, 255, 255);
+inline const QColor kPaleOrange(255, 224, 192);
+// Each row's colour: the loads pale cyan, the counts pale orange, and the
+// percentages white until a comparison colours them.
+inline const std::array<QColor, 4> kRowColors{kPaleCyan, kPaleOrange, kPaleOrange, kWhite};
 
 struct BoxState {
     QString text;
@@ -170,7 +223,7 @@ struct BoxState {
 
 // Everything the main window shows that its handlers change.
 struct Snapshot {
-    std::array<std::array<BoxState, 6>, 4> rows;
+    std::array<std::array<BoxState, kSubestuaryCount>, 4> rows;
     bool command2 = false;
     bool command3 = false;
     int caption = -1; // the one visible Label15 index, -1 if not exactly one
@@ -187,8 +240,8 @@ inline Snapshot snapshot(const QWidget& window)
 {
     Snapshot s;
     for (std::size_t r = 0; r < 4; ++r) {
-        for (int k = 1; k <= 6; ++k) {
-            const auto* box = control<QLineEdit>(window, QStringLiteral("Text%1").arg(kRowFirstBox[r] + k - 1));
+        for (int k = 1; k <= kSubestuaries; ++k) {
+            const auto* box = resultBox(window, r, k);
             s.rows[r][static_cast<std::size_t>(k - 1)] = {box->text(), box->isEnabled(), backOf(box)};
         }
     }
@@ -207,6 +260,27 @@ inline Snapshot snapshot(const QWidget& window)
     return s;
 }
 
+// A row as it shows before its step has run: "0" greyed out on its colour.
+inline void clearRow(Snapshot& s, RowIndex row)
+{
+    for (auto& box : s.rows[row])
+        box = {QStringLiteral("0"), false, kRowColors[row]};
+}
+
+// The display right after start-up: every row cleared, only the first step
+// open, the caption "Earthworks" and no legend.
+inline Snapshot startupState()
+{
+    Snapshot s;
+    for (auto row : {CriticalLoads, Baseline, Scenario, Percentage})
+        clearRow(s, row);
+    s.command2 = false;
+    s.command3 = false;
+    s.caption = 0;
+    s.legend = false;
+    return s;
+}
+
 inline QString describe(const Snapshot& s)
 {
     QString out;
@@ -215,7 +289,7 @@ inline QString describe(const Snapshot& s)
         out += QString::fromLatin1(names[r]) + ":";
         for (const auto& box : s.rows[r])
             out += QStringLiteral(" %1%2%3").arg(box.text, box.enabled ? "" : "(off)",
-                                                  r == Percentage ? "[" + box.back.name() + "]" : "");
+                                                 r == Percentage ? "[" + box.back.name() + "]" : "");
         out += "\n";
     }
     out += QStringLiteral("Command2 %1, Command3 %2, caption %3, legend %4")

@@ -33,17 +33,14 @@ inline constexpr std::string_view kDiagramCaption =
 inline constexpr int kDiagramPixels = 496;
 
 inline constexpr std::array<ControlSpec, 4> kControls{{
-    {"Label1", ControlKind::Label, "", 240, 240, 10095, 1935, 1, kIntroduction, {}, kNoColor, Align::Left, None,
-     "", ""},
-    {"Picture1", ControlKind::PictureBox, "", 1440, 2280, 7500, 7500, 2, ":/assets/catchment.png", {}, kNoColor,
-     Align::Left, None, "Conceptual catchment and estuary diagram",
-     "Six subcatchments, numbered 1 to 6, send sediment into an estuary divided into six subestuary areas of the "
-     "same numbers: 1, 3 and 5 above the estuary, 6 at its head on the left, 4 and 2 below it; the estuary opens "
-     "onto the coast on the right."},
-    {"Label2", ControlKind::Label, "", 240, 10320, 9975, 615, 3, kDiagramCaption, {}, kNoColor, Align::Left, None,
-     "", ""},
-    {"Command1", ControlKind::PushButton, "", 7920, 11160, 2535, 375, 0, "Close", {}, kNoColor, Align::Left, None,
-     "", "Hides this window"},
+    label("Label1", {240, 240, 10095, 1935}, 1, kIntroduction),
+    pictureBox("Picture1", {1440, 2280, 7500, 7500}, 2, ":/assets/catchment.png")
+        .named("Conceptual catchment and estuary diagram")
+        .described("Six subcatchments, numbered 1 to 6, send sediment into an estuary divided into six subestuary "
+                   "areas of the same numbers: 1, 3 and 5 above the estuary, 6 at its head on the left, 4 and 2 "
+                   "below it; the estuary opens onto the coast on the right."),
+    label("Label2", {240, 10320, 9975, 615}, 3, kDiagramCaption),
+    pushButton("Command1", {7920, 11160, 2535, 375}, 0, "Close").described("Hides this window"),
 }};
 
 } // namespace siltmere::ui::form2

@@ -24,7 +24,6 @@ public:
     StretchedImage(const QString& path, QSize shownSize, QWidget* parent = nullptr);
     ~StretchedImage() override;
 
-    QString path() const { return path_; }
     // The picture's own size in pixels, as stored.
     QSize sourceSize() const;
 

@@ -14,14 +14,14 @@ struct SystemColor {
 // Windows system colours the designs use, and the palette roles that play the
 // same part on every desktop.
 constexpr std::array<SystemColor, 9> kSystemColors{{
-    {4, QPalette::Window},         // menu background
-    {5, QPalette::Base},           // window (text box) background
-    {7, QPalette::WindowText},     // menu text
-    {8, QPalette::Text},           // window text
-    {13, QPalette::Highlight},     // selected item
+    {4, QPalette::Window},     // menu background
+    {5, QPalette::Base},       // window (text box) background
+    {7, QPalette::WindowText}, // menu text
+    {8, QPalette::Text},       // window text
+    {13, QPalette::Highlight}, // selected item
     {14, QPalette::HighlightedText},
-    {15, QPalette::Button},        // button face
-    {16, QPalette::Mid},           // button shadow
+    {15, QPalette::Button}, // button face
+    {16, QPalette::Mid},    // button shadow
     {18, QPalette::ButtonText},
 }};
 

@@ -12,13 +12,13 @@
 namespace siltmere::ui {
 
 namespace colors {
-inline constexpr std::uint32_t kGreen = 65280;        // within the acceptability limit
-inline constexpr std::uint32_t kRed = 255;            // above it
-inline constexpr std::uint32_t kWhite = 16777215;     // no comparison yet
-inline constexpr std::uint32_t kPaleYellow = 8454143; // 0x0080FFFF, the user's inputs
-inline constexpr std::uint32_t kPaleCyan = 16777152;  // 0x00FFFFC0, critical total loads
-inline constexpr std::uint32_t kPaleOrange = 12640511; // 0x00C0E0FF, exceedance counts
-inline constexpr std::uint32_t kLightGrey = 12632256; // 0x00C0C0C0
+inline constexpr std::uint32_t kGreen = 65280;            // within the acceptability limit
+inline constexpr std::uint32_t kRed = 255;                // above it
+inline constexpr std::uint32_t kWhite = 16777215;         // no comparison yet
+inline constexpr std::uint32_t kPaleYellow = 8454143;     // 0x0080FFFF, the user's inputs
+inline constexpr std::uint32_t kPaleCyan = 16777152;      // 0x00FFFFC0, critical total loads
+inline constexpr std::uint32_t kPaleOrange = 12640511;    // 0x00C0E0FF, exceedance counts
+inline constexpr std::uint32_t kLightGrey = 12632256;     // 0x00C0C0C0
 inline constexpr std::uint32_t kSystemMenu = 0x80000004u; // menu background
 } // namespace colors
 

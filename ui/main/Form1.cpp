@@ -5,8 +5,8 @@
 #include "Form1Layout.h"
 #include "Form2.h"
 #include "ModelError.h"
-#include "ThicknessList.h"
 #include "Thickness.h"
+#include "ThicknessList.h"
 #include "Twips.h"
 #include "WindowsColor.h"
 
@@ -29,11 +29,12 @@ namespace siltmere::ui {
 
 namespace {
 
-ResultRow rowOf(const Controls& controls, int firstBox)
+ResultRow rowOf(const Controls& controls, form1::ResultRowId row)
 {
-    std::array<QLineEdit*, 6> boxes{};
-    for (int k = 1; k <= 6; ++k)
-        boxes[static_cast<std::size_t>(k - 1)] = controls.get<QLineEdit>(QStringLiteral("Text%1").arg(firstBox + k - 1));
+    std::array<QLineEdit*, form1::kSubestuaries> boxes{};
+    for (int k = 1; k <= form1::kSubestuaries; ++k)
+        boxes[static_cast<std::size_t>(k - 1)] =
+            controls.get<QLineEdit>(QStringLiteral("Text%1").arg(form1::resultBoxNumber(row, k)));
     return ResultRow(boxes);
 }
 
@@ -58,10 +59,10 @@ Form1::Form1(QWidget* parent)
     Command3 = controls_.get<QPushButton>(QStringLiteral("Command3"));
     Command4 = controls_.get<QPushButton>(QStringLiteral("Command4"));
     Label16 = controls_.get<QLabel>(QStringLiteral("Label16"));
-    criticalLoadRow_ = rowOf(controls_, 3);
-    baselineRow_ = rowOf(controls_, 11);
-    scenarioRow_ = rowOf(controls_, 19);
-    percentageRow_ = rowOf(controls_, 28);
+    criticalLoadRow_ = rowOf(controls_, form1::ResultRowId::CriticalLoads);
+    baselineRow_ = rowOf(controls_, form1::ResultRowId::Baseline);
+    scenarioRow_ = rowOf(controls_, form1::ResultRowId::Scenario);
+    percentageRow_ = rowOf(controls_, form1::ResultRowId::Percentage);
 
     describeLimitFormat();
     offerCopyResults();
@@ -174,25 +175,27 @@ QLabel* Form1::Label15(int index) const
 
 void Form1::fillStrRowWithZeros()
 {
-    for (int k = 1; k <= 6; ++k)
-        model_.strRow(k) = "0";
+    // assign() rather than `= "0"`: GCC 12 at -O2 and above mistakes the
+    // inlined copy of a string literal into a string for an overlapping copy
+    // (a -Wrestrict false positive).
+    for (int k = 1; k <= form1::kSubestuaries; ++k)
+        model_.strRow(k).assign(1, '0');
 }
 
+// Shows the model's row texts greyed out. The percentage row also loses the
+// verdict of an earlier comparison: its colour goes back to white and its
+// description to the plain one.
 void Form1::clearRow(const ResultRow& row)
 {
-    for (int k = 1; k <= 6; ++k) {
-        row.box(k).setEnabled(false);
-        row.box(k).setText(text(model_.strRow(k)));
-    }
-}
-
-void Form1::clearPercentageRow()
-{
-    for (int k = 1; k <= 6; ++k) {
-        percentageRow_.box(k).setEnabled(false);
-        percentageRow_.box(k).setText(text(model_.strRow(k)));
-        setBackColor(percentageRow_.box(k), colors::kWhite);
-        percentageRow_.box(k).setAccessibleDescription(toQString(form1::kPercentageDescription));
+    const bool percentages = &row == &percentageRow_;
+    for (int k = 1; k <= form1::kSubestuaries; ++k) {
+        QLineEdit& box = row.box(k);
+        box.setEnabled(false);
+        box.setText(text(model_.strRow(k)));
+        if (percentages) {
+            setBackColor(box, colors::kWhite);
+            box.setAccessibleDescription(toQString(form1::kPercentageDescription));
+        }
     }
 }
 
@@ -219,12 +222,12 @@ void Form1::clearAllSteps()
     clearRow(baselineRow_);
     clearRow(scenarioRow_);
     Command3->setEnabled(false);
-    clearPercentageRow();
+    clearRow(percentageRow_);
 }
 
 void Form1::fillRow(const ResultRow& row)
 {
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= form1::kSubestuaries; ++k) {
         row.box(k).setEnabled(true);
         row.box(k).setText(text(model_.strRow(k)));
     }
@@ -293,7 +296,7 @@ void Form1::chooseScenario(std::int16_t scenarioNo)
     fillStrRowWithZeros();
     clearRow(scenarioRow_);
     Command3->setEnabled(false);
-    clearPercentageRow();
+    clearRow(percentageRow_);
     showScenarioCaption(scenarioNo);
     Label16->setVisible(false);
 }
@@ -322,7 +325,7 @@ void Form1::Command3_Click()
     if (!limit)
         throw ModelError::typeMismatch(limitText.toStdString());
     model_.Calc_PctIncrease(*limit);
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= form1::kSubestuaries; ++k) {
         QLineEdit& box = percentageRow_.box(k);
         box.setEnabled(true);
         box.setText(text(model_.strRow(k)));

@@ -11,6 +11,7 @@
 // buttons of the steps that must be taken again. All arithmetic is the
 // model's; the handlers only move texts between the model and the boxes.
 
+#include "Form1Layout.h"
 #include "Form2.h"
 #include "FormBuilder.h"
 #include "ResultsTable.h"
@@ -31,18 +32,19 @@ class QRadioButton;
 
 namespace siltmere::ui {
 
-// Six result boxes, one per subestuary, addressed 1..6 like the model's rows.
+// A row of result boxes, one per subestuary, addressed 1..6 like the
+// model's rows.
 class ResultRow {
 public:
     ResultRow() = default;
-    explicit ResultRow(const std::array<QLineEdit*, 6>& boxes)
+    explicit ResultRow(const std::array<QLineEdit*, form1::kSubestuaries>& boxes)
         : boxes_(boxes)
     {
     }
     QLineEdit& box(int k) const { return *boxes_.at(static_cast<std::size_t>(k - 1)); }
 
 private:
-    std::array<QLineEdit*, 6> boxes_{};
+    std::array<QLineEdit*, form1::kSubestuaries> boxes_{};
 };
 
 class Form1 : public QWidget {
@@ -88,7 +90,6 @@ private:
     void clearAllSteps();
     void fillStrRowWithZeros();
     void clearRow(const ResultRow& row);
-    void clearPercentageRow();
     static void describeComparison(QLineEdit& box, int flag, const QString& limit);
     void fillRow(const ResultRow& row);
     void showScenarioCaption(int index);
