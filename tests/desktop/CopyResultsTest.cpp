@@ -15,8 +15,8 @@ using namespace siltmere::test;
 
 namespace {
 
-const QString kInputs =
-    QStringLiteral("Critical deposition thickness\t5 mm\tScenario\tEarthworks with Controls\tAcceptability limit (%)\t20\n");
+const QString kInputs = QStringLiteral(
+    "Critical deposition thickness\t5 mm\tScenario\tEarthworks with Controls\tAcceptability limit (%)\t20\n");
 const QString kAfterThreeSteps =
     kInputs + QStringLiteral("Subestuary\t1\t2\t3\t4\t5\t6\n"
                              "Critical total load (tonnes per event)\t40909\t2074\t2219\t4093\t1509\t7248\n"
@@ -58,10 +58,7 @@ class CopyResultsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void shortcut_copiesTheThreeStepsResults_fromAnyControl_data()
     {

@@ -16,23 +16,19 @@ class LimitFormatTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
+    void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void example_usesTheLocalesDecimalSeparator_data()
     {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("example");
-        QTest::newRow("English, decimal point") << QLocale(QLocale::English, QLocale::UnitedStates)
-                                                << "for example 20 or 20.5";
-        QTest::newRow("German, decimal comma") << QLocale(QLocale::German, QLocale::Germany)
-                                               << "for example 20 or 20,5";
-        QTest::newRow("French, decimal comma") << QLocale(QLocale::French, QLocale::France)
-                                               << "for example 20 or 20,5";
-        QTest::newRow("Swiss German, decimal point") << QLocale(QLocale::German, QLocale::Switzerland)
-                                                     << "for example 20 or 20.5";
+        QTest::newRow("English, decimal point")
+            << QLocale(QLocale::English, QLocale::UnitedStates) << "for example 20 or 20.5";
+        QTest::newRow("German, decimal comma")
+            << QLocale(QLocale::German, QLocale::Germany) << "for example 20 or 20,5";
+        QTest::newRow("French, decimal comma") << QLocale(QLocale::French, QLocale::France) << "for example 20 or 20,5";
+        QTest::newRow("Swiss German, decimal point")
+            << QLocale(QLocale::German, QLocale::Switzerland) << "for example 20 or 20.5";
     }
 
     void example_usesTheLocalesDecimalSeparator()
@@ -50,9 +46,11 @@ private slots:
         QTest::addColumn<QString>("example");
         QTest::addColumn<QString>("accepted");
         QTest::addColumn<QString>("otherSeparator");
-        QTest::newRow("decimal point") << QLocale(QLocale::English, QLocale::UnitedStates) << "20 or 20.5" << "37.5"
+        QTest::newRow("decimal point") << QLocale(QLocale::English, QLocale::UnitedStates) << "20 or 20.5"
+                                       << "37.5"
                                        << ",";
-        QTest::newRow("decimal comma") << QLocale(QLocale::German, QLocale::Germany) << "20 or 20,5" << "37,5"
+        QTest::newRow("decimal comma") << QLocale(QLocale::German, QLocale::Germany) << "20 or 20,5"
+                                       << "37,5"
                                        << ".";
     }
 

@@ -41,7 +41,7 @@ ShownResults atStage(int stepsTaken)
     }
     if (stepsTaken >= 3) {
         shown.rows[3] = filledRow({"n/a", "56%", "38%", "100%", "20%", "0%"});
-        const std::array<Verdict, 6> verdicts{Verdict::None, Verdict::Above, Verdict::Above,
+        const std::array<Verdict, 6> verdicts{Verdict::None,  Verdict::Above,  Verdict::Above,
                                               Verdict::Above, Verdict::Within, Verdict::Within};
         for (std::size_t k = 0; k < 6; ++k)
             shown.rows[3][k].verdict = verdicts[k];
@@ -49,8 +49,8 @@ ShownResults atStage(int stepsTaken)
     return shown;
 }
 
-const QString kInputs =
-    QStringLiteral("Critical deposition thickness\t5 mm\tScenario\tEarthworks with Controls\tAcceptability limit (%)\t20\n");
+const QString kInputs = QStringLiteral(
+    "Critical deposition thickness\t5 mm\tScenario\tEarthworks with Controls\tAcceptability limit (%)\t20\n");
 const QString kHeader = QStringLiteral("Subestuary\t1\t2\t3\t4\t5\t6\n");
 const QString kLoads = QStringLiteral("Critical total load (tonnes per event)\t40909\t2074\t2219\t4093\t1509\t7248\n");
 const QString kBaseline = QStringLiteral("Exceedances over 25 years, existing land use\t0\t9\t8\t3\t15\t1\n");

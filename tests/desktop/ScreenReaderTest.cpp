@@ -53,9 +53,12 @@ private slots:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("notChosen");
-        QTest::newRow("start-up: with controls") << "" << "Option2";
-        QTest::newRow("without controls chosen") << "Option2" << "Option1";
-        QTest::newRow("with controls chosen again") << "Option1" << "Option2";
+        QTest::newRow("start-up: with controls") << ""
+                                                 << "Option2";
+        QTest::newRow("without controls chosen") << "Option2"
+                                                 << "Option1";
+        QTest::newRow("with controls chosen again") << "Option1"
+                                                    << "Option2";
     }
 
     void options_areRadioButtonsThatSayWhetherTheyAreChosen()
@@ -142,7 +145,8 @@ private slots:
         QCOMPARE(content->text(0, length), name);
         int start = -1;
         int end = -1;
-        QCOMPARE(content->textAtOffset(length - 3, QAccessible::WordBoundary, &start, &end), ending.section(' ', -1).chopped(1));
+        QCOMPARE(content->textAtOffset(length - 3, QAccessible::WordBoundary, &start, &end),
+                 ending.section(' ', -1).chopped(1));
         delete background;
     }
 

@@ -59,14 +59,14 @@ private slots:
         // Only where the display comes from the environment can it be missing.
         const bool missing = ui::kDisplayFromEnvironment;
         QTest::newRow("nothing set") << QStringList{} << QStringList{} << missing;
-        QTest::newRow("only unrelated variables") << QStringList{"HOME=/root", "LANG=C.UTF-8"} << QStringList{}
-                                                  << missing;
+        QTest::newRow("only unrelated variables")
+            << QStringList{"HOME=/root", "LANG=C.UTF-8"} << QStringList{} << missing;
         QTest::newRow("empty DISPLAY") << QStringList{"DISPLAY="} << QStringList{} << missing;
         QTest::newRow("X display") << QStringList{"DISPLAY=:0"} << QStringList{} << false;
         QTest::newRow("Wayland display") << QStringList{"WAYLAND_DISPLAY=wayland-0"} << QStringList{} << false;
         QTest::newRow("platform chosen") << QStringList{"QT_QPA_PLATFORM=offscreen"} << QStringList{} << false;
-        QTest::newRow("platform on the command line") << QStringList{} << QStringList{"-platform", "offscreen"}
-                                                      << false;
+        QTest::newRow("platform on the command line")
+            << QStringList{} << QStringList{"-platform", "offscreen"} << false;
     }
 
     void missingDisplay_isFoundBeforeTheToolkitStarts()
@@ -80,8 +80,8 @@ private slots:
         std::vector<char*> argv;
         for (QByteArray& argument : storage)
             argv.push_back(argument.data());
-        const auto found = ui::missingDisplayProblem(environmentOf(environment), static_cast<int>(argv.size()),
-                                                     argv.data());
+        const auto found =
+            ui::missingDisplayProblem(environmentOf(environment), static_cast<int>(argv.size()), argv.data());
         QCOMPARE(found.has_value(), problem);
         if (found)
             QVERIFY(found->contains("desktop session"));

@@ -30,8 +30,8 @@ ui::FamilyAvailable offering(const Families& families)
 // A stock Windows: the bitmap faces are installed but do not count.
 const Families kWindows{"Microsoft Sans Serif", "Arial", "Arial Black", "Courier New", "Tahoma", "Segoe UI"};
 // Debian with the two font packages the program depends on.
-const Families kDebian{"Liberation Sans", "Liberation Mono", "Liberation Serif", "Nimbus Sans", "Nimbus Mono PS",
-                       "URW Gothic", "DejaVu Sans"};
+const Families kDebian{"Liberation Sans", "Liberation Mono", "Liberation Serif", "Nimbus Sans",
+                       "Nimbus Mono PS",  "URW Gothic",      "DejaVu Sans"};
 
 } // namespace
 
@@ -47,27 +47,39 @@ private slots:
         QTest::addColumn<QString>("design");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("windows/MS Sans Serif->Microsoft Sans Serif")
-            << kWindows << "MS Sans Serif" << "Microsoft Sans Serif";
-        QTest::newRow("windows/Courier->Courier New") << kWindows << "Courier" << "Courier New";
-        QTest::newRow("windows/Arial") << kWindows << "Arial" << "Arial";
-        QTest::newRow("windows/Arial Black") << kWindows << "Arial Black" << "Arial Black";
-        QTest::newRow("windows without Office/Century Gothic->Arial") << kWindows << "Century Gothic" << "Arial";
+        QTest::newRow("windows/MS Sans Serif->Microsoft Sans Serif") << kWindows << "MS Sans Serif"
+                                                                     << "Microsoft Sans Serif";
+        QTest::newRow("windows/Courier->Courier New") << kWindows << "Courier"
+                                                      << "Courier New";
+        QTest::newRow("windows/Arial") << kWindows << "Arial"
+                                       << "Arial";
+        QTest::newRow("windows/Arial Black") << kWindows << "Arial Black"
+                                             << "Arial Black";
+        QTest::newRow("windows without Office/Century Gothic->Arial") << kWindows << "Century Gothic"
+                                                                      << "Arial";
         QTest::newRow("windows with Office/Century Gothic")
-            << (kWindows + Families{"Century Gothic"}) << "Century Gothic" << "Century Gothic";
+            << (kWindows + Families{"Century Gothic"}) << "Century Gothic"
+            << "Century Gothic";
 
-        QTest::newRow("debian/MS Sans Serif->Liberation Sans") << kDebian << "MS Sans Serif" << "Liberation Sans";
-        QTest::newRow("debian/Arial->Liberation Sans") << kDebian << "Arial" << "Liberation Sans";
-        QTest::newRow("debian/Arial Black->Liberation Sans") << kDebian << "Arial Black" << "Liberation Sans";
-        QTest::newRow("debian/Courier->Nimbus Mono PS") << kDebian << "Courier" << "Nimbus Mono PS";
-        QTest::newRow("debian/Century Gothic->URW Gothic") << kDebian << "Century Gothic" << "URW Gothic";
+        QTest::newRow("debian/MS Sans Serif->Liberation Sans") << kDebian << "MS Sans Serif"
+                                                               << "Liberation Sans";
+        QTest::newRow("debian/Arial->Liberation Sans") << kDebian << "Arial"
+                                                       << "Liberation Sans";
+        QTest::newRow("debian/Arial Black->Liberation Sans") << kDebian << "Arial Black"
+                                                             << "Liberation Sans";
+        QTest::newRow("debian/Courier->Nimbus Mono PS") << kDebian << "Courier"
+                                                        << "Nimbus Mono PS";
+        QTest::newRow("debian/Century Gothic->URW Gothic") << kDebian << "Century Gothic"
+                                                           << "URW Gothic";
         QTest::newRow("debian without URW/Courier->Liberation Mono")
-            << Families{"Liberation Sans", "Liberation Mono"} << "Courier" << "Liberation Mono";
-        QTest::newRow("debian with Microsoft's fonts/Arial")
-            << (kDebian + Families{"Arial"}) << "Arial" << "Arial";
+            << Families{"Liberation Sans", "Liberation Mono"} << "Courier"
+            << "Liberation Mono";
+        QTest::newRow("debian with Microsoft's fonts/Arial") << (kDebian + Families{"Arial"}) << "Arial"
+                                                             << "Arial";
 
         // Nothing suitable: the platform's own matching decides.
-        QTest::newRow("no fonts/Courier") << Families{} << "Courier" << "Courier";
+        QTest::newRow("no fonts/Courier") << Families{} << "Courier"
+                                          << "Courier";
         QTest::newRow("only a wide face/MS Sans Serif") << Families{"DejaVu Sans"} << "MS Sans Serif"
                                                         << "MS Sans Serif";
     }
@@ -93,9 +105,10 @@ private slots:
         QTest::newRow("URW alone lacks the sans faces")
             << Families{"Nimbus Mono PS", "URW Gothic"} << QStringList{"MS Sans Serif", "Arial Black"}
             << QStringList{"fonts-liberation"};
-        QTest::newRow("no fonts at all")
-            << Families{} << QStringList{"MS Sans Serif", "Arial", "Arial Black", "Courier", "Century Gothic"}
-            << QStringList{"fonts-liberation", "fonts-urw-base35"};
+        QTest::newRow("no fonts at all") << Families{}
+                                         << QStringList{"MS Sans Serif", "Arial", "Arial Black", "Courier",
+                                                        "Century Gothic"}
+                                         << QStringList{"fonts-liberation", "fonts-urw-base35"};
     }
 
     void missingFonts()

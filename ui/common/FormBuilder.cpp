@@ -12,10 +12,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStyledItemDelegate>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <limits>

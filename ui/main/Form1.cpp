@@ -117,8 +117,9 @@ void Form1::offerCopyResults()
     connect(copyResultsAction_, &QAction::triggered, this, guarded([this] { copyResults(); }));
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(box, &QLineEdit::customContextMenuRequested, this,
-                [this, box](const QPoint& position) { guarded([this, box, position] { showBoxMenu(*box, position); })(); });
+        connect(box, &QLineEdit::customContextMenuRequested, this, [this, box](const QPoint& position) {
+            guarded([this, box, position] { showBoxMenu(*box, position); })();
+        });
     }
 }
 

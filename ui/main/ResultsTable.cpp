@@ -95,8 +95,9 @@ QString toHtml(const QList<Line>& lines)
 ResultsTable buildResultsTable(const ShownResults& shown)
 {
     QList<Line> lines;
-    lines.append(plainLine({QStringLiteral("Critical deposition thickness"), shown.thickness, QStringLiteral("Scenario"),
-                            shown.scenario, QStringLiteral("Acceptability limit (%)"), shown.limit}));
+    lines.append(
+        plainLine({QStringLiteral("Critical deposition thickness"), shown.thickness, QStringLiteral("Scenario"),
+                   shown.scenario, QStringLiteral("Acceptability limit (%)"), shown.limit}));
 
     QList<Line> results;
     for (std::size_t r = 0; r < kResultRows; ++r) {
