@@ -91,12 +91,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QString>("says");
-        if (ui::kDisplayFromEnvironment) {
-            QTest::newRow("empty environment") << QStringList{} << "no display";
-            QTest::newRow("only a home and a language") << QStringList{"HOME=/tmp", "LANG=C.UTF-8"} << "no display";
-            QTest::newRow("an X display nobody serves")
-                << QStringList{"DISPLAY=:97531"} << "display platform \"xcb\" cannot start";
-        }
+        if (!ui::kDisplayFromEnvironment)
+            QSKIP("Windows and macOS always have a display, and there the toolkit reports a platform that cannot "
+                  "start in a message box of its own, which a test run cannot dismiss");
+        QTest::newRow("empty environment") << QStringList{} << "no display";
+        QTest::newRow("only a home and a language") << QStringList{"HOME=/tmp", "LANG=C.UTF-8"} << "no display";
+        QTest::newRow("an X display nobody serves")
+            << QStringList{"DISPLAY=:97531"} << "display platform \"xcb\" cannot start";
         QTest::newRow("a platform that does not exist")
             << QStringList{"QT_QPA_PLATFORM=nonexistent"} << "display platform \"nonexistent\" cannot start";
     }
