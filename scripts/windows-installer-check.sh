@@ -2,8 +2,8 @@
 # Checks the Windows installer as a user meets it, in a fresh Wine prefix that
 # holds Windows' own bitmap fonts ("MS Sans Serif" and "Courier", as every
 # Windows has them): a silent install into Program Files, the program started
-# from its Start-menu shortcut and driven through the three steps, with
-# screenshots, and a silent uninstall that must leave nothing behind.
+# from its Start-menu shortcut and driven through the three steps and to the
+# background window, with screenshots, and a silent uninstall that must leave nothing behind.
 #   scripts/windows-installer-check.sh [INSTALLER] [SCREENSHOT_DIR]
 # Defaults: the newest build/windows/Siltmere-*-win64.exe; build/windows/installer-check.
 set -euo pipefail
@@ -48,17 +48,25 @@ wine start /unix "$shortcut"
 window="$(timeout 60 xdotool search --sync --onlyvisible --name '^Siltmere$' | head -n 1)" ||
     fail "the main window did not appear"
 sleep 3
-import -window root "$shots/started.png"
+import -window "$window" "$shots/main-window-started.png"
 
-# The three steps, clicked where the buttons are (the window's client area
-# is at the window's origin: no window manager runs here).
+# The three steps and the background window, clicked where the buttons are
+# (the window's client area is at the window's origin: no window manager
+# runs here).
 eval "$(xdotool getwindowgeometry --shell "$window")"
-for button in "419 340" "419 493" "419 646"; do
-    read -r x y <<<"$button"
-    xdotool mousemove --sync $((X + x)) $((Y + y)) click 1
+click() {
+    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
     sleep 1
-done
-import -window root "$shots/three-steps.png"
+}
+click 419 340 # Calculate: Critical Total Loads
+click 419 493 # Calculate: Exceedances over 25 Year Period
+click 419 646 # Calculate: % increase scenario vs baseline
+import -window "$window" "$shots/main-window.png"
+click 200 258 # Background
+background="$(timeout 30 xdotool search --sync --onlyvisible --name '^Siltmere Background Information$' | head -n 1)" ||
+    fail "the background window did not appear"
+sleep 2
+import -window "$background" "$shots/background-window.png"
 xdotool windowclose "$window" 2>/dev/null || true
 wineserver -k || true
 wineserver -w

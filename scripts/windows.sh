@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Siltmere for Windows x86-64 on Debian, runs every test under Wine and
-# writes the installer and the ZIP:
+# Builds Siltmere for Windows x86-64 on Debian, runs every test under Wine,
+# writes the installer and the ZIP, and checks the installer in a fresh Wine
+# prefix (scripts/windows-installer-check.sh):
 #   build/windows/Siltmere-<version>-win64.exe   NSIS installer
 #   build/windows/Siltmere-<version>-win64.zip   the same folder, unpacked anywhere
 # Installs the Debian packages it needs when missing and builds Qt for
@@ -29,3 +30,6 @@ ctest --preset windows --parallel "$(nproc)"
 
 (cd build/windows && cpack --config CPackConfig.cmake)
 ls -l build/windows/Siltmere-*-win64.exe build/windows/Siltmere-*-win64.zip
+
+# The installer as a user meets it: install, start from the Start menu, uninstall.
+scripts/windows-installer-check.sh "$(ls -t build/windows/Siltmere-*-win64.exe | head -n 1)"

@@ -92,6 +92,20 @@ private slots:
         QCOMPARE(chooseFamily(design.toStdString(), offering(installed)), expected);
     }
 
+    // The bitmap faces Windows ships under the design's names never stand in
+    // for themselves, whatever the font list reports.
+    void windowsBitmapFaces_areNeverChosen()
+    {
+#ifdef Q_OS_WIN
+        QVERIFY(!ui::scalableFamilyInstalled(QStringLiteral("MS Sans Serif")));
+        QVERIFY(!ui::scalableFamilyInstalled(QStringLiteral("Courier")));
+        QVERIFY(ui::substituteFamily("MS Sans Serif") != QLatin1String("MS Sans Serif"));
+        QVERIFY(ui::substituteFamily("Courier") != QLatin1String("Courier"));
+#else
+        QSKIP("the bitmap faces are Windows' own");
+#endif
+    }
+
     void missingFonts_data()
     {
         QTest::addColumn<Families>("installed");

@@ -82,6 +82,15 @@ void reportMissingFontsOnce()
 
 bool scalableFamilyInstalled(const QString& family)
 {
+#ifdef Q_OS_WIN
+    // Windows' own "MS Sans Serif" and "Courier" are the raster fonts
+    // sserife.fon and coure.fon, whatever the font list says of them (a
+    // bitmap-only TrueType file of the same name passes for scalable).
+    for (const char* bitmapFace : {"MS Sans Serif", "Courier"}) {
+        if (family.compare(QLatin1String(bitmapFace), Qt::CaseInsensitive) == 0)
+            return false;
+    }
+#endif
     // Matches the family whichever foundry provides it.
     return QFontDatabase::hasFamily(family) && QFontDatabase::isSmoothlyScalable(family);
 }
