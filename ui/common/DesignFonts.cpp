@@ -52,12 +52,12 @@ const Substitution* substitutionFor(std::string_view designFamily)
 // The design face or one of its substitutes, or nothing.
 QString availableFamily(std::string_view designFamily, const FamilyAvailable& available)
 {
-    const QString design = toQString(designFamily);
+    QString design = toQString(designFamily);
     if (available(design))
         return design;
     if (const Substitution* entry = substitutionFor(designFamily)) {
         for (const char* candidate : entry->candidates) {
-            const QString family = QString::fromLatin1(candidate);
+            QString family = QString::fromLatin1(candidate);
             if (available(family))
                 return family;
         }
@@ -128,7 +128,7 @@ QString substituteFamily(std::string_view designFamily)
         return *it;
 
     reportMissingFontsOnce();
-    const QString family = chooseFamily(designFamily, scalableFamilyInstalled);
+    QString family = chooseFamily(designFamily, scalableFamilyInstalled);
     chosen.insert(design, family);
     return family;
 }
