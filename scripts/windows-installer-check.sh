@@ -41,6 +41,9 @@ for file in siltmere.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindow
 done
 shortcut="$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -iname 'Siltmere.lnk' | head -n 1)"
 [[ -n "$shortcut" ]] || fail "no Start-menu shortcut"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Siltmere'
+[[ "$(wine reg query "$uninstall_key" /v DisplayName 2>/dev/null || true)" == *Siltmere* ]] ||
+    fail "no entry in Apps & features"
 echo "installer-check: installed; shortcut ${shortcut#"$WINEPREFIX/drive_c/"}"
 
 echo "installer-check: starting Siltmere from its shortcut"
@@ -78,7 +81,7 @@ sleep 2 # the uninstaller runs on from a copy of itself
 wineserver -w
 [[ ! -e "$folder" ]] || fail "the uninstaller left $(find "$folder" | head -n 5 | tr '\n' ' ')"
 [[ ! -e "$shortcut" ]] || fail "the uninstaller left the Start-menu shortcut"
-if wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Siltmere' >/dev/null 2>&1; then
+if wine reg query "$uninstall_key" >/dev/null 2>&1; then
     fail "the uninstaller left its entry in Apps & features"
 fi
 echo "installer-check: installed, started from the Start menu, uninstalled without a trace; screenshots in $shots"
