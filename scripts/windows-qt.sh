@@ -48,7 +48,6 @@ if ! apt-get source --print-uris "qt6-base=$qt_version" >/dev/null 2>&1; then
     # Source packages need a deb-src line for this machine's own suites.
     list=/etc/apt/sources.list.d/siltmere-deb-src.sources
     echo "windows-qt: no deb-src entry for qt6-base; adding $list" >&2
-    sources=(/etc/apt/sources.list.d/*.sources)
     if [[ -f /etc/apt/sources.list.d/debian.sources ]]; then
         sed -e 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$list"
     else

@@ -1,5 +1,7 @@
 #include "DesignFonts.h"
 
+#include "DesignText.h"
+
 #include <QFontDatabase>
 #include <QHash>
 #include <QStringList>
@@ -34,11 +36,6 @@ const std::array<Substitution, 5> kSubstitutions{{
     {"Courier", {"Courier New", "Nimbus Mono PS", "Liberation Mono", "Cousine"}, "fonts-urw-base35"},
     {"Century Gothic", {"URW Gothic", "TeX Gyre Adventor", "Liberation Sans", "Arial"}, "fonts-urw-base35"},
 }};
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const Substitution* substitutionFor(std::string_view designFamily)
 {

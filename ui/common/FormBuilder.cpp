@@ -23,11 +23,6 @@
 
 namespace siltmere::ui {
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void setBackColor(QWidget& widget, std::uint32_t windowsColor)
 {
     QPalette palette = widget.palette();

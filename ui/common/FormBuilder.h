@@ -6,6 +6,7 @@
 // front of an earlier one where they overlap.
 
 #include "ControlSpec.h"
+#include "DesignText.h"
 
 #include <QHash>
 #include <QString>
@@ -43,7 +44,5 @@ Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const Cont
 // Paints a control's background in a Windows colour number, in every colour
 // group, so a disabled box stays on its row's colour.
 void setBackColor(QWidget& widget, std::uint32_t windowsColor);
-
-QString toQString(std::string_view text);
 
 } // namespace siltmere::ui

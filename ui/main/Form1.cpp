@@ -143,7 +143,7 @@ ShownResults Form1::shownResults() const
     const QColor green = fromWindowsColor(colors::kGreen, palette());
     const QColor red = fromWindowsColor(colors::kRed, palette());
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (int k = 1; k <= 6; ++k) {
+        for (int k = 1; k <= form1::kSubestuaries; ++k) {
             const QLineEdit& box = rows[r]->box(k);
             ShownBox& cell = shown.rows[r][static_cast<std::size_t>(k - 1)];
             cell.text = box.text();
@@ -247,7 +247,7 @@ void Form1::showScenarioCaption(int index)
 void Form1::Form_Load()
 {
     for (const auto& choice : kThicknessChoices)
-        List1->addItem(QString::fromUtf8(choice.label.data(), static_cast<qsizetype>(choice.label.size())));
+        List1->addItem(toQString(choice.label));
     // Selecting the start-up thickness runs List1_Click right here, before
     // the model is initialised: it sets the thickness and clears every row.
     List1->setCurrentRow(kStartupThicknessPosition);

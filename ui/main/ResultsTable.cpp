@@ -19,7 +19,7 @@ const std::array<QString, kResultRows> kRowTitles{
 
 // A row is part of the table when the step that fills it has been taken
 // for the current inputs; the window fills and clears a row as a whole.
-bool isFilled(const std::array<ShownBox, 6>& row)
+bool isFilled(const std::array<ShownBox, constants::kSubestuaries>& row)
 {
     return std::all_of(row.begin(), row.end(), [](const ShownBox& box) { return box.filled; });
 }
@@ -117,8 +117,10 @@ ResultsTable buildResultsTable(const ShownResults& shown)
         }
     }
     if (!results.isEmpty()) {
-        lines.append(plainLine({QStringLiteral("Subestuary"), QStringLiteral("1"), QStringLiteral("2"),
-                                QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
+        QStringList header{QStringLiteral("Subestuary")};
+        for (int k = 1; k <= constants::kSubestuaries; ++k)
+            header << QString::number(k);
+        lines.append(plainLine(header));
         lines.append(results);
     }
     return {toText(lines), toHtml(lines)};

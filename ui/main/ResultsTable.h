@@ -7,6 +7,8 @@
 // shows; rows that are cleared (the step not yet taken for the current
 // inputs) are left out, so a table never mixes stale and current results.
 
+#include "Constants.h"
+
 #include <QString>
 
 #include <array>
@@ -34,7 +36,7 @@ struct ShownResults {
     QString thickness; // the chosen list entry, e.g. "5 mm"
     QString scenario;  // the chosen option's caption
     QString limit;     // the limit as typed, in percent
-    std::array<std::array<ShownBox, 6>, kResultRows> rows{};
+    std::array<std::array<ShownBox, constants::kSubestuaries>, kResultRows> rows{};
 };
 
 struct ResultsTable {
