@@ -3,18 +3,13 @@
 // microsecond.
 
 #include "SedimentModel.h"
+#include "StartedModel.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-siltmere::SedimentModel startedModel()
-{
-    siltmere::SedimentModel model;
-    model.Select_Thickness(2);
-    model.Init_Model();
-    return model;
-}
+using siltmere::test::startedModel;
 
 void BM_CalcCriticalLoads(benchmark::State& state)
 {

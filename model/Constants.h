@@ -5,6 +5,8 @@
 // subcatchments j; the estuary into six subestuary environments k. All values
 // are constants of the tool: every run starts from the same data.
 
+#include "Thickness.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +24,10 @@ constexpr std::size_t at(int i)
 inline constexpr int kSubcatchments = 6;
 inline constexpr int kSubestuaries = 6;
 
+// Each subestuary has this many slots in the exceedance tables; only the
+// first holds counts.
+inline constexpr int kSlots = 3;
+
 // Unit event load: one tonne of sediment from the whole catchment, in kg.
 inline constexpr double kUnitEventLoadKg = 1000.0;
 // Density of freshly settled estuarine sediment, kg/m3.
@@ -37,7 +43,7 @@ inline constexpr std::array<std::int32_t, kSubestuaries> kDepArea{15000, 58500, 
 // Proportion of subcatchment j's load (rows) that settles in subestuary k
 // (columns). Rows need not add up to 1: the rest leaves the estuary for the
 // open coast.
-inline constexpr std::array<std::array<double, 6>, 6> kJk{{
+inline constexpr std::array<std::array<double, kSubestuaries>, kSubcatchments> kJk{{
     {0.25, 0, 0, 0, 0.05, 0.05},
     {0, 0.3, 0, 0, 0.15, 0.05},
     {0, 0.45, 0, 0, 0.1, 0.05},
@@ -50,7 +56,7 @@ inline constexpr std::array<std::array<double, 6>, 6> kJk{{
 // whose deposit in subestuary k (columns) exceeds the critical thickness of
 // each thickness row (1, 2, 5, 10, 20 mm). They come from long-run event
 // simulations of the catchment and are held by the model as text.
-using CountTable = std::array<std::array<std::int16_t, 6>, 5>;
+using CountTable = std::array<std::array<std::int16_t, kSubestuaries>, kThicknesses>;
 
 // Existing land use (mainly pastoral).
 inline constexpr CountTable kBaselineCounts{{

@@ -13,10 +13,6 @@ namespace siltmere {
 
 namespace {
 
-using constants::kSubcatchments;
-using constants::kSubestuaries;
-constexpr int kThicknessRows = 5;
-
 // The smallest baseline count that gives a percentage, the percentage factor,
 // and the margin a percentage must exceed the limit by to count as above it.
 constexpr double kMinBaselineCount = 1.0;
@@ -26,7 +22,7 @@ constexpr double kAboveLimitMargin = 0.0;
 void fillCounts(ExceedanceTable& table, const constants::CountTable& counts)
 {
     constexpr int kCountSlot = 1;
-    for (int row = 1; row <= kThicknessRows; ++row)
+    for (int row = 1; row <= kThicknesses; ++row)
         for (int k = 1; k <= kSubestuaries; ++k)
             table(row, kCountSlot, k) = std::to_string(counts[constants::at(row)][constants::at(k)]);
 }

@@ -17,6 +17,7 @@
 //   Cjk  kg from subcatchment j that settle in k, per 1000 kg unit event load
 //   jk   proportion of subcatchment j's load that settles in k
 
+#include "Constants.h"
 #include "OneBasedArray.h"
 
 #include <cstdint>
@@ -24,34 +25,39 @@
 
 namespace siltmere {
 
+using constants::kSlots;
+using constants::kSubcatchments;
+using constants::kSubestuaries;
+
 // Exceedance counts (events in 25 years, as decimal text), indexed
-// (ThickIdx 1..5, SlotIdx 1..3, k 1..6). Only slot 1 holds counts.
-using ExceedanceTable = OneBasedArray<std::string, 5, 3, 6>;
+// (ThickIdx, SlotIdx, k). Only slot 1 holds counts.
+using ExceedanceTable = OneBasedArray<std::string, kThicknesses, kSlots, kSubestuaries>;
 
 struct SedimentModel {
     // --- the record; every number starts at 0, every text empty ---------
-    OneBasedArray<std::int32_t, 6> DepArea; // m2, deposition area of subestuary k
-    double CDT = 0.0;                       // m, chosen critical deposition thickness
-    OneBasedArray<double, 6> LoadShare;     // share of the event load from subcatchment j
-    OneBasedArray<double, 6> UDT;           // m per tonne of total event load
-    OneBasedArray<double, 6> CSL;           // tonnes per event
-    OneBasedArray<double, 6> UnitLoad;      // kg of the unit event load from subcatchment j
-    OneBasedArray<double, 6, 6> Cjk;        // kg, (j, k)
-    OneBasedArray<double, 6, 6> jk;         // fraction, (j, k)
-    OneBasedArray<std::string, 6> strRow;   // display texts of the row being produced
-    ExceedanceTable strBaseline;            // existing land use
-    ExceedanceTable strScenario1;           // earthworks with controls
-    ExceedanceTable strScenario2;           // earthworks without controls
-    std::int16_t ThickIdx = 0;              // thickness row of the tables, 1..5
-    std::int16_t SlotIdx = 0;               // slot within a subestuary; always 1 once initialised
-    std::int16_t ScenarioNo = 0;            // 1 with controls, 2 without
-    OneBasedArray<std::int16_t, 6> PctFlag; // +1 within the limit, -1 above it, 0 no comparison
+    OneBasedArray<std::int32_t, kSubestuaries> DepArea;       // m2, deposition area of subestuary k
+    double CDT = 0.0;                                         // m, chosen critical deposition thickness
+    OneBasedArray<double, kSubcatchments> LoadShare;          // share of the event load from subcatchment j
+    OneBasedArray<double, kSubestuaries> UDT;                 // m per tonne of total event load
+    OneBasedArray<double, kSubestuaries> CSL;                 // tonnes per event
+    OneBasedArray<double, kSubcatchments> UnitLoad;           // kg of the unit event load from subcatchment j
+    OneBasedArray<double, kSubcatchments, kSubestuaries> Cjk; // kg, (j, k)
+    OneBasedArray<double, kSubcatchments, kSubestuaries> jk;  // fraction, (j, k)
+    OneBasedArray<std::string, kSubestuaries> strRow;         // display texts of the row being produced
+    ExceedanceTable strBaseline;                              // existing land use
+    ExceedanceTable strScenario1;                             // earthworks with controls
+    ExceedanceTable strScenario2;                             // earthworks without controls
+    std::int16_t ThickIdx = 0;                                // thickness row of the tables, 1..5
+    std::int16_t SlotIdx = 0;                                 // slot within a subestuary; always 1 once initialised
+    std::int16_t ScenarioNo = 0;                              // 1 with controls, 2 without
+    OneBasedArray<std::int16_t, kSubestuaries> PctFlag;       // +1 within the limit, -1 above it, 0 no comparison
 
     // --- start-up, constants and the user's thickness choice -------------
 
     // Stores the constants, runs the critical-load chain once and fills the
-    // exceedance tables; sets ScenarioNo to 1. Leaves CDT and ThickIdx as the
-    // thickness choice set them, and writes no display text.
+    // exceedance tables; sets ScenarioNo to 1. Leaves ThickIdx and CDT as the
+    // thickness choice set them, except that a CDT of 0 (no choice made yet)
+    // becomes 1.0 in the chain. Writes no display text.
     void Init_Model();
 
     // Stores the subcatchment load shares and the kg each sends per unit

@@ -18,13 +18,14 @@ struct ThicknessChoice {
     std::int16_t thickIdx;
 };
 
-inline constexpr std::array<ThicknessChoice, 5> kThicknessChoices{{
-    {"1 mm", 0.001, 1},
-    {"2 mm", 0.002, 2},
-    {"5 mm", 0.005, 3},
-    {"10 mm", 0.01, 4},
-    {"20 mm", 0.02, 5},
-}};
+inline constexpr std::array kThicknessChoices{
+    ThicknessChoice{"1 mm", 0.001, 1}, ThicknessChoice{"2 mm", 0.002, 2}, ThicknessChoice{"5 mm", 0.005, 3},
+    ThicknessChoice{"10 mm", 0.01, 4}, ThicknessChoice{"20 mm", 0.02, 5},
+};
+
+// How many thicknesses there are to choose from: the rows of the exceedance
+// tables.
+inline constexpr int kThicknesses = static_cast<int>(kThicknessChoices.size());
 
 // The choice the calculator starts with: 5 mm.
 inline constexpr int kStartupThicknessPosition = 2;

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh build
+scripts/lib/install-deps.sh build
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 cmake --preset default
 cmake --build --preset default --parallel "$(nproc)" --target model_bench ui_handler_bench startup_probe startup_bench

@@ -17,7 +17,7 @@ case "${1:-}" in
     ;;
 esac
 
-scripts/install-deps.sh format
+scripts/lib/install-deps.sh format
 # The version Debian 12 ships; another version may lay out a few lines
 # differently.
 formatter=clang-format-14

@@ -20,7 +20,7 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]] || ((seconds == 0)); then
     exit 2
 fi
 
-scripts/install-deps.sh build fuzz
+scripts/lib/install-deps.sh build fuzz
 
 build=build/fuzz
 cmake --preset fuzz

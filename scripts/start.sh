@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh build
+scripts/lib/install-deps.sh build
 
 cmake --preset default
 cmake --build --preset default --parallel "$(nproc)" --target siltmere
@@ -12,4 +12,4 @@ if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; the
     echo "start: no display found (DISPLAY and WAYLAND_DISPLAY are empty); start Siltmere from a desktop session." >&2
     exit 1
 fi
-exec build/default/ui/siltmere "$@"
+exec build/default/app/siltmere "$@"

@@ -1,29 +1,28 @@
 #!/usr/bin/env bash
 # Builds Siltmere for Windows x86-64 on Debian, runs every test under Wine,
 # writes the installer and the ZIP, and checks the installer in a fresh Wine
-# prefix (scripts/windows-installer-check.sh):
+# prefix (scripts/lib/windows/installer-check.sh):
 #   build/windows/Siltmere-<version>-win64.exe   NSIS installer
 #   build/windows/Siltmere-<version>-win64.zip   the same folder, unpacked anywhere
 # Installs the Debian packages it needs when missing and builds Qt for
-# Windows once (scripts/windows-qt.sh; about 15 minutes on 2 cores), cached
+# Windows once (scripts/lib/windows/build-qt.sh; about 15 minutes on 2 cores), cached
 # outside the checkout.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh windows
-SILTMERE_WINDOWS_QT="$(scripts/windows-qt.sh | tail -n 1)"
+scripts/lib/install-deps.sh windows
+SILTMERE_WINDOWS_QT="$(scripts/lib/windows/build-qt.sh | tail -n 1)"
 SILTMERE_QT_SOURCE="the source of Debian's qt6-base package, version $(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools), with Debian's security fixes"
 export SILTMERE_WINDOWS_QT SILTMERE_QT_SOURCE
 
 # Wine needs an X display even for programs on Qt's offscreen platform.
-if [[ -z "${DISPLAY:-}" && -z "${SILTMERE_UNDER_XVFB:-}" ]]; then
-    exec env SILTMERE_UNDER_XVFB=1 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp" \
-        bash "$0" "$@"
+if [[ -z "${DISPLAY:-}" ]]; then
+    exec scripts/lib/with-display.sh bash "$0" "$@"
 fi
 
 echo "=== windows build ==="
 # The first start of a Wine prefix takes a while; do it before the tests' clocks run.
-scripts/wine-run.sh wineboot --init
+scripts/lib/windows/wine-run.sh wineboot --init
 cmake --preset windows
 cmake --build --preset windows --parallel "$(nproc)"
 ctest --preset windows --parallel "$(nproc)"
@@ -32,4 +31,4 @@ ctest --preset windows --parallel "$(nproc)"
 ls -l build/windows/Siltmere-*-win64.exe build/windows/Siltmere-*-win64.zip
 
 # The installer as a user meets it: install, start from the Start menu, uninstall.
-scripts/windows-installer-check.sh "$(ls -t build/windows/Siltmere-*-win64.exe | head -n 1)"
+scripts/lib/windows/installer-check.sh "$(ls -t build/windows/Siltmere-*-win64.exe | head -n 1)"

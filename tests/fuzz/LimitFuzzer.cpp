@@ -24,9 +24,9 @@
 
 #include "AcceptabilityLimit.h"
 #include "Form1.h"
-#include "Form1Layout.h"
 #include "ModelError.h"
 #include "SedimentModel.h"
+#include "Thickness.h"
 #include "UiTestSupport.h"
 
 #include <QApplication>
@@ -63,9 +63,8 @@ constexpr std::size_t kMaxPasteBytes = 4096;
 // Typing runs the box's change handler after every key.
 constexpr qsizetype kMaxTypedUnits = 64;
 
-using siltmere::ui::form1::kSubestuaries;
-using siltmere::ui::form1::resultBoxNumber;
-using siltmere::ui::form1::ResultRowId;
+using siltmere::test::Percentage;
+using siltmere::ui::kSubestuaries;
 
 // What the input is doing, for the report of a failed check.
 std::string g_context;
@@ -98,50 +97,33 @@ protected:
     }
 };
 
-struct Window {
-    siltmere::ui::Form1* form = nullptr;
-    QLineEdit* limit = nullptr;
-    QListWidget* list = nullptr;
-    QRadioButton* withControls = nullptr;
-    QRadioButton* withoutControls = nullptr;
-    QPushButton* command1 = nullptr;
-    QPushButton* command2 = nullptr;
-    QPushButton* command3 = nullptr;
-    QLabel* legend = nullptr;
-    std::array<QLineEdit*, kSubestuaries> percentage{};
+// The tests' main window, with the legend and the percentage boxes at hand.
+struct Window : siltmere::test::MainWindow {
+    QLabel* legend = control<QLabel>(form, "Label16");
+    std::array<QLineEdit*, kSubestuaries> percentage = [this] {
+        std::array<QLineEdit*, kSubestuaries> boxes{};
+        for (int k = 1; k <= kSubestuaries; ++k)
+            boxes[static_cast<std::size_t>(k - 1)] = siltmere::test::resultBox(form, Percentage, k);
+        return boxes;
+    }();
 };
 
 // One application and one main window for the whole run, as a planner's
 // session has; they live until the process ends.
 Window& window()
 {
-    static Window w = [] {
+    static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "siltmere_limit_fuzzer";
         static char* argv[] = {name, nullptr};
-        auto* app = new QApplication(argc, argv);
-        app->installEventFilter(new DialogTrap);
-
-        Window made;
-        made.form = new siltmere::ui::Form1();
-        made.form->show();
-        QCoreApplication::processEvents();
-        const QWidget& f = *made.form;
-        made.limit = control<QLineEdit>(f, "AcceptanceBox");
-        made.list = control<QListWidget>(f, "List1");
-        made.withControls = control<QRadioButton>(f, "Option1");
-        made.withoutControls = control<QRadioButton>(f, "Option2");
-        made.command1 = control<QPushButton>(f, "Command1");
-        made.command2 = control<QPushButton>(f, "Command2");
-        made.command3 = control<QPushButton>(f, "Command3");
-        made.legend = control<QLabel>(f, "Label16");
-        for (int k = 1; k <= kSubestuaries; ++k)
-            made.percentage[static_cast<std::size_t>(k - 1)] =
-                control<QLineEdit>(f, QStringLiteral("Text%1").arg(resultBoxNumber(ResultRowId::Percentage, k)));
+        auto* made = new QApplication(argc, argv);
+        made->installEventFilter(new DialogTrap);
         return made;
     }();
-    return w;
+    static auto* w = new Window;
+    (void)app;
+    return *w;
 }
 
 QLocale localeOf(unsigned index)
@@ -240,7 +222,7 @@ QString colourName(const QColor& c)
 void runWindow(unsigned mode, unsigned settings, const std::uint8_t* data, std::size_t size)
 {
     Window& w = window();
-    const unsigned thicknessRow = (settings & 7u) % 5u;
+    const unsigned thicknessRow = (settings & 7u) % static_cast<unsigned>(siltmere::kThicknesses);
     const bool withoutControls = (settings & 8u) != 0;
     const QLocale locale = localeOf((settings >> 4) & 3u);
     QLocale::setDefault(locale);
@@ -250,8 +232,8 @@ void runWindow(unsigned mode, unsigned settings, const std::uint8_t* data, std::
     w.limit->setText(QString());
     w.limit->setText(QStringLiteral("20"));
     siltmere::test::clickRow(w.list, static_cast<int>(thicknessRow));
-    siltmere::test::clickOption(withoutControls ? w.withoutControls : w.withControls);
-    SedimentModel& model = w.form->model();
+    siltmere::test::clickOption(withoutControls ? w.option2 : w.option1);
+    SedimentModel& model = w.form.model();
     require(model.ThickIdx == tableRowOf(thicknessRow), "the clicked thickness row was not chosen");
     require(model.ScenarioNo == (withoutControls ? 2 : 1), "the clicked scenario option was not chosen");
 
@@ -310,7 +292,7 @@ void runWindow(unsigned mode, unsigned settings, const std::uint8_t* data, std::
 
     // An edited limit leaves no stale comparison behind.
     require(!w.command3->isEnabled(), "the percentage step is still enabled after the limit changed");
-    require(!w.legend->isVisibleTo(w.form), "the legend is still shown after the limit changed");
+    require(!w.legend->isVisibleTo(&w.form), "the legend is still shown after the limit changed");
     for (QLineEdit* box : w.percentage) {
         require(box->text() == QStringLiteral("0"), "a percentage box was not cleared", box->text());
         require(siltmere::test::backOf(box) == kWhite, "a cleared percentage box is not white",
@@ -323,7 +305,7 @@ void runWindow(unsigned mode, unsigned settings, const std::uint8_t* data, std::
     require(w.command3->isEnabled(), "the percentage step is not enabled after the exceedances");
     siltmere::test::click(w.command3);
 
-    require(w.legend->isVisibleTo(w.form), "the legend is hidden after the percentage step");
+    require(w.legend->isVisibleTo(&w.form), "the legend is hidden after the percentage step");
     for (int k = 1; k <= kSubestuaries; ++k) {
         const QLineEdit* box = w.percentage[static_cast<std::size_t>(k - 1)];
         const QString text = box->text();
@@ -353,9 +335,9 @@ void runWindow(unsigned mode, unsigned settings, const std::uint8_t* data, std::
     }
 
     // Taking the step again changes nothing.
-    const siltmere::test::Snapshot first = siltmere::test::snapshot(*w.form);
+    const siltmere::test::Snapshot first = siltmere::test::snapshot(w.form);
     siltmere::test::click(w.command3);
-    const siltmere::test::Snapshot second = siltmere::test::snapshot(*w.form);
+    const siltmere::test::Snapshot second = siltmere::test::snapshot(w.form);
     require(first == second, "repeating the percentage step changed the window",
             siltmere::test::describe(first) + QStringLiteral("\n  then\n") + siltmere::test::describe(second));
 }

@@ -21,6 +21,8 @@
 #include "Constants.h"
 #include "ModelError.h"
 #include "SedimentModel.h"
+#include "StartedModel.h"
+#include "Thickness.h"
 
 #include <QLocale>
 #include <QString>
@@ -44,7 +46,7 @@ using siltmere::constants::kSubestuaries;
 
 // Longer texts are cut: they exercise nothing a shorter one does not.
 constexpr std::size_t kMaxTextBytes = 256;
-constexpr unsigned kThicknessPositions = 5;
+constexpr auto kThicknessPositions = static_cast<unsigned>(siltmere::kThicknesses);
 
 [[noreturn]] void fail(const char* what, const QString& text, const QLocale& locale, int k = 0)
 {
@@ -58,14 +60,7 @@ constexpr unsigned kThicknessPositions = 5;
 // comparison rewrites only the row texts and flags.
 SedimentModel& model()
 {
-    static SedimentModel m = [] {
-        SedimentModel made;
-        made.Select_Thickness(2);
-        for (int k = 1; k <= kSubestuaries; ++k)
-            made.strRow(k).assign(1, '0');
-        made.Init_Model();
-        return made;
-    }();
+    static SedimentModel m = siltmere::test::startedModel();
     return m;
 }
 

@@ -5,6 +5,7 @@
 // table into widgets; nothing else in the program places a control.
 
 #include "DesignFonts.h"
+#include "WindowsColor.h"
 
 #include <cstdint>
 #include <string_view>
@@ -24,7 +25,6 @@ enum class ControlKind {
 
 enum class Align { Left, Center, Right };
 
-inline constexpr std::uint32_t kNoColor = 0xFFFFFFFFu;
 inline constexpr int kNoTab = -1;
 
 // Design-time state flags.

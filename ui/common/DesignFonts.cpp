@@ -1,6 +1,7 @@
 #include "DesignFonts.h"
 
 #include "DesignText.h"
+#include "FontPackages.h"
 
 #include <QFontDatabase>
 #include <QHash>
@@ -17,7 +18,6 @@ namespace {
 struct Substitution {
     std::string_view design;
     std::initializer_list<const char*> candidates;
-    const char* debianPackage; // provides the first Linux substitute
 };
 
 // Substitutes in order of preference. Windows has Microsoft Sans Serif (the
@@ -28,14 +28,22 @@ struct Substitution {
 // DejaVu Sans are left out on purpose: the designs' captions would no longer
 // fit.
 const std::array<Substitution, 5> kSubstitutions{{
-    {"MS Sans Serif",
-     {"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial", "Nimbus Sans", "Helvetica"},
-     "fonts-liberation"},
-    {"Arial", {"Liberation Sans", "Arimo", "Nimbus Sans", "Helvetica"}, "fonts-liberation"},
-    {"Arial Black", {"Liberation Sans", "Arimo", "Nimbus Sans"}, "fonts-liberation"},
-    {"Courier", {"Courier New", "Nimbus Mono PS", "Liberation Mono", "Cousine"}, "fonts-urw-base35"},
-    {"Century Gothic", {"URW Gothic", "TeX Gyre Adventor", "Liberation Sans", "Arial"}, "fonts-urw-base35"},
+    {"MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial", "Nimbus Sans", "Helvetica"}},
+    {"Arial", {"Liberation Sans", "Arimo", "Nimbus Sans", "Helvetica"}},
+    {"Arial Black", {"Liberation Sans", "Arimo", "Nimbus Sans"}},
+    {"Courier", {"Courier New", "Nimbus Mono PS", "Liberation Mono", "Cousine"}},
+    {"Century Gothic", {"URW Gothic", "TeX Gyre Adventor", "Liberation Sans", "Arial"}},
 }};
+
+// The Debian package that provides the first Linux substitute of a design face.
+QString debianPackageFor(std::string_view designFamily)
+{
+    for (const FontPackage& entry : kFontPackages) {
+        if (entry.designFamily == designFamily)
+            return toQString(entry.debianPackage);
+    }
+    return {};
+}
 
 const Substitution* substitutionFor(std::string_view designFamily)
 {
@@ -106,8 +114,8 @@ QString missingFontsAdvice(const FamilyAvailable& available)
         if (!availableFamily(entry.design, available).isEmpty())
             continue;
         faces << toQString(entry.design);
-        const QString package = QString::fromLatin1(entry.debianPackage);
-        if (!packages.contains(package))
+        const QString package = debianPackageFor(entry.design);
+        if (!package.isEmpty() && !packages.contains(package))
             packages << package;
     }
     if (faces.isEmpty())

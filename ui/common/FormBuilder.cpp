@@ -98,6 +98,16 @@ public:
     }
 };
 
+// As in a native radio group, Tab enters a frame at its chosen option, and
+// the arrow keys then move the choice; an option not chosen still takes the
+// focus from a click.
+void takeTabOnlyWhileChosen(QRadioButton& option)
+{
+    const auto follow = [&option](bool chosen) { option.setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus); };
+    follow(option.isChecked());
+    QObject::connect(&option, &QRadioButton::toggled, &option, follow);
+}
+
 QWidget* createControl(const ControlSpec& spec, QWidget* parent)
 {
     const QString text = toQString(spec.text);
@@ -192,6 +202,8 @@ Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const Cont
 
         const bool focusable = takesFocus(control.kind);
         widget->setFocusPolicy(focusable ? Qt::StrongFocus : Qt::NoFocus);
+        if (auto* option = qobject_cast<QRadioButton*>(widget))
+            takeTabOnlyWhileChosen(*option);
         if (focusable && control.tab != kNoTab)
             keyboardOrder.emplace_back(control.tab, widget);
 

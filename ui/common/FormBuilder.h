@@ -37,8 +37,8 @@ private:
     QHash<QString, QWidget*> widgets_;
 };
 
-// Sets up `window` (caption, client size, window font, button-face
-// background) and creates every control of `controls` inside it.
+// Sets up `window` (caption, icon, client size, window font) and creates
+// every control of `controls` inside it.
 Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls);
 
 // Paints a control's background in a Windows colour number, in every colour

@@ -41,6 +41,12 @@ QColor fromWindowsColor(std::uint32_t value, const QPalette& palette)
 {
     if (isSystemColor(value))
         return palette.color(QPalette::Active, roleOfSystemColor(value & 0x7FFFFFFFu));
+    return fromWindowsRgb(value);
+}
+
+QColor fromWindowsRgb(std::uint32_t value)
+{
+    // 00BBGGRR: red in the low byte.
     const int red = static_cast<int>(value & 0xFFu);
     const int green = static_cast<int>((value >> 8) & 0xFFu);
     const int blue = static_cast<int>((value >> 16) & 0xFFu);

@@ -22,6 +22,9 @@ inline constexpr std::uint32_t kLightGrey = 12632256;     // 0x00C0C0C0
 inline constexpr std::uint32_t kSystemMenu = 0x80000004u; // menu background
 } // namespace colors
 
+// A control without a back colour of its own: it keeps its kind's default.
+inline constexpr std::uint32_t kNoColor = 0xFFFFFFFFu;
+
 constexpr bool isSystemColor(std::uint32_t value)
 {
     return (value & 0x80000000u) != 0;
@@ -30,5 +33,8 @@ constexpr bool isSystemColor(std::uint32_t value)
 // The colour a Windows colour number names; system colours are taken from
 // `palette` where it has a matching role.
 QColor fromWindowsColor(std::uint32_t value, const QPalette& palette);
+
+// The colour of a Windows colour number that names no system colour.
+QColor fromWindowsRgb(std::uint32_t value);
 
 } // namespace siltmere::ui

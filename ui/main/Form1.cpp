@@ -5,6 +5,7 @@
 #include "Form1Layout.h"
 #include "Form2.h"
 #include "ModelError.h"
+#include "ResultsTable.h"
 #include "Thickness.h"
 #include "ThicknessList.h"
 #include "Twips.h"
@@ -29,12 +30,11 @@ namespace siltmere::ui {
 
 namespace {
 
-ResultRow rowOf(const Controls& controls, form1::ResultRowId row)
+ResultRow rowOf(const Controls& controls, const ResultRowSpec& row)
 {
-    std::array<QLineEdit*, form1::kSubestuaries> boxes{};
-    for (int k = 1; k <= form1::kSubestuaries; ++k)
-        boxes[static_cast<std::size_t>(k - 1)] =
-            controls.get<QLineEdit>(QStringLiteral("Text%1").arg(form1::resultBoxNumber(row, k)));
+    std::array<QLineEdit*, kSubestuaries> boxes{};
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i] = controls.get<QLineEdit>(toQString(row.boxes[i]));
     return ResultRow(boxes);
 }
 
@@ -59,11 +59,10 @@ Form1::Form1(QWidget* parent)
     Command3 = controls_.get<QPushButton>(QStringLiteral("Command3"));
     Command4 = controls_.get<QPushButton>(QStringLiteral("Command4"));
     Label16 = controls_.get<QLabel>(QStringLiteral("Label16"));
-    criticalLoadRow_ = rowOf(controls_, form1::ResultRowId::CriticalLoads);
-    baselineRow_ = rowOf(controls_, form1::ResultRowId::Baseline);
-    scenarioRow_ = rowOf(controls_, form1::ResultRowId::Scenario);
-    percentageRow_ = rowOf(controls_, form1::ResultRowId::Percentage);
+    for (const ResultRowSpec& row : kResultRows)
+        rows_[indexOf(row.id)] = rowOf(controls_, row);
 
+    nameResultBoxes();
     describeLimitFormat();
     offerCopyResults();
     connectHandlers();
@@ -93,6 +92,15 @@ void Form1::connectHandlers()
     connect(Command2, &QPushButton::clicked, this, guarded([this] { Command2_Click(); }));
     connect(Command3, &QPushButton::clicked, this, guarded([this] { Command3_Click(); }));
     connect(Command4, &QPushButton::clicked, this, guarded([this] { Command4_Click(); }));
+}
+
+// A screen reader says which row and subestuary a result box is for.
+void Form1::nameResultBoxes()
+{
+    for (const ResultRowSpec& row : kResultRows) {
+        for (int k = 1; k <= kSubestuaries; ++k)
+            resultBox(row.id, k).setAccessibleName(tr("%1, subestuary %2").arg(toQString(row.spokenName)).arg(k));
+    }
 }
 
 // The limit is read in the desktop's number format; the box says which
@@ -133,28 +141,14 @@ void Form1::showBoxMenu(QLineEdit& box, const QPoint& position)
 
 ShownResults Form1::shownResults() const
 {
+    // The inputs as the planner chose them, the results as the handlers last
+    // showed them.
     ShownResults shown;
     const QList<QListWidgetItem*> chosen = List1->selectedItems();
     shown.thickness = chosen.isEmpty() ? QString() : chosen.first()->text();
     shown.scenario = (Option1->isChecked() ? Option1 : Option2)->text();
     shown.limit = AcceptanceBox->text();
-    const std::array<const ResultRow*, kResultRows> rows{&criticalLoadRow_, &baselineRow_, &scenarioRow_,
-                                                         &percentageRow_};
-    const QColor green = fromWindowsColor(colors::kGreen, palette());
-    const QColor red = fromWindowsColor(colors::kRed, palette());
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (int k = 1; k <= form1::kSubestuaries; ++k) {
-            const QLineEdit& box = rows[r]->box(k);
-            ShownBox& cell = shown.rows[r][static_cast<std::size_t>(k - 1)];
-            cell.text = box.text();
-            cell.filled = box.isEnabled();
-            const QColor back = box.palette().color(QPalette::Active, QPalette::Base);
-            if (back == green)
-                cell.verdict = Verdict::Within;
-            else if (back == red)
-                cell.verdict = Verdict::Above;
-        }
-    }
+    shown.rows = shown_;
     return shown;
 }
 
@@ -179,38 +173,45 @@ void Form1::fillStrRowWithZeros()
     // assign() rather than `= "0"`: GCC 12 at -O2 and above mistakes the
     // inlined copy of a string literal into a string for an overlapping copy
     // (a -Wrestrict false positive).
-    for (int k = 1; k <= form1::kSubestuaries; ++k)
+    for (int k = 1; k <= kSubestuaries; ++k)
         model_.strRow(k).assign(1, '0');
 }
 
-// Shows the model's row texts greyed out. The percentage row also loses the
-// verdict of an earlier comparison: its colour goes back to white and its
-// description to the plain one.
-void Form1::clearRow(const ResultRow& row)
+// Shows "0" greyed out. A judged row also loses the verdict of an earlier
+// comparison: its colour goes back to white and its description to the
+// plain one.
+void Form1::clearRow(ResultRowId row)
 {
-    const bool percentages = &row == &percentageRow_;
-    for (int k = 1; k <= form1::kSubestuaries; ++k) {
-        QLineEdit& box = row.box(k);
+    const ResultRowSpec& spec = resultRow(row);
+    for (int k = 1; k <= kSubestuaries; ++k) {
+        shownBox(row, k) = {toQString(kClearedText), false, Verdict::None};
+        QLineEdit& box = resultBox(row, k);
         box.setEnabled(false);
-        box.setText(text(model_.strRow(k)));
-        if (percentages) {
-            setBackColor(box, colors::kWhite);
-            box.setAccessibleDescription(toQString(form1::kPercentageDescription));
+        box.setText(toQString(kClearedText));
+        if (spec.judged) {
+            setBackColor(box, verdictColor(Verdict::None));
+            box.setAccessibleDescription(toQString(spec.description));
         }
     }
 }
 
 // Says in words what the box's colour says: within or above the limit.
-void Form1::describeComparison(QLineEdit& box, int flag, const QString& limit)
+void Form1::describeComparison(QLineEdit& box, Verdict verdict, const QString& limit)
 {
-    QString verdict;
-    if (flag == 1)
-        verdict = tr("within the acceptability limit of %1%, shown green").arg(limit);
-    else if (flag == -1)
-        verdict = tr("above the acceptability limit of %1%, shown red").arg(limit);
-    else
-        verdict = tr("no exceedances under the existing land use, so no increase to compare");
-    box.setAccessibleDescription(toQString(form1::kPercentageDescription) + QStringLiteral(": ") + verdict);
+    QString words;
+    switch (verdict) {
+    case Verdict::Within:
+        words = tr("within the acceptability limit of %1%, shown green").arg(limit);
+        break;
+    case Verdict::Above:
+        words = tr("above the acceptability limit of %1%, shown red").arg(limit);
+        break;
+    case Verdict::None:
+        words = tr("no exceedances under the existing land use, so no increase to compare");
+        break;
+    }
+    box.setAccessibleDescription(toQString(resultRow(ResultRowId::Percentage).description) + QStringLiteral(": ") +
+                                 words);
 }
 
 // Every result row cleared and the later steps disabled, after a change of
@@ -218,19 +219,23 @@ void Form1::describeComparison(QLineEdit& box, int flag, const QString& limit)
 void Form1::clearAllSteps()
 {
     fillStrRowWithZeros();
-    clearRow(criticalLoadRow_);
+    clearRow(ResultRowId::CriticalLoads);
     Command2->setEnabled(false);
-    clearRow(baselineRow_);
-    clearRow(scenarioRow_);
+    clearRow(ResultRowId::Baseline);
+    clearRow(ResultRowId::Scenario);
     Command3->setEnabled(false);
-    clearRow(percentageRow_);
+    clearRow(ResultRowId::Percentage);
 }
 
-void Form1::fillRow(const ResultRow& row)
+// Shows the model's row texts.
+void Form1::fillRow(ResultRowId row)
 {
-    for (int k = 1; k <= form1::kSubestuaries; ++k) {
-        row.box(k).setEnabled(true);
-        row.box(k).setText(text(model_.strRow(k)));
+    for (int k = 1; k <= kSubestuaries; ++k) {
+        const QString shown = text(model_.strRow(k));
+        shownBox(row, k) = {shown, true, Verdict::None};
+        QLineEdit& box = resultBox(row, k);
+        box.setEnabled(true);
+        box.setText(shown);
     }
 }
 
@@ -295,9 +300,9 @@ void Form1::chooseScenario(std::int16_t scenarioNo)
 {
     model_.ScenarioNo = scenarioNo;
     fillStrRowWithZeros();
-    clearRow(scenarioRow_);
+    clearRow(ResultRowId::Scenario);
     Command3->setEnabled(false);
-    clearRow(percentageRow_);
+    clearRow(ResultRowId::Percentage);
     showScenarioCaption(scenarioNo);
     Label16->setVisible(false);
 }
@@ -305,16 +310,16 @@ void Form1::chooseScenario(std::int16_t scenarioNo)
 void Form1::Command1_Click()
 {
     model_.Calc_CriticalLoads();
-    fillRow(criticalLoadRow_);
+    fillRow(ResultRowId::CriticalLoads);
     Command2->setEnabled(true);
 }
 
 void Form1::Command2_Click()
 {
     model_.Lookup_Exceedances(model_.strBaseline);
-    fillRow(baselineRow_);
+    fillRow(ResultRowId::Baseline);
     model_.Lookup_Exceedances(model_.ScenarioTable());
-    fillRow(scenarioRow_);
+    fillRow(ResultRowId::Scenario);
     Command3->setEnabled(true);
     showScenarioCaption(Option1->isChecked() ? 1 : 2);
 }
@@ -326,15 +331,17 @@ void Form1::Command3_Click()
     if (!limit)
         throw ModelError::typeMismatch(limitText.toStdString());
     model_.Calc_PctIncrease(*limit);
-    for (int k = 1; k <= form1::kSubestuaries; ++k) {
-        QLineEdit& box = percentageRow_.box(k);
+    for (int k = 1; k <= kSubestuaries; ++k) {
+        const Verdict verdict = verdictOf(model_.PctFlag(k));
+        const QString shown = text(model_.strRow(k));
+        shownBox(ResultRowId::Percentage, k) = {shown, true, verdict};
+        QLineEdit& box = resultBox(ResultRowId::Percentage, k);
         box.setEnabled(true);
-        box.setText(text(model_.strRow(k)));
-        if (model_.PctFlag(k) == 1)
-            setBackColor(box, colors::kGreen);
-        else if (model_.PctFlag(k) == -1)
-            setBackColor(box, colors::kRed);
-        describeComparison(box, model_.PctFlag(k), limitText);
+        box.setText(shown);
+        // No percentage ("n/a") keeps the box's white.
+        if (verdict != Verdict::None)
+            setBackColor(box, verdictColor(verdict));
+        describeComparison(box, verdict, limitText);
     }
     Label16->setVisible(true);
 }

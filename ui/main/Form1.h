@@ -11,11 +11,11 @@
 // buttons of the steps that must be taken again. All arithmetic is the
 // model's; the handlers only move texts between the model and the boxes.
 
-#include "Form1Layout.h"
 #include "Form2.h"
 #include "FormBuilder.h"
-#include "ResultsTable.h"
+#include "ResultGrid.h"
 #include "SedimentModel.h"
+#include "ShownResults.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -37,14 +37,14 @@ namespace siltmere::ui {
 class ResultRow {
 public:
     ResultRow() = default;
-    explicit ResultRow(const std::array<QLineEdit*, form1::kSubestuaries>& boxes)
+    explicit ResultRow(const std::array<QLineEdit*, kSubestuaries>& boxes)
         : boxes_(boxes)
     {
     }
     QLineEdit& box(int k) const { return *boxes_.at(static_cast<std::size_t>(k - 1)); }
 
 private:
-    std::array<QLineEdit*, form1::kSubestuaries> boxes_{};
+    std::array<QLineEdit*, kSubestuaries> boxes_{};
 };
 
 class Form1 : public QWidget {
@@ -58,7 +58,7 @@ public:
     SedimentModel& model() { return model_; }
     // The background window, while it exists.
     Form2* backgroundWindow() const { return form2_; }
-    // The inputs and results as the window shows them now.
+    // The inputs and the results as the window shows them now.
     ShownResults shownResults() const;
 
 protected:
@@ -78,8 +78,8 @@ private:
     void Command4_Click();
 
     // Puts the shown results on the clipboard (Ctrl+Shift+C, or "Copy
-    // results" in the window's context menu). Reads the window, changes
-    // nothing in it, and runs none of the handlers above.
+    // results" in the window's context menu). Changes nothing in the window
+    // and runs none of the handlers above.
     void copyResults() const;
     void showBoxMenu(QLineEdit& box, const QPoint& position);
 
@@ -87,11 +87,14 @@ private:
     void offerCopyResults();
     void describeLimitFormat();
     void chooseScenario(std::int16_t scenarioNo);
+    void nameResultBoxes();
     void clearAllSteps();
     void fillStrRowWithZeros();
-    void clearRow(const ResultRow& row);
-    static void describeComparison(QLineEdit& box, int flag, const QString& limit);
-    void fillRow(const ResultRow& row);
+    void clearRow(ResultRowId row);
+    static void describeComparison(QLineEdit& box, Verdict verdict, const QString& limit);
+    void fillRow(ResultRowId row);
+    QLineEdit& resultBox(ResultRowId row, int k) const { return rows_[indexOf(row)].box(k); }
+    ShownBox& shownBox(ResultRowId row, int k) { return shown_[indexOf(row)][static_cast<std::size_t>(k - 1)]; }
     void showScenarioCaption(int index);
     QLabel* Label15(int index) const;
 
@@ -110,10 +113,10 @@ private:
     QPushButton* Command4 = nullptr;
     QLabel* Label16 = nullptr;
 
-    ResultRow criticalLoadRow_; // Text3 .. Text8
-    ResultRow baselineRow_;     // Text11 .. Text16
-    ResultRow scenarioRow_;     // Text19 .. Text24
-    ResultRow percentageRow_;   // Text28 .. Text33
+    // The result boxes, and what each shows: its text, whether it is filled
+    // and the verdict its colour gives.
+    std::array<ResultRow, kResultRows.size()> rows_;
+    std::array<ShownRow, kResultRows.size()> shown_;
 
     QPointer<Form2> form2_;
     QAction* copyResultsAction_ = nullptr;

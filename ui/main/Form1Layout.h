@@ -4,8 +4,8 @@
 // controls overlap, a later row lies in front (the photograph and labels at
 // the back; boxes, the list, frames and buttons in front).
 
-#include "Constants.h"
 #include "ControlSpec.h"
+#include "ResultGrid.h"
 #include "WindowsColor.h"
 
 #include <array>
@@ -14,42 +14,6 @@
 namespace siltmere::ui::form1 {
 
 inline constexpr WindowSpec kWindow{"Form1", "Siltmere", 12525, 10350};
-
-// One column of the results grid per subestuary.
-using constants::kSubestuaries;
-
-// The four rows of the results grid, top to bottom.
-enum class ResultRowId { CriticalLoads, Baseline, Scenario, Percentage };
-inline constexpr std::size_t kResultRows = 4;
-
-// Each row's boxes are numbered on from the box of subestuary 1: Text3 to
-// Text8, Text11 to Text16, Text19 to Text24 and Text28 to Text33.
-constexpr int firstBoxNumber(ResultRowId row)
-{
-    switch (row) {
-    case ResultRowId::CriticalLoads:
-        return 3;
-    case ResultRowId::Baseline:
-        return 11;
-    case ResultRowId::Scenario:
-        return 19;
-    case ResultRowId::Percentage:
-        break;
-    }
-    return 28;
-}
-
-// The number in the name of the box of subestuary k (1..kSubestuaries).
-constexpr int resultBoxNumber(ResultRowId row, int k)
-{
-    return firstBoxNumber(row) + k - 1;
-}
-
-// What a percentage box holds, for assistive technology; the step that fills
-// the row adds whether the increase is within the limit, which a sighted
-// user reads from the box's colour.
-inline constexpr std::string_view kPercentageDescription =
-    "Increase of the scenario's exceedances over the baseline, in percent";
 
 // The design fonts of this window besides the window font.
 inline constexpr FontSpec kHeading{"MS Sans Serif", 18.0, true, false};
@@ -63,45 +27,18 @@ inline constexpr FontSpec kBackgroundButton{"Century Gothic", 11.25, true, false
 inline constexpr FontSpec kResult{"Courier", 12.0, true, false};
 
 // The 24 result boxes share one style: "0", centred, Courier 12 bold,
-// disabled and read-only; they differ in box, colour and keyboard order.
-constexpr ControlSpec resultBox(std::string_view name, TwipsBox box, int tab, std::uint32_t back,
-                                std::string_view accessibleName, std::string_view description)
+// disabled and read-only; they differ in box, colour and keyboard order. Box
+// k of a row is the row's box of subestuary k (1..6); the window names it for
+// screen readers from the row's description.
+constexpr ControlSpec resultBox(ResultRowId row, int k, TwipsBox box, int tab)
 {
-    return textBox(name, box, tab, "0")
+    const ResultRowSpec& spec = resultRow(row);
+    return textBox(spec.boxes.at(static_cast<std::size_t>(k - 1)), box, tab, kClearedText)
         .withFont(kResult)
-        .withBack(back)
+        .withBack(spec.backColor)
         .withAlign(Align::Center)
         .withFlags(Disabled | ReadOnly)
-        .named(accessibleName)
-        .described(description);
-}
-
-inline constexpr std::string_view kLoadDescription =
-    "Tonnes of sediment from the whole catchment in one event that settle exactly the critical thickness";
-inline constexpr std::string_view kBaselineDescription =
-    "Deposition events over 25 years exceeding the critical thickness, existing land use";
-inline constexpr std::string_view kScenarioDescription =
-    "Deposition events over 25 years exceeding the critical thickness, chosen earthworks scenario";
-
-constexpr ControlSpec loadBox(std::string_view name, TwipsBox box, int tab, std::string_view accessibleName)
-{
-    return resultBox(name, box, tab, colors::kPaleCyan, accessibleName, kLoadDescription);
-}
-
-constexpr ControlSpec baselineBox(std::string_view name, TwipsBox box, int tab, std::string_view accessibleName)
-{
-    return resultBox(name, box, tab, colors::kPaleOrange, accessibleName, kBaselineDescription);
-}
-
-constexpr ControlSpec scenarioBox(std::string_view name, TwipsBox box, int tab, std::string_view accessibleName)
-{
-    return resultBox(name, box, tab, colors::kPaleOrange, accessibleName, kScenarioDescription);
-}
-
-// The percentage boxes have no colour of their own until the third step.
-constexpr ControlSpec percentageBox(std::string_view name, TwipsBox box, int tab, std::string_view accessibleName)
-{
-    return resultBox(name, box, tab, kNoColor, accessibleName, kPercentageDescription);
+        .described(spec.description);
 }
 
 // A column number above or below a row of boxes.
@@ -186,30 +123,30 @@ inline constexpr std::array<ControlSpec, 66> kControls{{
         .named("Acceptability limit, percent")
         .described("Largest acceptable increase of the scenario's exceedances over the baseline, in percent"),
     // The results grid: the 24 result boxes, one column per subestuary.
-    loadBox("Text3", {3285, 5400, 1000, 495}, 33, "Critical total load, subestuary 1"),
-    loadBox("Text4", {4275, 5400, 1000, 495}, 34, "Critical total load, subestuary 2"),
-    loadBox("Text5", {5280, 5400, 1000, 495}, 18, "Critical total load, subestuary 3"),
-    loadBox("Text6", {6285, 5400, 1000, 495}, 19, "Critical total load, subestuary 4"),
-    loadBox("Text7", {7275, 5400, 1000, 495}, 20, "Critical total load, subestuary 5"),
-    loadBox("Text8", {8280, 5400, 1000, 495}, 21, "Critical total load, subestuary 6"),
-    baselineBox("Text11", {3285, 6645, 1000, 450}, 22, "Baseline exceedances, subestuary 1"),
-    baselineBox("Text12", {4275, 6645, 1000, 450}, 23, "Baseline exceedances, subestuary 2"),
-    baselineBox("Text13", {5280, 6645, 1000, 450}, 24, "Baseline exceedances, subestuary 3"),
-    baselineBox("Text14", {6285, 6645, 1000, 450}, 25, "Baseline exceedances, subestuary 4"),
-    baselineBox("Text15", {7275, 6645, 1000, 450}, 26, "Baseline exceedances, subestuary 5"),
-    baselineBox("Text16", {8280, 6645, 1000, 450}, 27, "Baseline exceedances, subestuary 6"),
-    scenarioBox("Text19", {3285, 7710, 1000, 450}, 28, "Scenario exceedances, subestuary 1"),
-    scenarioBox("Text20", {4275, 7710, 1000, 450}, 29, "Scenario exceedances, subestuary 2"),
-    scenarioBox("Text21", {5280, 7710, 1000, 450}, 30, "Scenario exceedances, subestuary 3"),
-    scenarioBox("Text22", {6270, 7710, 1000, 450}, 31, "Scenario exceedances, subestuary 4"),
-    scenarioBox("Text23", {7275, 7710, 1000, 450}, 35, "Scenario exceedances, subestuary 5"),
-    scenarioBox("Text24", {8280, 7710, 1000, 450}, 36, "Scenario exceedances, subestuary 6"),
-    percentageBox("Text28", {3390, 9000, 800, 375}, 54, "Percentage increase, subestuary 1"),
-    percentageBox("Text29", {4380, 9000, 800, 375}, 55, "Percentage increase, subestuary 2"),
-    percentageBox("Text30", {5370, 9000, 800, 375}, 56, "Percentage increase, subestuary 3"),
-    percentageBox("Text31", {6375, 9000, 800, 375}, 57, "Percentage increase, subestuary 4"),
-    percentageBox("Text32", {7380, 9000, 800, 375}, 58, "Percentage increase, subestuary 5"),
-    percentageBox("Text33", {8370, 9000, 800, 375}, 59, "Percentage increase, subestuary 6"),
+    resultBox(ResultRowId::CriticalLoads, 1, {3285, 5400, 1000, 495}, 33),
+    resultBox(ResultRowId::CriticalLoads, 2, {4275, 5400, 1000, 495}, 34),
+    resultBox(ResultRowId::CriticalLoads, 3, {5280, 5400, 1000, 495}, 18),
+    resultBox(ResultRowId::CriticalLoads, 4, {6285, 5400, 1000, 495}, 19),
+    resultBox(ResultRowId::CriticalLoads, 5, {7275, 5400, 1000, 495}, 20),
+    resultBox(ResultRowId::CriticalLoads, 6, {8280, 5400, 1000, 495}, 21),
+    resultBox(ResultRowId::Baseline, 1, {3285, 6645, 1000, 450}, 22),
+    resultBox(ResultRowId::Baseline, 2, {4275, 6645, 1000, 450}, 23),
+    resultBox(ResultRowId::Baseline, 3, {5280, 6645, 1000, 450}, 24),
+    resultBox(ResultRowId::Baseline, 4, {6285, 6645, 1000, 450}, 25),
+    resultBox(ResultRowId::Baseline, 5, {7275, 6645, 1000, 450}, 26),
+    resultBox(ResultRowId::Baseline, 6, {8280, 6645, 1000, 450}, 27),
+    resultBox(ResultRowId::Scenario, 1, {3285, 7710, 1000, 450}, 28),
+    resultBox(ResultRowId::Scenario, 2, {4275, 7710, 1000, 450}, 29),
+    resultBox(ResultRowId::Scenario, 3, {5280, 7710, 1000, 450}, 30),
+    resultBox(ResultRowId::Scenario, 4, {6270, 7710, 1000, 450}, 31),
+    resultBox(ResultRowId::Scenario, 5, {7275, 7710, 1000, 450}, 35),
+    resultBox(ResultRowId::Scenario, 6, {8280, 7710, 1000, 450}, 36),
+    resultBox(ResultRowId::Percentage, 1, {3390, 9000, 800, 375}, 54),
+    resultBox(ResultRowId::Percentage, 2, {4380, 9000, 800, 375}, 55),
+    resultBox(ResultRowId::Percentage, 3, {5370, 9000, 800, 375}, 56),
+    resultBox(ResultRowId::Percentage, 4, {6375, 9000, 800, 375}, 57),
+    resultBox(ResultRowId::Percentage, 5, {7380, 9000, 800, 375}, 58),
+    resultBox(ResultRowId::Percentage, 6, {8370, 9000, 800, 375}, 59),
     // The step buttons and the Background button, in front of the rest.
     pushButton("Command1", {3285, 4800, 6000, 615}, 15, "Calculate: Critical Total Loads", kStepButton)
         .withBack(colors::kPaleYellow)

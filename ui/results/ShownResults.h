@@ -1,0 +1,30 @@
+#pragma once
+
+// The inputs and results as the main window shows them: what the window
+// keeps of each result box when it fills or clears it, so that copying or
+// reporting the results never reads them back from the screen.
+
+#include "ResultGrid.h"
+
+#include <QString>
+
+#include <array>
+
+namespace siltmere::ui {
+
+struct ShownBox {
+    QString text;
+    bool filled = false;             // the model's text for the current inputs
+    Verdict verdict = Verdict::None; // judged rows only
+};
+
+using ShownRow = std::array<ShownBox, kSubestuaries>;
+
+struct ShownResults {
+    QString thickness; // the chosen list entry, e.g. "5 mm"
+    QString scenario;  // the chosen option's caption
+    QString limit;     // the limit as typed, in percent
+    std::array<ShownRow, kResultRows.size()> rows{};
+};
+
+} // namespace siltmere::ui
