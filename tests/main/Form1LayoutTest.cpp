@@ -1,6 +1,7 @@
-// The main window as designed: every control in its box, with its caption,
-// font, colours and design-time state, in the designed stacking and keyboard
-// order, and nothing cut off or moved.
+// The main window as designed, checked against the design's twips worked out
+// by hand: a sample of controls in their boxes, the result strips, captions
+// that fit, colours, stacking and keyboard order, and nothing moved by a
+// resize.
 
 #include "UiTestSupport.h"
 
