@@ -9,7 +9,6 @@
 #include "Thickness.h"
 #include "ThicknessList.h"
 #include "Twips.h"
-#include "WindowsColor.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -177,6 +176,17 @@ void Form1::fillStrRowWithZeros()
         model_.strRow(k).assign(1, '0');
 }
 
+// Shows a result in box k of `row`, enabled when it is filled, and keeps it
+// as what the window shows.
+QLineEdit& Form1::showBox(ResultRowId row, int k, const ShownBox& shown)
+{
+    shown_[indexOf(row)][static_cast<std::size_t>(k - 1)] = shown;
+    QLineEdit& box = resultBox(row, k);
+    box.setEnabled(shown.filled);
+    box.setText(shown.text);
+    return box;
+}
+
 // Shows "0" greyed out. A judged row also loses the verdict of an earlier
 // comparison: its colour goes back to white and its description to the
 // plain one.
@@ -184,10 +194,7 @@ void Form1::clearRow(ResultRowId row)
 {
     const ResultRowSpec& spec = resultRow(row);
     for (int k = 1; k <= kSubestuaries; ++k) {
-        shownBox(row, k) = {toQString(kClearedText), false, Verdict::None};
-        QLineEdit& box = resultBox(row, k);
-        box.setEnabled(false);
-        box.setText(toQString(kClearedText));
+        QLineEdit& box = showBox(row, k, {toQString(kClearedText), false, Verdict::None});
         if (spec.judged) {
             setBackColor(box, verdictColor(Verdict::None));
             box.setAccessibleDescription(toQString(spec.description));
@@ -230,13 +237,8 @@ void Form1::clearAllSteps()
 // Shows the model's row texts.
 void Form1::fillRow(ResultRowId row)
 {
-    for (int k = 1; k <= kSubestuaries; ++k) {
-        const QString shown = text(model_.strRow(k));
-        shownBox(row, k) = {shown, true, Verdict::None};
-        QLineEdit& box = resultBox(row, k);
-        box.setEnabled(true);
-        box.setText(shown);
-    }
+    for (int k = 1; k <= kSubestuaries; ++k)
+        showBox(row, k, {text(model_.strRow(k)), true, Verdict::None});
 }
 
 // Exactly one of the three scenario captions is visible: 0 "Earthworks",
@@ -333,11 +335,7 @@ void Form1::Command3_Click()
     model_.Calc_PctIncrease(*limit);
     for (int k = 1; k <= kSubestuaries; ++k) {
         const Verdict verdict = verdictOf(model_.PctFlag(k));
-        const QString shown = text(model_.strRow(k));
-        shownBox(ResultRowId::Percentage, k) = {shown, true, verdict};
-        QLineEdit& box = resultBox(ResultRowId::Percentage, k);
-        box.setEnabled(true);
-        box.setText(shown);
+        QLineEdit& box = showBox(ResultRowId::Percentage, k, {text(model_.strRow(k)), true, verdict});
         // No percentage ("n/a") keeps the box's white.
         if (verdict != Verdict::None)
             setBackColor(box, verdictColor(verdict));

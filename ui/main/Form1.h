@@ -94,7 +94,7 @@ private:
     static void describeComparison(QLineEdit& box, Verdict verdict, const QString& limit);
     void fillRow(ResultRowId row);
     QLineEdit& resultBox(ResultRowId row, int k) const { return rows_[indexOf(row)].box(k); }
-    ShownBox& shownBox(ResultRowId row, int k) { return shown_[indexOf(row)][static_cast<std::size_t>(k - 1)]; }
+    QLineEdit& showBox(ResultRowId row, int k, const ShownBox& shown);
     void showScenarioCaption(int index);
     QLabel* Label15(int index) const;
 
