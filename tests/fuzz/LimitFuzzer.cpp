@@ -17,10 +17,12 @@
 // pattern (missing bytes are zero): NaNs, infinities, subnormals and huge
 // values all reach the comparison.
 //
-// Whatever the text, the box must end up holding a number the locale reads
-// as finite (or the "0" that replaces anything else), and the three steps
-// must then fill every subestuary's percentage box with "n/a" or a whole
-// percentage, white for "n/a", green within the limit and red above it.
+// Whatever the text, the box must end up holding a number the limit's parser
+// reads as finite under the planner's locale (its own format, or the other
+// decimal separator where that means one number), or the "0" that replaces
+// anything else; and the three steps must then fill every subestuary's
+// percentage box with "n/a" or a whole percentage, white for "n/a", green
+// within the limit and red above it.
 
 #include "AcceptabilityLimit.h"
 #include "Form1.h"
@@ -281,8 +283,8 @@ void runWindow(unsigned mode, unsigned settings, const std::uint8_t* data, std::
     g_context += " (locale " + locale.name().toStdString() + ", thickness row " + std::to_string(thicknessRow) +
                  ", scenario " + std::to_string(withoutControls ? 2 : 1) + ")";
 
-    // The box holds a finite number of the planner's locale, or the "0"
-    // that replaced a text that was none.
+    // The box holds a finite number as the limit's parser reads it under the
+    // planner's locale, or the "0" that replaced a text that was none.
     const QString limitText = w.limit->text();
     const std::optional<double> limit = siltmere::ui::parseAcceptabilityLimit(limitText);
     require(limit.has_value() || limitText == QStringLiteral("0"), "the limit box holds a text that is not a number",

@@ -226,9 +226,20 @@ struct Reference {
         shown.caption = scenario;
     }
 
+    // The box holds a number here (anything else was replaced by "0"). It
+    // reads as the locale reads it or, where the locale does not, as the
+    // locale reads it with the point and the comma swapped ("20,5" under
+    // English).
     void percentages()
     {
-        const double limit = QLocale().toDouble(box.text);
+        bool ok = false;
+        double limit = QLocale().toDouble(box.text, &ok);
+        if (!ok) {
+            QString swapped = box.text;
+            for (QChar& c : swapped)
+                c = c == u'.' ? QChar(u',') : c == u',' ? QChar(u'.') : c;
+            limit = QLocale().toDouble(swapped);
+        }
         shown.rows[Percentage] = percentageRow(thickness, scenario, limit, shown.rows[Percentage]);
         shown.legend = true;
     }

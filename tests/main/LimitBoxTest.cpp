@@ -1,6 +1,6 @@
-// The limit box follows the desktop's number format and says which one: its
-// tooltip and accessible description give an example with the locale's
-// decimal separator, and the other separator turns the text into "0" at once.
+// The limit box follows the desktop's number format, takes the other decimal
+// separator too, and says so: its tooltip and accessible description give an
+// example with the locale's decimal separator and name the other one.
 
 #include "UiTestSupport.h"
 
@@ -23,12 +23,18 @@ private slots:
         QTest::addColumn<QString>("example");
         QTest::addColumn<QString>("accepted");
         QTest::addColumn<QString>("otherSeparator");
-        QTest::newRow("decimal point") << QLocale(QLocale::English, QLocale::UnitedStates) << "20 or 20.5"
-                                       << "37.5"
-                                       << ",";
-        QTest::newRow("decimal comma") << QLocale(QLocale::German, QLocale::Germany) << "20 or 20,5"
-                                       << "37,5"
-                                       << ".";
+        QTest::newRow("English, decimal point")
+            << QLocale(QLocale::English, QLocale::UnitedStates) << "20 or 20.5 (20,5 works too)"
+            << "37.5"
+            << "20,5";
+        QTest::newRow("German, decimal comma")
+            << QLocale(QLocale::German, QLocale::Germany) << "20 or 20,5 (20.5 works too)"
+            << "37,5"
+            << "20.5";
+        QTest::newRow("French, decimal comma")
+            << QLocale(QLocale::French, QLocale::France) << "20 or 20,5 (20.5 works too)"
+            << "37,5"
+            << "20.5";
     }
 
     void box_saysAndAcceptsTheDesktopsFormat()
@@ -52,10 +58,18 @@ private slots:
         QCOMPARE(backOf(control<QLineEdit>(w.form, "Text30")), QColor(0, 255, 0));
         QCOMPARE(backOf(control<QLineEdit>(w.form, "Text29")), QColor(255, 0, 0));
 
-        // The other separator, typed after the digits, is not a number here.
-        typeLimit(w.limit, QStringLiteral("20"));
-        QTest::keyClicks(w.limit, otherSeparator);
-        QCOMPARE(w.limit->text(), QStringLiteral("0"));
+        // The other separator, typed key by key: "20." or "20," on the way
+        // stays in the box rather than turning into "0" (and then "05").
+        typeLimit(w.limit, otherSeparator);
+        QCOMPARE(w.limit->text(), otherSeparator);
+        // Against 20.5, subestuary 5's 20 % is within (red were the limit
+        // read as 5 or 0), subestuary 3's 37.5 % and 2's 56 % above it
+        // (green were it read as 205).
+        w.allSteps();
+        QCOMPARE(control<QLineEdit>(w.form, "Text32")->text(), QStringLiteral("20%"));
+        QCOMPARE(backOf(control<QLineEdit>(w.form, "Text32")), QColor(0, 255, 0));
+        QCOMPARE(backOf(control<QLineEdit>(w.form, "Text30")), QColor(255, 0, 0));
+        QCOMPARE(backOf(control<QLineEdit>(w.form, "Text29")), QColor(255, 0, 0));
     }
 };
 

@@ -102,12 +102,13 @@ void Form1::nameResultBoxes()
     }
 }
 
-// The limit is read in the desktop's number format; the box says which
-// decimal separator that is, since the other one turns the text into "0".
+// The limit is read in the desktop's number format and, where a text is not
+// a number there, with the other decimal separator; the box says both, in the
+// desktop's digits, since any other text turns into "0" at once.
 void Form1::describeLimitFormat()
 {
     const QString example = limitFormatExample();
-    AcceptanceBox->setToolTip(tr("Acceptability limit in percent, in this computer's number format: %1").arg(example));
+    AcceptanceBox->setToolTip(tr("Acceptability limit in percent: %1").arg(example));
     AcceptanceBox->setAccessibleDescription(AcceptanceBox->accessibleDescription() + QStringLiteral("; ") + example);
 }
 
