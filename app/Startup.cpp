@@ -22,13 +22,50 @@ constexpr char kDefaultPlatform[] = "xcb";
 constexpr char kHowToStart[] =
     "start Siltmere from a desktop session (its menu entry, or a terminal inside the desktop)";
 
+bool isPlatformOption(const char* argument)
+{
+    return std::strcmp(argument, "-platform") == 0 || std::strcmp(argument, "--platform") == 0;
+}
+
 bool platformChosenOnCommandLine(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+        if (isPlatformOption(argv[i]))
             return true;
     }
     return false;
+}
+
+// The display platform the toolkit is asked for: the command line's choice,
+// else QT_QPA_PLATFORM's, else the system's own. Set before the application
+// object reads the command line.
+QString requestedPlatform;
+
+QString platformAskedFor(int argc, char** argv)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (isPlatformOption(argv[i]))
+            return QString::fromLocal8Bit(argv[i + 1]);
+    }
+    const QByteArray fromEnvironment = qgetenv("QT_QPA_PLATFORM");
+    return fromEnvironment.isEmpty() ? QString::fromLatin1(kDefaultPlatform) : QString::fromLocal8Bit(fromEnvironment);
+}
+
+// Why the platform did not start, as far as the program can tell: for the X11
+// and Wayland platforms the display they were to open, otherwise the platform.
+QString platformFailure(const QString& platform)
+{
+    const QString name = platform.section(QLatin1Char(':'), 0, 0);
+    const QByteArray x11Display = qgetenv("DISPLAY");
+    if (name == QLatin1String("xcb") && !x11Display.isEmpty())
+        return QStringLiteral("the X display \"%1\" cannot be opened (is its X server running, and may you use it?), "
+                              "so no window can be shown")
+            .arg(QString::fromLocal8Bit(x11Display));
+    const QByteArray waylandDisplay = qgetenv("WAYLAND_DISPLAY");
+    if (name == QLatin1String("wayland") && !waylandDisplay.isEmpty())
+        return QStringLiteral("the Wayland display \"%1\" cannot be opened, so no window can be shown")
+            .arg(QString::fromLocal8Bit(waylandDisplay));
+    return QStringLiteral("the display platform \"%1\" cannot start, so no window can be shown").arg(platform);
 }
 
 [[noreturn]] void endWith(const QString& problem)
@@ -48,18 +85,30 @@ QList<std::tuple<QtMsgType, QByteArray, QString>> heldWarnings;
 void duringPlatformStart(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     const QByteArray category = context.category ? QByteArray(context.category) : QByteArray();
-    if (type == QtFatalMsg) {
-        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-        endWith(QStringLiteral("the display platform \"%1\" cannot start, so no window can be shown; %2")
-                    .arg(platform.isEmpty() ? QString::fromLatin1(kDefaultPlatform) : QString::fromLocal8Bit(platform),
-                         QString::fromLatin1(kHowToStart)));
-    }
+    if (type == QtFatalMsg)
+        endWith(platformFailure(requestedPlatform) + QStringLiteral("; ") + QString::fromLatin1(kHowToStart));
     if (category.startsWith("qt.qpa")) {
         heldWarnings.append({type, category, message});
         return;
     }
     if (previousHandler)
         previousHandler(type, context, message);
+}
+
+// Started with no locale at all (a service, `env -i`), the C library's
+// character type is ASCII, and Qt 6.8 and later warn in four lines that they
+// switch it to UTF-8. The program asks for UTF-8 characters itself. Only the
+// character type: the number format, which the limit is read in, stays as
+// the environment says.
+void useUtf8Characters()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        if (!qEnvironmentVariableIsEmpty(name))
+            return;
+    }
+    qputenv("LC_CTYPE", "C.UTF-8");
+#endif
 }
 
 } // namespace
@@ -83,9 +132,11 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv)
     if (const auto problem = missingDisplayProblem(QProcessEnvironment::systemEnvironment(), argc, argv))
         endWith(*problem);
 
+    useUtf8Characters();
     // The name the desktop knows the program by: its desktop entry, its icon
     // and its software-centre entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(SILTMERE_APP_ID));
+    requestedPlatform = platformAskedFor(argc, argv);
     previousHandler = qInstallMessageHandler(duringPlatformStart);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);

@@ -24,11 +24,11 @@ struct Run {
     QString output;
 };
 
-Run runProgram(const QProcessEnvironment& environment)
+Run runProgram(const QProcessEnvironment& environment, const QStringList& arguments = {})
 {
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(programPath(), {});
+    program.start(programPath(), arguments);
     if (!program.waitForFinished(60000)) {
         program.kill();
         program.waitForFinished();
@@ -90,23 +90,30 @@ private slots:
     void programWithoutADisplay_endsWithOnePlainLine_data()
     {
         QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("says");
         if (!ui::kDisplayFromEnvironment)
             QSKIP("Windows and macOS always have a display, and there the toolkit reports a platform that cannot "
                   "start in a message box of its own, which a test run cannot dismiss");
-        QTest::newRow("empty environment") << QStringList{} << "no display";
-        QTest::newRow("only a home and a language") << QStringList{"HOME=/tmp", "LANG=C.UTF-8"} << "no display";
+        const QStringList none;
+        QTest::newRow("empty environment") << none << none << "no display";
+        QTest::newRow("only a home and a language") << QStringList{"HOME=/tmp", "LANG=C.UTF-8"} << none << "no display";
         QTest::newRow("an X display nobody serves")
-            << QStringList{"DISPLAY=:97531"} << "display platform \"xcb\" cannot start";
+            << QStringList{"DISPLAY=:97531"} << none << "X display \":97531\" cannot be opened";
+        // With no locale variables either: nothing but the program's own line.
         QTest::newRow("a platform that does not exist")
-            << QStringList{"QT_QPA_PLATFORM=nonexistent"} << "display platform \"nonexistent\" cannot start";
+            << QStringList{"QT_QPA_PLATFORM=nonexistent"} << none << "display platform \"nonexistent\" cannot start";
+        QTest::newRow("a platform that does not exist, on the command line")
+            << QStringList{"DISPLAY=:97531"} << QStringList{"-platform", "nonexistent"}
+            << "display platform \"nonexistent\" cannot start";
     }
 
     void programWithoutADisplay_endsWithOnePlainLine()
     {
         QFETCH(QStringList, environment);
+        QFETCH(QStringList, arguments);
         QFETCH(QString, says);
-        const Run run = runProgram(environmentOf(environment));
+        const Run run = runProgram(environmentOf(environment), arguments);
         QCOMPARE(run.status, QProcess::NormalExit);
         QCOMPARE(run.exitCode, ui::kStartupFailureExitCode);
         QVERIFY2(run.errors.endsWith('\n') && run.errors.count('\n') == 1, qPrintable(run.errors));

@@ -109,33 +109,41 @@ private slots:
     void missingFonts_data()
     {
         QTest::addColumn<Families>("installed");
+        QTest::addColumn<QStringList>("packagesInstalled");
         QTest::addColumn<QStringList>("faces");
         QTest::addColumn<QStringList>("packages");
 
-        QTest::newRow("debian") << kDebian << QStringList{} << QStringList{};
-        QTest::newRow("windows") << kWindows << QStringList{} << QStringList{};
+        const QStringList none;
+        const QStringList both{"fonts-liberation", "fonts-urw-base35"};
+        const QStringList allFaces{"MS Sans Serif", "Arial", "Arial Black", "Courier", "Century Gothic"};
+        QTest::newRow("debian") << kDebian << both << none << none;
+        QTest::newRow("windows") << kWindows << none << none << none;
         QTest::newRow("liberation alone serves every face")
-            << Families{"Liberation Sans", "Liberation Mono"} << QStringList{} << QStringList{};
+            << Families{"Liberation Sans", "Liberation Mono"} << QStringList{"fonts-liberation"} << none << none;
         QTest::newRow("URW alone lacks the sans faces")
-            << Families{"Nimbus Mono PS", "URW Gothic"} << QStringList{"MS Sans Serif", "Arial Black"}
-            << QStringList{"fonts-liberation"};
-        QTest::newRow("no fonts at all") << Families{}
-                                         << QStringList{"MS Sans Serif", "Arial", "Arial Black", "Courier",
-                                                        "Century Gothic"}
-                                         << QStringList{"fonts-liberation", "fonts-urw-base35"};
+            << Families{"Nimbus Mono PS", "URW Gothic"} << QStringList{"fonts-urw-base35"}
+            << QStringList{"MS Sans Serif", "Arial Black"} << QStringList{"fonts-liberation"};
+        QTest::newRow("no fonts at all, no packages") << Families{} << none << allFaces << both;
+        QTest::newRow("no fonts found although the packages are installed")
+            << Families{} << both << allFaces << QStringList{"font configuration"};
     }
 
     void missingFonts()
     {
         QFETCH(Families, installed);
+        QFETCH(QStringList, packagesInstalled);
         QFETCH(QStringList, faces);
         QFETCH(QStringList, packages);
-        const QString advice = missingFontsAdvice(offering(installed));
+        const QString advice = missingFontsAdvice(
+            offering(installed), [&](const QString& package) { return packagesInstalled.contains(package); });
         QCOMPARE(advice.isEmpty(), faces.isEmpty());
         for (const QString& face : faces)
             QVERIFY2(advice.contains(face), qPrintable(advice));
         for (const QString& package : packages)
             QVERIFY2(advice.contains(package), qPrintable(advice));
+        // Installed packages are never advised.
+        for (const QString& package : packagesInstalled)
+            QVERIFY2(!advice.contains(package), qPrintable(advice));
         QVERIFY2(!advice.contains(QLatin1Char('\n')), "one line");
     }
 

@@ -3,6 +3,7 @@
 #include "DesignText.h"
 #include "FontPackages.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHash>
 #include <QStringList>
@@ -74,7 +75,7 @@ void reportMissingFontsOnce()
 {
 #ifdef Q_OS_LINUX
     static const bool reported = [] {
-        const QString advice = missingFontsAdvice(scalableFamilyInstalled);
+        const QString advice = missingFontsAdvice(scalableFamilyInstalled, debianPackageInstalled);
         if (!advice.isEmpty())
             std::fprintf(stderr, "siltmere: %s\n", qPrintable(advice));
         return true;
@@ -106,23 +107,35 @@ QString chooseFamily(std::string_view designFamily, const FamilyAvailable& avail
     return family.isEmpty() ? toQString(designFamily) : family;
 }
 
-QString missingFontsAdvice(const FamilyAvailable& available)
+bool debianPackageInstalled(const QString& package)
+{
+    // dpkg keeps the file list of every installed package there; the font
+    // packages serve every architecture, so the list carries the bare name.
+    return QFileInfo::exists(QStringLiteral("/var/lib/dpkg/info/%1.list").arg(package));
+}
+
+QString missingFontsAdvice(const FamilyAvailable& available, const PackageInstalled& installed)
 {
     QStringList faces;
-    QStringList packages;
+    QStringList missingPackages;
     for (const auto& entry : kSubstitutions) {
         if (!availableFamily(entry.design, available).isEmpty())
             continue;
         faces << toQString(entry.design);
         const QString package = debianPackageFor(entry.design);
-        if (!package.isEmpty() && !packages.contains(package))
-            packages << package;
+        if (!package.isEmpty() && !installed(package) && !missingPackages.contains(package))
+            missingPackages << package;
     }
     if (faces.isEmpty())
         return {};
-    return QStringLiteral("no font is installed for %1, so the windows fall back to other fonts and their "
-                          "captions may not fit; install the packages %2 (apt-get install %2)")
-        .arg(faces.join(QStringLiteral(", ")), packages.join(QLatin1Char(' ')));
+    const QString what = QStringLiteral("no font is found for %1, so the windows fall back to other fonts and their "
+                                        "captions may not fit; ")
+                             .arg(faces.join(QStringLiteral(", ")));
+    if (!missingPackages.isEmpty())
+        return what + QStringLiteral("install the packages %1 (apt-get install %1)")
+                          .arg(missingPackages.join(QLatin1Char(' ')));
+    return what + QStringLiteral("the font packages are installed, but the font configuration finds none of "
+                                 "their fonts (see what fc-list finds)");
 }
 
 QString substituteFamily(std::string_view designFamily)

@@ -36,10 +36,16 @@ bool scalableFamilyInstalled(const QString& family);
 // choice to the platform's own matching).
 QString chooseFamily(std::string_view designFamily, const FamilyAvailable& available);
 
-// What to install when, for some design face, neither it nor any of its
-// substitutes is available: one line naming the faces and the Debian
-// packages that provide their substitutes; empty when nothing is missing.
-QString missingFontsAdvice(const FamilyAvailable& available);
+// Whether a Debian package is installed.
+using PackageInstalled = std::function<bool(const QString& package)>;
+bool debianPackageInstalled(const QString& package);
+
+// What is wrong when, for some design face, neither it nor any of its
+// substitutes is available: one line naming the faces and either the Debian
+// packages that provide their substitutes, where one is not installed, or,
+// where they all are, the font configuration, which then finds none of their
+// fonts. Empty when nothing is missing.
+QString missingFontsAdvice(const FamilyAvailable& available, const PackageInstalled& installed);
 
 // chooseFamily() with the fonts installed here, remembered per design face.
 // The first call reports missing fonts on standard error (on Linux, where
