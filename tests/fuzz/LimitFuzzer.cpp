@@ -115,7 +115,7 @@ struct Window : siltmere::test::MainWindow {
 Window& window()
 {
     static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", SILTMERE_TEST_PLATFORM);
         static int argc = 1;
         static char name[] = "siltmere_limit_fuzzer";
         static char* argv[] = {name, nullptr};

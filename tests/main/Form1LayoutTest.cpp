@@ -75,7 +75,7 @@ private slots:
         QTest::addColumn<QString>("family");
         QTest::addColumn<double>("points");
         QTest::addColumn<bool>("bold");
-        const QString form = QStringLiteral("Form1");
+        const QString form = QStringLiteral("ClientArea"); // controls stand on the window's client area
         const DesignFont w = kWindowFontExpected;
         struct Row {
             const char* name;
@@ -259,7 +259,7 @@ private slots:
     void stacking_putsInputsAndButtonsInFrontOfLabels()
     {
         MainWindow w;
-        const QObjectList children = w.form.children();
+        const QObjectList children = control<QWidget>(w.form, "ClientArea")->children();
         auto at = [&](const QString& name) { return children.indexOf(control<QWidget>(w.form, name)); };
         using Index = decltype(at(QString()));
         QVERIFY(at("Label13") > at("Label12"));

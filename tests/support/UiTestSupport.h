@@ -40,12 +40,13 @@ inline void failOnModalDialogs()
     watchdog->start(200);
 }
 
-// Runs a QtTest class on the offscreen platform unless a platform is chosen.
+// Runs a QtTest class on the offscreen platform, with a desktop-sized screen,
+// unless a platform is chosen.
 #define SILTMERE_UI_TEST_MAIN(TestClass)                                                                               \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+            qputenv("QT_QPA_PLATFORM", SILTMERE_TEST_PLATFORM);                                                        \
         QApplication app(argc, argv);                                                                                  \
         siltmere::test::failOnModalDialogs();                                                                          \
         TestClass test;                                                                                                \
@@ -59,7 +60,7 @@ inline void failOnModalDialogs()
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+            qputenv("QT_QPA_PLATFORM", SILTMERE_TEST_PLATFORM);                                                        \
         QApplication app(argc, argv);                                                                                  \
         if (argc == 3 && QByteArray(argv[1]) == "--child")                                                             \
             return childMain(QString::fromLocal8Bit(argv[2]));                                                         \

@@ -12,10 +12,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QStyledItemDelegate>
+#include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <limits>
@@ -176,21 +182,104 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent)
     return nullptr;
 }
 
+// The client area as designed: the controls stand on it at their designed
+// places, and the design's lines are drawn on it. It keeps its designed size
+// whatever the window's: a larger window shows more background, a smaller
+// one scrolls it.
+class ClientArea : public QWidget {
+public:
+    ClientArea(std::span<const LineSpec> lines, QWidget* parent)
+        : QWidget(parent)
+        , lines_(lines)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        for (const LineSpec& line : lines_)
+            painter.drawLine(pointFromTwips(line.x1, line.y1), pointFromTwips(line.x2, line.y2));
+    }
+
+private:
+    std::span<const LineSpec> lines_;
+};
+
+// A window never opens larger than the screen's available area (without the
+// task bar): on a laptop at 125 % or 150 % the designed client area is taller
+// than the screen, and the bottom row and its button would be out of reach.
+// Fitted once, as the window is first shown, so that it is measured on the
+// screen it opens on; from then on the user sizes it.
+class FitToScreenOnFirstShow : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            fitToAvailableArea(*static_cast<QWidget*>(watched));
+        }
+        return false;
+    }
+
+private:
+    static void fitToAvailableArea(QWidget& window)
+    {
+        const QScreen* screen = window.screen();
+        if (!screen)
+            return;
+        // The frame is known before the window is shown on Windows; an X11
+        // window manager adds its title bar only later, so room is left for
+        // one.
+        QMargins frame = window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
+        if (frame.isNull())
+            frame.setTop(window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        const QSize room = screen->availableGeometry().size().shrunkBy(frame);
+        const QSize fitted = window.size().boundedTo(room);
+        if (fitted != window.size())
+            window.resize(fitted);
+    }
+};
+
 } // namespace
 
-Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls)
+Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls,
+                   std::span<const LineSpec> lines)
 {
     installScreenReaderRoles();
     window.setObjectName(toQString(spec.name));
     window.setWindowTitle(toQString(spec.caption));
     window.setWindowIcon(QIcon(QStringLiteral(":/assets/siltmere.png")));
     window.setFont(designFont(kWindowFont));
-    window.resize(sizeFromTwips(spec.clientWidth, spec.clientHeight));
+    const QSize designed = sizeFromTwips(spec.clientWidth, spec.clientHeight);
+    window.resize(designed);
+    window.installEventFilter(new FitToScreenOnFirstShow(&window));
+
+    // The client area scrolls where the window is smaller than the design;
+    // scroll bars appear only then.
+    auto* scroll = new QScrollArea(&window);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    // The window's own background shows around and behind the client area.
+    scroll->setAutoFillBackground(false);
+    scroll->viewport()->setAutoFillBackground(false);
+    auto* clientArea = new ClientArea(lines, scroll);
+    clientArea->setObjectName(QStringLiteral("ClientArea"));
+    clientArea->setFixedSize(designed);
+    scroll->setWidget(clientArea);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
 
     Controls built;
     std::vector<std::pair<int, QWidget*>> keyboardOrder;
     for (const ControlSpec& control : controls) {
-        QWidget* parent = control.container.empty() ? &window : built.get<QWidget>(toQString(control.container));
+        QWidget* parent = control.container.empty() ? clientArea : built.get<QWidget>(toQString(control.container));
         QWidget* widget = createControl(control, parent);
         widget->setObjectName(toQString(control.name));
         widget->setGeometry(rectFromTwips(control.left, control.top, control.width, control.height));

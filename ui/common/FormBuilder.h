@@ -38,8 +38,11 @@ private:
 };
 
 // Sets up `window` (caption, icon, client size, window font) and creates
-// every control of `controls` inside it.
-Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls);
+// every control of `controls`, and the `lines`, on its client area, which
+// scrolls where the window is smaller than the design. The window opens at
+// the designed size, or smaller where the screen's available area is.
+Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls,
+                   std::span<const LineSpec> lines = {});
 
 // Paints a control's background in a Windows colour number, in every colour
 // group, so a disabled box stays on its row's colour.

@@ -8,7 +8,6 @@
 #include "ResultsTable.h"
 #include "Thickness.h"
 #include "ThicknessList.h"
-#include "Twips.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -19,7 +18,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -46,7 +44,7 @@ QString text(const std::string& s)
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
-    , controls_(buildForm(*this, form1::kWindow, form1::kControls))
+    , controls_(buildForm(*this, form1::kWindow, form1::kControls, form1::kLines))
 {
     List1 = controls_.get<QListWidget>(QStringLiteral("List1"));
     List1->setSelectionModel(new SingleChoiceSelectionModel(List1->model(), List1));
@@ -359,15 +357,6 @@ void Form1::Command4_Click()
 }
 
 // --- window -------------------------------------------------------------
-
-void Form1::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    for (const LineSpec& line : form1::kLines)
-        painter.drawLine(pointFromTwips(line.x1, line.y1), pointFromTwips(line.x2, line.y2));
-}
 
 void Form1::closeEvent(QCloseEvent* event)
 {

@@ -62,7 +62,6 @@ public:
     ShownResults shownResults() const;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
