@@ -107,8 +107,7 @@ private slots:
             {"greyed text", QPalette::Disabled, QPalette::Text, QPalette::Base},
             {"greyed label text", QPalette::Disabled, QPalette::WindowText, QPalette::Window},
             {"selected entry", QPalette::Active, QPalette::HighlightedText, QPalette::Highlight},
-            {"selected entry, window inactive", QPalette::Inactive, QPalette::HighlightedText,
-             QPalette::Highlight},
+            {"selected entry, window inactive", QPalette::Inactive, QPalette::HighlightedText, QPalette::Highlight},
         };
         for (const auto& pair : pairs) {
             const double ratio = wcagContrast(p.color(pair.group, pair.ink), p.color(pair.group, pair.paper));

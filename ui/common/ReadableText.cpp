@@ -19,8 +19,7 @@ double luminance(const QColor& color)
 QColor mix(const QColor& from, const QColor& to, int step, int steps)
 {
     const auto channel = [&](int a, int b) { return a + (b - a) * step / steps; };
-    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
-                  channel(from.blue(), to.blue()));
+    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
 }
 
 // Text is aimed a little above the contrast it must reach: the thin strokes
@@ -79,8 +78,8 @@ void setTextRolesFor(QPalette& palette, const QColor& back, bool followTheme)
                 followTheme ? readableOn(back, palette.color(QPalette::Active, role)) : plainTextOn(back);
             QColor chosen = plain;
             if (disabled)
-                chosen = followTheme && contrastRatio(theme, back) >= kAimedContrast ? theme
-                                                                                          : greyedTextOn(back, plain);
+                chosen =
+                    followTheme && contrastRatio(theme, back) >= kAimedContrast ? theme : greyedTextOn(back, plain);
             else if (followTheme)
                 chosen = readableOn(back, theme);
             palette.setColor(group, role, chosen);
