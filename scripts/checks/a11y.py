@@ -111,6 +111,11 @@ try:
     # Windows: frames named by their titles, not fillers.
     check(main.getRole() == pyatspi.ROLE_FRAME, f'main window is a frame named "Siltmere" (role {main.getRoleName()})')
 
+    # The photograph: an image with a description, not a filler.
+    photo = find(main, pyatspi.ROLE_IMAGE, "Photograph of a sediment-laden estuary")
+    check(photo is not None and "footprints" in photo.description,
+          "the estuary photograph is an image with a description")
+
     # The scenario options: radio buttons, one chosen per frame.
     options = {}
     for name in ("Scenario: earthworks with controls", "Scenario: earthworks without controls",

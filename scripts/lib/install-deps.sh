@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Siltmere needs that this machine lacks.
 #   scripts/lib/install-deps.sh [build] [display] [screenshot] [fuzz] [package] [leakcheck] [lint]
-#                               [format] [a11y] [release-check] [windows]
+#                               [format] [a11y] [release-check] [themes] [windows]
 # "build" (the default) is everything needed to build, run and test the
 # program; "display" a virtual X display; "screenshot" adds ImageMagick for
 # the README pictures; "fuzz" adds clang for the fuzz targets; "package" what
@@ -10,7 +10,9 @@
 # "a11y" a virtual X display, a private D-Bus session, the AT-SPI bus and its
 # Python client, for walking the windows as a screen reader does;
 # "release-check" the tools that check the package and its desktop metadata;
-# "format" clang-format; "windows" the MinGW-w64 cross compiler, Wine, NSIS
+# "format" clang-format; "themes" the GTK platform theme and the Adwaita
+# dark theme, a window-class reader, a key/mouse driver and ImageMagick, for
+# checking the windows' contrast under a dark desktop; "windows" the MinGW-w64 cross compiler, Wine, NSIS
 # and what building Qt for Windows from source needs.
 set -euo pipefail
 
@@ -28,6 +30,7 @@ declare -A groups=(
     [a11y]="xvfb xauth dbus at-spi2-core python3-pyatspi"
     [release-check]="lintian appstream appstream-compose desktop-file-utils xvfb xauth"
     [format]="clang-format"
+    [themes]="xvfb xauth qt6-gtk-platformtheme gnome-themes-extra x11-utils xdotool imagemagick python3-pil"
     [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip $fonts fonts-wine xdotool imagemagick"
 )
 

@@ -192,6 +192,49 @@ private slots:
         delete background;
     }
 
+    // As on Windows, Enter on the focused button presses it, whether the
+    // main keyboard's Return or the keypad's Enter.
+    void enter_pressesTheFocusedButton_data()
+    {
+        QTest::addColumn<bool>("background");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        for (const bool background : {false, true}) {
+            const char* window = background ? "background window's Close" : "Command1";
+            QTest::addRow("Return on %s", window) << background << int{Qt::Key_Return} << int{Qt::NoModifier};
+            QTest::addRow("keypad Enter on %s", window) << background << int{Qt::Key_Enter} << int{Qt::KeypadModifier};
+        }
+    }
+
+    void enter_pressesTheFocusedButton()
+    {
+        QFETCH(bool, background);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        const auto press = [&](QWidget* button) {
+            QCOMPARE(QApplication::focusWidget(), button);
+            QTest::keyClick(button, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        };
+        MainWindow w;
+        w.activate();
+        if (!background) {
+            w.tabTo("Command1");
+            QVERIFY(!w.command2->isEnabled());
+            press(w.command1);
+            QVERIFY(w.command2->isEnabled());              // the first step was taken
+            QVERIFY(resultBox(w.form, 0, 1)->isEnabled()); // and filled
+            return;
+        }
+        click(w.command4);
+        Form2* form2 = w.form.backgroundWindow();
+        QVERIFY(form2 && form2->isVisible());
+        form2->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form2));
+        press(control<QPushButton>(*form2, "Command1"));
+        QVERIFY(!form2->isVisible());
+        delete form2;
+    }
+
     void hostileLimitTexts_endAsZeroOrANumber_data()
     {
         QTest::addColumn<QString>("text");

@@ -2,7 +2,7 @@
 // interface that the desktop's accessibility bus (AT-SPI) reads: the scenario
 // options are radio buttons, both windows are windows named by their titles,
 // the background window's texts are readable whole and its diagram is
-// described, and only a focused list announces a focused entry.
+// described, the photograph is a described image, and only a focused list announces a focused entry.
 
 #include "UiTestSupport.h"
 
@@ -162,6 +162,17 @@ private slots:
         for (const char* part : {"Six subcatchments", "six subestuary areas", "coast"})
             QVERIFY2(description.contains(part), part);
         delete background;
+    }
+
+    void photograph_isAnImageWithADescription()
+    {
+        MainWindow w;
+        QAccessibleInterface* photo = accessibleOf(w.form.findChild<QWidget*>("Image1"));
+        QCOMPARE(photo->role(), QAccessible::Graphic); // an image to AT-SPI, not a filler
+        QCOMPARE(photo->text(QAccessible::Name), QStringLiteral("Photograph of a sediment-laden estuary"));
+        const QString description = photo->text(QAccessible::Description);
+        for (const char* part : {"sediment-laden estuary", "mud flats", "footprints"})
+            QVERIFY2(description.contains(part), part);
     }
 
     // The chosen thickness stays selected wherever the focus is, but it is

@@ -1,5 +1,7 @@
 #include "Accessibility.h"
 
+#include "StretchedImage.h"
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -115,6 +117,10 @@ private:
 
 QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
 {
+    // A photograph is an image to a screen reader, which then reads its
+    // description; the toolkit would call the plain widget a filler.
+    if (className == QLatin1String(StretchedImage::staticMetaObject.className()) && object)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     if (className == QLatin1String("QLabel") && object) {
         auto* label = static_cast<QLabel*>(object);
         if (!label->text().isEmpty())

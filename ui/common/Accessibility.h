@@ -4,6 +4,8 @@
 //
 // - A top-level window built from a plain widget is announced as a window
 //   (a frame, named by its title), not as an anonymous filler.
+// - A stretched photograph is an image (graphic), named and described by
+//   the design, not an anonymous filler.
 // - A label's whole caption is its text to a screen reader, readable by
 //   line, word or character, not only its name.
 // - In a list, only the entry of a list that has the keyboard focus is

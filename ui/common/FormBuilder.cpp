@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "DesignFonts.h"
+#include "ReadableText.h"
 #include "StretchedImage.h"
 #include "Twips.h"
 #include "WindowsColor.h"
@@ -9,6 +10,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,6 +39,9 @@ void setBackColor(QWidget& widget, std::uint32_t windowsColor)
         palette.setColor(group, QPalette::Base, color);
         palette.setColor(group, QPalette::Window, color);
     }
+    // A fixed colour stays light under a dark theme, so its text must not be
+    // the theme's light text; a system colour follows the theme, text too.
+    setTextRolesFor(palette, color, isSystemColor(windowsColor));
     widget.setPalette(palette);
 }
 
@@ -104,6 +109,29 @@ public:
     }
 };
 
+// As on Windows, Enter (or the keypad's Enter) presses the push button that
+// has the focus; Qt presses only default buttons on Enter, and making every
+// button a default one would change how some styles draw it. Space works as
+// before.
+class PressOnEnter : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const Qt::KeyboardModifiers others = key->modifiers() & ~Qt::KeypadModifier;
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (!enter || others != Qt::NoModifier || key->isAutoRepeat() || !button || !button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    }
+};
+
 // As in a native radio group, Tab enters a frame at its chosen option, and
 // the arrow keys then move the choice; an option not chosen still takes the
 // focus from a click.
@@ -148,6 +176,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent)
         auto* button = new QPushButton(text, parent);
         button->setAutoDefault(false);
         button->setDefault(false);
+        button->installEventFilter(new PressOnEnter(button));
         return button;
     }
     case ControlKind::Frame:
@@ -285,7 +314,9 @@ Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const Cont
         widget->setGeometry(rectFromTwips(control.left, control.top, control.width, control.height));
         if (!control.font.isWindowFont())
             widget->setFont(designFont(control.font));
-        if (control.backColor != kNoColor && control.kind != ControlKind::PushButton)
+        // A push button does not draw its back colour, nor does a transparent
+        // label: both show the theme's colours, text included.
+        if (control.backColor != kNoColor && control.kind != ControlKind::PushButton && !control.has(Transparent))
             setBackColor(*widget, control.backColor);
         widget->setEnabled(!control.has(Disabled));
 

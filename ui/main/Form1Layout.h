@@ -50,7 +50,11 @@ constexpr ControlSpec columnNumber(std::string_view name, TwipsBox box, int tab,
 
 inline constexpr std::array<ControlSpec, 66> kControls{{
     // The parameter area's neighbour, the photograph, behind everything else.
-    image("Image1", {6120, 720, 6015, 3615}, ":/assets/estuary.jpg").named("Photograph of a sediment-laden estuary"),
+    image("Image1", {6120, 720, 6015, 3615}, ":/assets/estuary.jpg")
+        .named("Photograph of a sediment-laden estuary")
+        .described("Photograph of a sediment-laden estuary: brown, silty water and mud flats below green hills and a "
+                   "small town, under a grey sky; an inset shows footprints pressed into a thick layer of settled "
+                   "mud."),
     // The parameter area: labels.
     label("Label5", {720, 120, 4215, 495}, 14, "Estuary Parameters:", kHeading),
     label("Label1(0)", {720, 840, 495, 255}, 0, "CDT", kSymbol).withAlign(Align::Right),
