@@ -268,8 +268,17 @@ private:
         if (frame.isNull())
             frame.setTop(window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
         const QSize room = screen->availableGeometry().size().shrunkBy(frame);
-        const QSize fitted = window.size().boundedTo(room);
-        if (fitted != window.size())
+        const QSize designed = window.size();
+        QSize fitted = designed.boundedTo(room);
+        // A scroll bar takes room across the other way: widen (or heighten)
+        // the window by it where the screen allows, so that only the bar
+        // that is needed appears.
+        const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window);
+        if (fitted.height() < designed.height())
+            fitted.setWidth(std::min(designed.width() + bar, room.width()));
+        if (fitted.width() < designed.width())
+            fitted.setHeight(std::min(designed.height() + bar, room.height()));
+        if (fitted != designed)
             window.resize(fitted);
     }
 };

@@ -1,0 +1,138 @@
+// On the screens planners have (a 1366 x 768 laptop at 125 %, a 1920 x 1080
+// one at 150 %, a 1280 x 720 one with a task bar) both windows open within
+// the available area, and every step can still be reached and taken, with the
+// keyboard and with the mouse. Each screen runs in a child process of its
+// own, on Qt's offscreen platform given that screen.
+
+#include "UiTestSupport.h"
+
+#include "Form2.h"
+
+#include <QFile>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace siltmere;
+using namespace siltmere::test;
+
+namespace {
+
+// A failed check in the child: says what, and ends the child with status 1.
+void require(bool condition, const QString& what)
+{
+    if (!condition) {
+        std::printf("%s\n", qPrintable(what));
+        std::fflush(stdout);
+        std::exit(1);
+    }
+}
+
+// Whether `widget` is shown whole inside the window's scrolled client area.
+bool wholeInView(const QWidget& widget)
+{
+    const auto* scroll = widget.window()->findChild<QScrollArea*>();
+    const QRect inViewport(widget.mapTo(scroll->viewport(), QPoint(0, 0)), widget.size());
+    return scroll->viewport()->rect().contains(inViewport);
+}
+
+void fitsTheScreen(const QWidget& window)
+{
+    const QRect available = window.screen()->availableGeometry();
+    require(window.width() <= available.width() && window.height() <= available.height(),
+            QStringLiteral("%1 is %2 x %3, larger than the available %4 x %5")
+                .arg(window.objectName())
+                .arg(window.width())
+                .arg(window.height())
+                .arg(available.width())
+                .arg(available.height()));
+}
+
+// The child: the main window on the screen it was given, the three steps
+// taken with the keyboard, then the last one again with the mouse; then the
+// background window, closed with its button.
+int childMain(const QString& /*mode*/)
+{
+    MainWindow w;
+    w.activate();
+    fitsTheScreen(w.form);
+    for (const char* step : {"Command1", "Command2", "Command3"}) {
+        w.tabTo(step);
+        require(wholeInView(*w.focus()), QStringLiteral("Tab to %1 leaves it out of view").arg(step));
+        w.key(Qt::Key_Space);
+    }
+    require(resultBox(w.form, Percentage, 2)->text() == QStringLiteral("56%"), "the keyboard's step 3 did not run");
+
+    // The mouse: scroll down to the last step's button and click it.
+    typeLimit(w.limit, QStringLiteral("60"));
+    click(w.command1);
+    auto* scroll = w.form.findChild<QScrollArea*>();
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    require(wholeInView(*w.command2), "scrolled down, step 2 is out of view");
+    QTest::mouseClick(w.command2, Qt::LeftButton);
+    require(wholeInView(*w.command3), "scrolled down, step 3 is out of view");
+    QTest::mouseClick(w.command3, Qt::LeftButton);
+    require(backOf(resultBox(w.form, Percentage, 2)) == kGreen, "the mouse's step 3 did not run at the limit of 60");
+
+    ui::Form2* background = w.openBackground();
+    require(background != nullptr, "no background window");
+    fitsTheScreen(*background);
+    auto* close = control<QPushButton>(*background, "Command1");
+    background->findChild<QScrollArea*>()->ensureWidgetVisible(close);
+    require(wholeInView(*close), "the background window's Close is out of reach");
+    QTest::mouseClick(close, Qt::LeftButton);
+    require(!background->isVisible(), "Close did not close the background window");
+    return 0;
+}
+
+} // namespace
+
+class WindowFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyStep_canBeReachedOnThePlannersScreens_data()
+    {
+        // The screen in pixels and the desktop's scale: Qt works in pixels
+        // divided by the scale, and the task bar takes its share of the height.
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QString>("scale");
+        QTest::newRow("1366 x 768 at 100 %, task bar 40") << QSize(1366, 728) << "1";
+        QTest::newRow("1366 x 768 at 125 %, task bar 48") << QSize(1366, 720) << "1.25";
+        QTest::newRow("1920 x 1080 at 150 %, task bar 72") << QSize(1920, 1008) << "1.5";
+        QTest::newRow("1280 x 720 at 100 %, task bar 40") << QSize(1280, 680) << "1";
+        QTest::newRow("2560 x 1440 at 200 %, task bar 96") << QSize(2560, 1344) << "2";
+        QTest::newRow("800 x 600, narrower than the window") << QSize(800, 600) << "1";
+    }
+
+    void everyStep_canBeReachedOnThePlannersScreens()
+    {
+        QFETCH(QSize, available);
+        QFETCH(QString, scale);
+        // A file name without a drive or folder: the platform's options are
+        // separated by colons.
+        const QString config = QStringLiteral("screen-%1x%2.json").arg(available.width()).arg(available.height());
+        QFile file(config);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QStringLiteral(R"({"windowFrameMargins": false, "screens": [{"name": "laptop", "x": 0, "y": 0,
+                                      "width": %1, "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96}]})")
+                       .arg(available.width())
+                       .arg(available.height())
+                       .toUtf8());
+        file.close();
+
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
+        environment.insert("QT_SCALE_FACTOR", scale);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {"--child", "fit"});
+        QVERIFY(child.waitForFinished(60000));
+        const QString said = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed();
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(said));
+    }
+};
+
+SILTMERE_UI_TEST_MAIN_WITH_CHILD(WindowFitTest, childMain)
+#include "WindowFitTest.moc"
