@@ -10,7 +10,7 @@
 # "a11y" a virtual X display, a private D-Bus session, the AT-SPI bus and its
 # Python client, for walking the windows as a screen reader does;
 # "release-check" the tools that check the package and its desktop metadata;
-# "format" clang-format; "themes" the GTK platform theme and the Adwaita
+# "format" clang-format; "debootstrap" what makes a pristine Debian root; "themes" the GTK platform theme and the Adwaita
 # dark theme, a window-class reader, a key/mouse driver and ImageMagick, for
 # checking the windows' contrast under a dark desktop; "windows" the MinGW-w64 cross compiler, Wine, NSIS
 # and what building Qt for Windows from source needs.
@@ -22,6 +22,7 @@ fonts="$(sed -e '/^#/d' -e '/^$/d' -e 's/:.*//' "$(dirname "$0")/../../packaging
 declare -A groups=(
     [build]="g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev $fonts"
     [display]="xvfb xauth"
+    [debootstrap]="debootstrap"
     [screenshot]="xvfb xauth x11-apps imagemagick"
     [fuzz]="clang libclang-rt-14-dev"
     [package]="dpkg-dev file desktop-file-utils"
