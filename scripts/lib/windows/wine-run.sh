@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a cross-built Windows program under Wine: ctest's emulator for the
 # windows preset, and usable by hand:
-#   SILTMERE_WINDOWS_QT=<Qt prefix> scripts/lib/windows/wine-run.sh build/windows/app/siltmere.exe
+#   SILTMERE_WINDOWS_QT=<Qt prefix> scripts/lib/windows/wine-run.sh build/windows/siltmere.exe
 # It finds the Qt and MinGW runtime DLLs on the Windows search path, passes
 # the QT_* variables through to the program (Wine hides them otherwise) and
 # gives Qt's offscreen platform a folder of fonts, which it has none of on
