@@ -6,7 +6,9 @@
 #include "FormBuilder.h"
 #include "WindowsColor.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include <cmath>
@@ -116,6 +118,32 @@ private slots:
         // Greyed text still looks greyed: lighter contrast than the plain text.
         QVERIFY(wcagContrast(p.color(QPalette::Disabled, QPalette::Text), shown) <
                 wcagContrast(p.color(QPalette::Active, QPalette::Text), shown));
+    }
+
+    // A step button not yet available keeps the theme's face, and its
+    // caption is greyed yet readable on it.
+    void disabledButtons_haveReadableCaptions_data()
+    {
+        QTest::addColumn<QPalette>("theme");
+        QTest::newRow("light theme") << lightTheme();
+        QTest::newRow("dark theme") << darkTheme();
+    }
+
+    void disabledButtons_haveReadableCaptions()
+    {
+        QFETCH(QPalette, theme);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(theme);
+        constexpr std::array steps{pushButton("Step", {150, 150, 1500, 400}, 1, "Calculate").withFlags(Disabled)};
+        QWidget window;
+        const Controls controls = buildForm(window, {"Probe", "Probe", 3000, 1500}, steps);
+        const QPalette p = controls.get<QPushButton>(QStringLiteral("Step"))->palette();
+        QApplication::setPalette(before);
+        const QColor face = p.color(QPalette::Disabled, QPalette::Button);
+        const double greyed = wcagContrast(p.color(QPalette::Disabled, QPalette::ButtonText), face);
+        QVERIFY2(greyed >= 4.5, qPrintable(QStringLiteral("%1 : 1").arg(greyed, 0, 'f', 2)));
+        QVERIFY(greyed < wcagContrast(p.color(QPalette::Active, QPalette::ButtonText), face));
+        QCOMPARE(face, theme.color(QPalette::Disabled, QPalette::Button));
     }
 };
 

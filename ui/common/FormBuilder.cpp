@@ -177,6 +177,17 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent)
         button->setAutoDefault(false);
         button->setDefault(false);
         button->installEventFilter(new PressOnEnter(button));
+        // A disabled step button's caption is still read: where the theme
+        // greys it below the readable contrast, a darker grey that still
+        // looks greyed out.
+        QPalette palette = button->palette();
+        const QColor face = palette.color(QPalette::Disabled, QPalette::Button);
+        const QColor greyed = palette.color(QPalette::Disabled, QPalette::ButtonText);
+        if (contrastRatio(greyed, face) < kReadableContrast) {
+            palette.setColor(QPalette::Disabled, QPalette::ButtonText,
+                             greyedTextOn(face, palette.color(QPalette::Active, QPalette::ButtonText)));
+            button->setPalette(palette);
+        }
         return button;
     }
     case ControlKind::Frame:
