@@ -178,14 +178,17 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent)
         button->setDefault(false);
         button->installEventFilter(new PressOnEnter(button));
         // A disabled step button's caption is still read: where the theme
-        // greys it below the readable contrast, a darker grey that still
-        // looks greyed out.
+        // greys it below the readable contrast, a grey that still looks
+        // greyed out but reaches it. Styles shade the face away from the
+        // palette's colour (lighter under a light caption, darker under a
+        // dark one), so the grey is chosen for the shade nearer the caption.
         QPalette palette = button->palette();
+        const QColor caption = palette.color(QPalette::Active, QPalette::ButtonText);
         const QColor face = palette.color(QPalette::Disabled, QPalette::Button);
-        const QColor greyed = palette.color(QPalette::Disabled, QPalette::ButtonText);
-        if (contrastRatio(greyed, face) < kReadableContrast) {
-            palette.setColor(QPalette::Disabled, QPalette::ButtonText,
-                             greyedTextOn(face, palette.color(QPalette::Active, QPalette::ButtonText)));
+        const bool lightCaption = contrastRatio(caption, Qt::black) > contrastRatio(caption, Qt::white);
+        const QColor shadedFace = lightCaption ? face.lighter(130) : face.darker(110);
+        if (contrastRatio(palette.color(QPalette::Disabled, QPalette::ButtonText), shadedFace) < kReadableContrast) {
+            palette.setColor(QPalette::Disabled, QPalette::ButtonText, greyedTextOn(shadedFace, caption));
             button->setPalette(palette);
         }
         return button;
