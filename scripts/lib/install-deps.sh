@@ -10,8 +10,10 @@
 # "a11y" a virtual X display, a private D-Bus session, the AT-SPI bus and its
 # Python client, for walking the windows as a screen reader does;
 # "release-check" the tools that check the package and its desktop metadata;
-# "format" clang-format; "windows" the MinGW-w64 cross compiler, Wine, NSIS
-# and what building Qt for Windows from source needs.
+# "format" clang-format; "windows" the MinGW-w64 cross compiler, Wine, NSIS,
+# what building Qt for Windows from source needs, and for the installer
+# wrestool (icoutils) to read resources, osslsigncode to sign and verify, and
+# openssl for the throwaway certificate of the signing check.
 set -euo pipefail
 
 # The packages of the fonts that stand in for the design's Windows fonts.
@@ -28,7 +30,7 @@ declare -A groups=(
     [a11y]="xvfb xauth dbus at-spi2-core python3-pyatspi"
     [release-check]="lintian appstream appstream-compose desktop-file-utils xvfb xauth"
     [format]="clang-format"
-    [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip $fonts fonts-wine xdotool imagemagick"
+    [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip $fonts fonts-wine xdotool imagemagick icoutils osslsigncode openssl"
 )
 
 wanted=()
