@@ -86,30 +86,60 @@ run() {
 hkcu_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Siltmere'
 hklm_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Siltmere'
 
-# reg_value KEY NAME: the data of a value, empty when there is none.
+# reg_value KEY NAME: the data of a value (a number in decimal), empty when
+# there is none; reg_type KEY NAME: its type. Read from an export, which is
+# in UTF-16: `reg query` prints in the console's code page, which has no Ω.
+reg_export() {
+    rm -f "$work/key.reg"
+    wine reg export "$1" "$(windows_path "$work/key.reg")" /y >/dev/null 2>&1 || return 0
+    iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r'
+}
 reg_value() {
-    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
-        sed -n "s/^ *$2 \{1,\}REG_[A-Z_]* \{1,\}//p" | head -n 1
+    local line
+    line="$(reg_export "$1" | grep -F "\"$2\"=" | head -n 1 || true)"
+    line="${line#*=}"
+    case "$line" in
+        dword:*) echo $((16#${line#dword:})) ;;
+        \"*) line="${line#\"}" && line="${line%\"}" && printf '%s\n' "$line" | sed -e 's/\\"/"/g' -e 's/\\\\/\\/g' ;;
+        *) printf '%s\n' "$line" ;;
+    esac
 }
 reg_type() {
-    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
-        sed -n "s/^ *$2 \{1,\}\(REG_[A-Z_]*\).*/\1/p" | head -n 1
+    local line
+    line="$(reg_export "$1" | grep -F "\"$2\"=" | head -n 1 || true)"
+    case "${line#*=}" in
+        dword:*) echo REG_DWORD ;;
+        \"*) echo REG_SZ ;;
+        "") ;;
+        *) echo other ;;
+    esac
 }
 has_key() { wine reg query "$1" >/dev/null 2>&1; }
 
-windows_path() { wine winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+# A path outside the prefix as Wine shows it (Z: is the root); one inside
+# drive_c as Windows names it.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+drive_c_path() {
+    local inside="${1#"$WINEPREFIX/drive_c"}"
+    printf 'C:%s' "${inside//\//\\}"
+}
 
 # The registry as Wine keeps it on disk, and the file tree of drive C:, to
 # compare before installing and after uninstalling. Left out, with reason:
 # the time stamps of keys; the temporary folder, where the uninstaller's
-# copy of itself ran (NSIS's way of removing the uninstaller; Windows empties
-# it); the fonts cache that Wine fills on the first start of a program with
-# windows.
+# copy of itself ran, and the list of files to delete at the next restart
+# that it put itself on (NSIS's way of removing a running uninstaller); the
+# fonts cache that Wine fills on the first start of a program with windows,
+# and the display adapters and monitors that its X11 driver writes anew for
+# each X display.
 snapshot() {
     wineserver -w
     cat "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" |
         sed -e '/^#time=/d' -e 's/^\(\[.*\]\) [0-9]*$/\1/' |
-        awk '/^\[/ { skip = ($0 ~ /^\[Software\\\\Wine\\\\Fonts\\\\Cache/) }
+        awk '/^\[/ { skip = ($0 ~ /^\[Software\\\\Wine\\\\Fonts\\\\Cache/ ||
+                            $0 ~ /^\[System\\\\CurrentControlSet\\\\(Control\\\\Class|Enum|Control\\\\Video)\\\\/ ||
+                            $0 ~ /^\[Hardware\\\\DEVICEMAP\\\\VIDEO/) }
+             /^"PendingFileRenameOperations"=/ { next }
              !skip' >"$work/$1.reg"
     (cd "$WINEPREFIX/drive_c" && find . ! -path './users/*/Temp/*' ! -path './users/*/AppData/Local/Temp/*' | LC_ALL=C sort) >"$work/$1.files"
 }
@@ -145,20 +175,19 @@ check_entry() {
     [[ "$(reg_value "$key" DisplayVersion)" == "$version" ]] || fail "$key: DisplayVersion is '$(reg_value "$key" DisplayVersion)'"
     [[ "$(reg_value "$key" Publisher)" == "The Siltmere developers" ]] || fail "$key: no Publisher"
     local location
-    location="$(windows_path "$folder")"
-    location="${location%\\}"
+    location="$(drive_c_path "$folder")"
     [[ "$(reg_value "$key" InstallLocation)" == "$location" ]] ||
         fail "$key: InstallLocation is '$(reg_value "$key" InstallLocation)', not '$location'"
     [[ "$(reg_value "$key" DisplayIcon)" == "$location\\siltmere.exe,0" ]] || fail "$key: DisplayIcon is '$(reg_value "$key" DisplayIcon)'"
     [[ "$(reg_value "$key" UninstallString)" == "\"$location\\Uninstall.exe\"" ]] ||
         fail "$key: UninstallString is '$(reg_value "$key" UninstallString)'"
     for name in NoModify NoRepair; do
-        [[ "$(reg_type "$key" "$name")" == REG_DWORD && "$(reg_value "$key" "$name")" == 0x1 ]] ||
+        [[ "$(reg_type "$key" "$name")" == REG_DWORD && "$(reg_value "$key" "$name")" == 1 ]] ||
             fail "$key: $name is not the number 1 ($(reg_type "$key" "$name") $(reg_value "$key" "$name"))"
     done
     [[ "$(reg_type "$key" EstimatedSize)" == REG_DWORD ]] || fail "$key: EstimatedSize is not a number"
     local estimated kib files
-    estimated=$(($(reg_value "$key" EstimatedSize)))
+    estimated="$(reg_value "$key" EstimatedSize)"
     kib=$(find "$folder" -type f -printf '%s\n' | awk '{ sum += $1 } END { print int(sum / 1024) }')
     files=$(find "$folder" -type f | wc -l)
     # The installer may round each file's size.
@@ -241,7 +270,7 @@ install_state "$user_folder" "$hkcu_key" "$user_shortcut" >"$work/running-before
 # In place (_?=), the uninstaller's own exit code reaches the caller, as it
 # does for an installer that replaces the installation.
 status=0
-wine "$user_folder/Uninstall.exe" /S "_?=$(windows_path "$user_folder")" || status=$?
+wine "$user_folder/Uninstall.exe" /S "_?=$(drive_c_path "$user_folder")" || status=$?
 ((status != 0)) || fail "the uninstaller reported success while Siltmere runs"
 # As Apps & features starts it: a copy of itself runs on; its exit code is lost.
 wine "$user_folder/Uninstall.exe" /S || true
@@ -348,7 +377,10 @@ folder="$WINEPREFIX/drive_c/Planungsbüro Ørsted/Siltmere Ω"
 step "4. non-ASCII folder: $(basename "$installer") /S /D=$folder_windows"
 run cmd /c exit 0
 snapshot before-non-ascii
-run "$installer" /S "/D=$folder_windows" || fail "the install into $folder_windows failed with exit code $?"
+# NSIS takes /D= last and unquoted, spaces and all; wine would quote it,
+# cmd passes the command line as written.
+run cmd /c "$(windows_path "$installer") /S /D=$folder_windows" ||
+    fail "the install into $folder_windows failed with exit code $?"
 check_folder "$folder"
 check_entry "$hkcu_key" "$folder"
 wine start /unix "$folder/siltmere.exe"
