@@ -53,7 +53,7 @@ if(WIN32)
 
     # siltmere.exe signed, after stripping, when a certificate is named
     # (packaging/windows/sign.sh, which says how); the installer and the
-    # uninstaller are signed by makensis (cmake/Packaging.cmake).
+    # uninstaller are signed by makensis (packaging/windows/CPackProjectConfig.cmake).
     install(CODE "
         if(DEFINED ENV{SILTMERE_SIGN_CERT} AND DEFINED ENV{SILTMERE_SIGN_KEY})
             execute_process(
