@@ -19,6 +19,7 @@
 # for up front is checked in the installer's manifest, not by a prompt.
 #   scripts/lib/windows/installer-check.sh [INSTALLER] [SCREENSHOT_DIR]
 # Defaults: the newest build/windows/Siltmere-*-win64.exe; build/windows/installer-check.
+# SILTMERE_WINDOWS_BUILD names the build folder when it is not build/windows.
 set -euo pipefail
 cd "$(dirname "$0")/../../.."
 
@@ -28,7 +29,9 @@ if [[ -z "${DISPLAY:-}" ]]; then
 fi
 
 installer="$(realpath "${1:-$(ls -t build/windows/Siltmere-*-win64.exe | head -n 1)}")"
-build="$(dirname "$installer")"
+# The build that made it, whose CPack configuration makes the previous
+# version's installer too.
+build="$(realpath "${SILTMERE_WINDOWS_BUILD:-build/windows}")"
 shots="${2:-build/windows/installer-check}"
 mkdir -p "$shots"
 version="$(basename "$installer" | sed -n 's/^Siltmere-\(.*\)-win64\.exe$/\1/p')"
@@ -54,6 +57,8 @@ fail() {
     exit 1
 }
 step() { echo "installer-check: $*"; }
+
+[[ -f "$build/CPackConfig.cmake" ]] || fail "no CPack configuration in $build (set SILTMERE_WINDOWS_BUILD)"
 
 # --- Helpers -------------------------------------------------------------
 
