@@ -51,6 +51,17 @@ if(WIN32)
             endif()")
     endif()
 
+    # siltmere.exe signed, after stripping, when a certificate is named
+    # (packaging/windows/sign.sh, which says how); the installer and the
+    # uninstaller are signed by makensis (packaging/windows/CPackProjectConfig.cmake).
+    install(CODE "
+        if(DEFINED ENV{SILTMERE_SIGN_CERT} AND DEFINED ENV{SILTMERE_SIGN_KEY})
+            execute_process(
+                COMMAND \"${PROJECT_SOURCE_DIR}/packaging/windows/sign.sh\"
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/siltmere.exe\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
+
     # Licences: Siltmere's own, the LGPL that Qt is used under with the
     # notice of where its source is found, and the copyright files of Qt
     # (with the libraries it bundles) and of the MinGW runtime. The installer

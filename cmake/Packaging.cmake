@@ -14,9 +14,6 @@ if(WIN32)
     set(CPACK_PACKAGE_FILE_NAME "Siltmere-${PROJECT_VERSION}-win64")
     set(CPACK_PACKAGE_INSTALL_DIRECTORY "Siltmere")
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Siltmere")
-    # The Start-menu shortcut "Siltmere", to siltmere.exe at the top of the folder.
-    set(CPACK_PACKAGE_EXECUTABLES "siltmere;Siltmere")
-    set(CPACK_NSIS_EXECUTABLES_DIRECTORY ".")
     # Siltmere's licence with the notices of what the folder carries.
     set(CPACK_RESOURCE_FILE_LICENSE "${SILTMERE_WINDOWS_LICENCE}")
     set(CPACK_NSIS_PACKAGE_NAME "Siltmere")
@@ -25,10 +22,19 @@ if(WIN32)
     set(CPACK_NSIS_DEFINES "Target amd64-unicode")
     set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/assets/siltmere.ico")
     set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/assets/siltmere.ico")
-    set(CPACK_NSIS_INSTALLED_ICON_NAME "siltmere.exe")
-    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-    set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
     set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+    # Siltmere's own installer script (packaging/windows/NSIS.template.in):
+    # per user without administrator rights by default, for all users when
+    # chosen, no removal while the program runs, a complete Apps & features
+    # entry and version information. The names below are its own.
+    list(PREPEND CPACK_MODULE_PATH "${PROJECT_SOURCE_DIR}/packaging/windows")
+    # The Start-menu shortcut "Siltmere" and the Apps & features icon.
+    set(CPACK_NSIS_SILTMERE_EXECUTABLE "siltmere.exe")
+    set(CPACK_NSIS_SILTMERE_COPYRIGHT "Copyright (c) 2026 The Siltmere developers. MIT licence.")
+    # Read when cpack runs, so that signing follows the environment of that
+    # run (packaging/windows/sign.sh).
+    set(CPACK_NSIS_SILTMERE_SIGN_SCRIPT "${PROJECT_SOURCE_DIR}/packaging/windows/sign.sh")
+    set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_SOURCE_DIR}/packaging/windows/CPackProjectConfig.cmake")
 elseif(UNIX AND NOT APPLE)
     set(CPACK_GENERATOR "DEB")
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Siltmere for Windows x86-64 on Debian, runs every test under Wine,
-# writes the installer and the ZIP, and checks the installer in a fresh Wine
-# prefix (scripts/lib/windows/installer-check.sh):
+# writes the installer and the ZIP, checks the installer in fresh Wine
+# prefixes (scripts/lib/windows/installer-check.sh) and that signing works
+# (scripts/lib/windows/signing-check.sh):
 #   build/windows/Siltmere-<version>-win64.exe   NSIS installer
 #   build/windows/Siltmere-<version>-win64.zip   the same folder, unpacked anywhere
 # Installs the Debian packages it needs when missing and builds Qt for
@@ -30,5 +31,8 @@ ctest --preset windows --parallel "$(nproc)"
 (cd build/windows && cpack --config CPackConfig.cmake)
 ls -l build/windows/Siltmere-*-win64.exe build/windows/Siltmere-*-win64.zip
 
-# The installer as a user meets it: install, start from the Start menu, uninstall.
+# The installer as users and IT departments meet it: per user, for all users,
+# an upgrade, a running program, a clean uninstall, a non-ASCII folder.
 scripts/lib/windows/installer-check.sh "$(ls -t build/windows/Siltmere-*-win64.exe | head -n 1)"
+# Signing, with a throwaway certificate: the release's own is not here.
+scripts/lib/windows/signing-check.sh build/windows

@@ -10,10 +10,13 @@
 # "a11y" a virtual X display, a private D-Bus session, the AT-SPI bus and its
 # Python client, for walking the windows as a screen reader does;
 # "release-check" the tools that check the package and its desktop metadata;
-# "format" clang-format; "debootstrap" what makes a pristine Debian root; "themes" the GTK platform theme and the Adwaita
-# dark theme, a window-class reader, a key/mouse driver and ImageMagick, for
-# checking the windows' contrast under a dark desktop; "windows" the MinGW-w64 cross compiler, Wine, NSIS
-# and what building Qt for Windows from source needs.
+# "format" clang-format; "debootstrap" what makes a pristine Debian root;
+# "themes" the GTK platform theme and the Adwaita dark theme, a window-class
+# reader, a key/mouse driver and ImageMagick, for checking the windows'
+# contrast under a dark desktop; "windows" the MinGW-w64 cross compiler,
+# Wine, NSIS, what building Qt for Windows from source needs, and for the
+# installer wrestool (icoutils) to read resources, osslsigncode to sign and
+# verify, and openssl for the throwaway certificate of the signing check.
 set -euo pipefail
 
 # The packages of the fonts that stand in for the design's Windows fonts.
@@ -32,7 +35,7 @@ declare -A groups=(
     [release-check]="lintian appstream appstream-compose desktop-file-utils xvfb xauth"
     [format]="clang-format"
     [themes]="xvfb xauth qt6-gtk-platformtheme gnome-themes-extra x11-utils xdotool imagemagick python3-pil"
-    [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip $fonts fonts-wine xdotool imagemagick"
+    [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip $fonts fonts-wine xdotool imagemagick icoutils osslsigncode openssl"
 )
 
 wanted=()
