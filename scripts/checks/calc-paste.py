@@ -3,8 +3,9 @@
 Run by calc-paste.sh on a virtual X display: for each case the window copies
 its results (copied_results_holder keeps them on the X clipboard), Calc
 pastes them into a new sheet at A1 as a planner's Ctrl+V does, and the cells
-are read back through UNO. The expected cells are the model's reference
-results for 5 mm, earthworks with controls, worked out by hand here.
+are read back through UNO, in an English and a German Calc. The expected
+cells are the model's reference results for 5 mm, earthworks with
+controls, worked out by hand here.
 """
 
 import os
@@ -30,11 +31,14 @@ SCENARIO = [0, 14, 11, 6, 18, 1]
 INCREASES = [None, 56, 38, 100, 20, 0]
 EXACT_INCREASES = [None, 500 / 9, 37.5, 100, 20, 0]
 
-# locale the window runs in, the limit as typed there, the limit it means.
+# locale the window runs in, the limit as typed there, the limit it means,
+# the locale of Calc (its Tools > Options > Language Settings "Locale
+# setting", which decides how it reads and shows numbers).
 CASES = [
-    ("en_US", "20", 20.0),
-    ("de_DE", "20,5", 20.5),
-    ("de_DE", "56,5", 56.5),
+    ("en_US", "20", 20.0, "en-US"),
+    ("de_DE", "20,5", 20.5, "en-US"),
+    ("de_DE", "56,5", 56.5, "en-US"),
+    ("de_DE", "20,5", 20.5, "de-DE"),
 ]
 
 
@@ -95,12 +99,23 @@ def expected_cells(limit):
             yield f"{'ABCDEFG'[c]}{r + 1}", kind, value, colour
 
 
-def check_sheet(doc, sheet, limit, checks):
+class UnknownFormat:
+    """A cell's number format that the document's formats do not know."""
+
+    def __init__(self, key):
+        self.FormatString = f"(unknown format {key})"
+        self.Type = 0
+
+
+def check_sheet(doc, sheet, limit, calc_locale, checks):
     formats = doc.NumberFormats
     for name, kind, value, colour in expected_cells(limit):
         cell = sheet.getCellRangeByName(name)
         content = cell.Type.value
-        fmt = formats.getByKey(cell.NumberFormat)
+        try:
+            fmt = formats.getByKey(cell.NumberFormat)
+        except Exception:
+            fmt = UnknownFormat(cell.NumberFormat)
         shown = f"{name}: {content} {cell.String!r} value {cell.Value} format {fmt.FormatString!r} " \
                 f"background {cell.CellBackColor:#x}" if cell.CellBackColor >= 0 else \
                 f"{name}: {content} {cell.String!r} value {cell.Value} format {fmt.FormatString!r} no background"
@@ -114,6 +129,8 @@ def check_sheet(doc, sheet, limit, checks):
         elif kind == "number":
             checks.expect(f"{name} type", content, "VALUE")
             checks.expect(f"{name} value", cell.Value, value)
+            shown_there = f"{value:g}".replace(".", "," if calc_locale.startswith("de") else ".")
+            checks.expect(f"{name} shown", cell.String, shown_there)
         else:
             checks.expect(f"{name} type", content, "VALUE")
             checks.expect(f"{name} value", round(cell.Value, 12), round(value / 100, 12))
@@ -154,8 +171,8 @@ def paste(smgr, ctx, sheet, checks):
         time.sleep(0.2)
 
 
-def paste_case(ctx, holder, locale, typed, limit, checks, pdf_dir):
-    print(f"{locale}, limit typed as {typed!r}:")
+def paste_case(ctx, holder, locale, typed, limit, calc_locale, checks, pdf_dir):
+    print(f"{locale}, limit typed as {typed!r}, pasted into a {calc_locale} Calc:")
     copier = subprocess.Popen([holder, locale, typed], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
     try:
         line = copier.stdout.readline().strip()
@@ -171,9 +188,9 @@ def paste_case(ctx, holder, locale, typed, limit, checks, pdf_dir):
             sheet = doc.Sheets.getByIndex(0)
             doc.CurrentController.select(sheet.getCellRangeByName("A1"))
             paste(smgr, ctx, sheet, checks)
-            check_sheet(doc, sheet, limit, checks)
+            check_sheet(doc, sheet, limit, calc_locale, checks)
             if pdf_dir:
-                path = os.path.join(pdf_dir, f"calc-paste-{locale}-{typed.replace(',', '_')}.pdf")
+                path = os.path.join(pdf_dir, f"calc-paste-{locale}-{typed.replace(',', '_')}-{calc_locale}.pdf")
                 doc.storeToURL(uno.systemPathToFileUrl(os.path.abspath(path)),
                                (PropertyValue("FilterName", 0, "calc_pdf_Export", 0),))
                 print(f"  saved {path}")
@@ -188,9 +205,21 @@ def paste_case(ctx, holder, locale, typed, limit, checks, pdf_dir):
             copier.wait()
 
 
-def main():
-    holder = sys.argv[1]
+# A new Calc profile whose locale setting (Tools > Options > Language
+# Settings > Languages > Locale setting) is the given one.
+PROFILE_SETTINGS = """<?xml version="1.0" encoding="UTF-8"?>
+<oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema"
+           xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
+<item oor:path="/org.openoffice.Setup/L10N"><prop oor:name="ooSetupSystemLocale" oor:op="fuse"><value>{}</value></prop></item>
+</oor:items>
+"""
+
+
+def run_calc(calc_locale, cases, holder, checks):
     profile = tempfile.mkdtemp(prefix="siltmere-calc-")
+    os.makedirs(os.path.join(profile, "user"))
+    with open(os.path.join(profile, "user", "registrymodifications.xcu"), "w", encoding="utf-8") as settings:
+        settings.write(PROFILE_SETTINGS.format(calc_locale))
     port = free_port()
     # Not --headless: headless Calc does not read the X clipboard (its
     # system clipboard had no contents when tried), so it cannot paste.
@@ -200,11 +229,10 @@ def main():
          f"--accept=socket,host=127.0.0.1,port={port};urp;"],
         env=dict(os.environ, SAL_USE_VCLPLUGIN="gen"), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
         start_new_session=True)
-    checks = Checks()
     try:
         ctx = connect(port, soffice)
-        for locale, typed, limit in CASES:
-            paste_case(ctx, holder, locale, typed, limit, checks, os.environ.get("CALC_PASTE_PDF_DIR"))
+        for locale, typed, limit in cases:
+            paste_case(ctx, holder, locale, typed, limit, calc_locale, checks, os.environ.get("CALC_PASTE_PDF_DIR"))
         try:
             ctx.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", ctx).terminate()
         except Exception:
@@ -217,6 +245,13 @@ def main():
             os.killpg(soffice.pid, signal.SIGKILL)
             soffice.wait()
         shutil.rmtree(profile, ignore_errors=True)
+
+
+def main():
+    holder = sys.argv[1]
+    checks = Checks()
+    for calc_locale in dict.fromkeys(case[3] for case in CASES):
+        run_calc(calc_locale, [case[:3] for case in CASES if case[3] == calc_locale], holder, checks)
     if checks.failures:
         print(f"calc-paste: {checks.failures} checks failed")
         return 1

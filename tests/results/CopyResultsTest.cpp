@@ -129,7 +129,7 @@ private slots:
         w.pressCopyShortcut();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         const QString html = QGuiApplication::clipboard()->mimeData()->html();
-        QVERIFY2(html.contains(QStringLiteral("<td sdval=\"%1\" sdnum=\"1033;1033;General\" x:num=\"%1\" "
+        QVERIFY2(html.contains(QStringLiteral("<td sdval=\"%1\" sdnum=\"1033;0;General\" x:num=\"%1\" "
                                               "style=\"mso-number-format:General\">%2</td>")
                                    .arg(number, typed)),
                  qPrintable(html));

@@ -172,14 +172,14 @@ private slots:
         QTest::addColumn<std::optional<double>>("read");
         QTest::addColumn<QString>("cell");
         QTest::newRow("a whole limit") << "20" << std::optional<double>(20.0)
-                                       << "<td sdval=\"20\" sdnum=\"1033;1033;General\" x:num=\"20\" "
+                                       << "<td sdval=\"20\" sdnum=\"1033;0;General\" x:num=\"20\" "
                                           "style=\"mso-number-format:General\">20</td>";
         QTest::newRow("typed with a comma: the number the verdicts used, with a point")
             << "20,5" << std::optional<double>(20.5)
-            << "<td sdval=\"20.5\" sdnum=\"1033;1033;General\" x:num=\"20.5\" "
+            << "<td sdval=\"20.5\" sdnum=\"1033;0;General\" x:num=\"20.5\" "
                "style=\"mso-number-format:General\">20,5</td>";
         QTest::newRow("German thousands") << "1.000" << std::optional<double>(1000.0)
-                                          << "<td sdval=\"1000\" sdnum=\"1033;1033;General\" x:num=\"1000\" "
+                                          << "<td sdval=\"1000\" sdnum=\"1033;0;General\" x:num=\"1000\" "
                                              "style=\"mso-number-format:General\">1.000</td>";
         QTest::newRow("not a number: text") << "" << std::optional<double>() << "<td></td>";
     }

@@ -96,8 +96,8 @@ QString toText(const QList<Line>& lines)
     return text;
 }
 
-// The format codes of LibreOffice (sdnum, read with the language given
-// there, US English) and Excel (mso-number-format) for a number's format.
+// The format codes of LibreOffice and Excel for a number's format, as US
+// English writes them.
 QString formatCode(NumberFormat format)
 {
     switch (format) {
@@ -129,7 +129,15 @@ QString openingTag(const Cell& cell)
     if (!cell.value.isEmpty()) {
         const QString value = cell.value.toHtmlEscaped();
         const QString code = formatCode(cell.format).toHtmlEscaped();
-        attributes << QStringLiteral("sdval=\"%1\"").arg(value) << QStringLiteral("sdnum=\"1033;1033;%1\"").arg(code)
+        // sdnum: the value and the code are US English (1033); the format's
+        // language is US English too (1033) or, for General, the pasting
+        // Calc's own (0), so that a German Calc shows the limit 20.5 as
+        // "20,5". A German Calc given "0%" in its own language shows 0.56 as
+        // "0,56", so the whole numbers and percentages keep US English, which
+        // shows them alike in every locale.
+        const QString language = cell.format == NumberFormat::General ? QStringLiteral("0") : QStringLiteral("1033");
+        attributes << QStringLiteral("sdval=\"%1\"").arg(value)
+                   << QStringLiteral("sdnum=\"1033;%1;%2\"").arg(language, code)
                    << QStringLiteral("x:num=\"%1\"").arg(value);
         style << QStringLiteral("mso-number-format:%1").arg(code);
     }
