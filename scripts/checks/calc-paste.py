@@ -116,10 +116,8 @@ def check_sheet(doc, sheet, limit, calc_locale, checks):
             fmt = formats.getByKey(cell.NumberFormat)
         except Exception:
             fmt = UnknownFormat(cell.NumberFormat)
-        shown = f"{name}: {content} {cell.String!r} value {cell.Value} format {fmt.FormatString!r} " \
-                f"background {cell.CellBackColor:#x}" if cell.CellBackColor >= 0 else \
-                f"{name}: {content} {cell.String!r} value {cell.Value} format {fmt.FormatString!r} no background"
-        print("  " + shown)
+        background = f"background {cell.CellBackColor:#08x}" if cell.CellBackColor >= 0 else "no background"
+        print(f"  {name}: {content} {cell.String!r} value {cell.Value} format {fmt.FormatString!r} {background}")
         checks.expect(f"{name} background", cell.CellBackColor, colour)
         if kind == "text":
             checks.expect(f"{name} type", content, "TEXT")

@@ -42,10 +42,10 @@ int main(int argc, char** argv)
 
     // Whoever started this program closes its standard input when done.
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
+    QObject::connect(&input, &QSocketNotifier::activated, &app, [] {
         char buffer[64];
         if (read(STDIN_FILENO, buffer, sizeof buffer) <= 0)
-            app.quit();
+            QCoreApplication::quit();
     });
-    return app.exec();
+    return QApplication::exec();
 }
