@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Siltmere needs that this machine lacks.
 #   scripts/lib/install-deps.sh [build] [display] [screenshot] [fuzz] [package] [leakcheck] [lint]
-#                               [format] [a11y] [release-check] [themes] [windows]
+#                               [format] [a11y] [release-check] [themes] [windows] [calc]
 # "build" (the default) is everything needed to build, run and test the
 # program; "display" a virtual X display; "screenshot" adds ImageMagick for
 # the README pictures; "fuzz" adds clang for the fuzz targets; "package" what
@@ -16,7 +16,10 @@
 # contrast under a dark desktop; "windows" the MinGW-w64 cross compiler,
 # Wine, NSIS, what building Qt for Windows from source needs, and for the
 # installer wrestool (icoutils) to read resources, osslsigncode to sign and
-# verify, and openssl for the throwaway certificate of the signing check.
+# verify, and openssl for the throwaway certificate of the signing check;
+# "calc" LibreOffice Calc with its X11 front end and its Python bridge, for
+# pasting the copied results into a real spreadsheet (the "nogui" Calc has
+# no X clipboard to paste from), and pdftoppm to look at the pasted sheet.
 set -euo pipefail
 
 # The packages of the fonts that stand in for the design's Windows fonts.
@@ -35,6 +38,7 @@ declare -A groups=(
     [release-check]="lintian appstream appstream-compose desktop-file-utils xvfb xauth"
     [format]="clang-format"
     [themes]="xvfb xauth qt6-gtk-platformtheme gnome-themes-extra x11-utils xdotool imagemagick python3-pil"
+    [calc]="xvfb xauth libreoffice-calc python3-uno poppler-utils"
     [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip $fonts fonts-wine xdotool imagemagick icoutils osslsigncode openssl"
 )
 

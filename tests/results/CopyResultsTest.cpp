@@ -88,8 +88,51 @@ private slots:
         w.pressCopyShortcut();
         const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
         QVERIFY(mime && mime->hasHtml());
-        QVERIFY(mime->html().contains("<td style=\"background-color:#ff0000\">56%</td>"));
-        QVERIFY(mime->html().contains("<td style=\"background-color:#00ff00\">20%</td>"));
+        QVERIFY(mime->html().contains("<td bgcolor=\"#ff0000\" sdval=\"0.56\" sdnum=\"1033;1033;0%\" x:num=\"0.56\" "
+                                      "style=\"background-color:#ff0000;mso-number-format:0%\">56%</td>"));
+        QVERIFY(mime->html().contains("<td bgcolor=\"#00ff00\" sdval=\"0.2\" sdnum=\"1033;1033;0%\" x:num=\"0.2\" "
+                                      "style=\"background-color:#00ff00;mso-number-format:0%\">20%</td>"));
+    }
+
+    // The spreadsheet gets the limit the verdicts were judged by, read as the
+    // window reads it, whichever separator was typed.
+    void clipboard_givesTheLimitAsTheWindowReadsIt_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("German, comma") << "de_DE"
+                                       << "20,5"
+                                       << "20.5";
+        QTest::newRow("German, point") << "de_DE"
+                                       << "20.5"
+                                       << "20.5";
+        QTest::newRow("French, comma") << "fr_FR"
+                                       << "12,25"
+                                       << "12.25";
+        QTest::newRow("English, point") << "en_US"
+                                        << "20.5"
+                                        << "20.5";
+        QTest::newRow("English, comma") << "en_US"
+                                        << "20,5"
+                                        << "20.5";
+    }
+
+    void clipboard_givesTheLimitAsTheWindowReadsIt()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, number);
+        QLocale::setDefault(QLocale(locale));
+        ActiveWindow w;
+        typeLimit(w.limit, typed);
+        w.pressCopyShortcut();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const QString html = QGuiApplication::clipboard()->mimeData()->html();
+        QVERIFY2(html.contains(QStringLiteral("<td sdval=\"%1\" sdnum=\"1033;0;General\" x:num=\"%1\" "
+                                              "style=\"mso-number-format:General\">%2</td>")
+                                   .arg(number, typed)),
+                 qPrintable(html));
     }
 
     void beforeAnyStep_onlyTheInputsAreCopied()

@@ -1,12 +1,17 @@
 // The clipboard table built from what the window shows: which rows it holds
 // for each stage of the three steps, the verdict line, and the HTML version
-// for word processors.
+// for word processors and spreadsheets.
 
 #include "ResultsTable.h"
 
 #include <QTest>
 
+#include <optional>
+
 using namespace siltmere::ui;
+
+Q_DECLARE_METATYPE(std::optional<double>)
+Q_DECLARE_METATYPE(siltmere::ui::Verdict)
 
 namespace {
 
@@ -31,7 +36,8 @@ std::array<ShownBox, 6> clearedRow()
 // reference tables at each stage of the three steps.
 ShownResults atStage(int stepsTaken)
 {
-    ShownResults shown{QStringLiteral("5 mm"), QStringLiteral("Earthworks with Controls"), QStringLiteral("20"), {}};
+    ShownResults shown{
+        QStringLiteral("5 mm"), QStringLiteral("Earthworks with Controls"), QStringLiteral("20"), 20.0, {}};
     shown.rows = {clearedRow(), clearedRow(), clearedRow(), clearedRow()};
     if (stepsTaken >= 1)
         shown.rows[0] = filledRow({"40909", "2074", "2219", "4093", "1509", "7248"});
@@ -104,22 +110,112 @@ private slots:
         QCOMPARE(buildResultsTable(shown).text, kInputs);
     }
 
+    // What a spreadsheet takes from each kind of cell: the percentages and
+    // counts as numbers with their formats (LibreOffice's sdval/sdnum,
+    // Excel's x:num/mso-number-format), the verdict colours as attribute
+    // and style, everything else as text.
+    void html_resultCell_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Verdict>("verdict");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("a percentage above the limit")
+            << 3 << "56%" << Verdict::Above
+            << "<td bgcolor=\"#ff0000\" sdval=\"0.56\" sdnum=\"1033;1033;0%\" x:num=\"0.56\" "
+               "style=\"background-color:#ff0000;mso-number-format:0%\">56%</td>";
+        QTest::newRow("a percentage within the limit")
+            << 3 << "0%" << Verdict::Within
+            << "<td bgcolor=\"#00ff00\" sdval=\"0\" sdnum=\"1033;1033;0%\" x:num=\"0\" "
+               "style=\"background-color:#00ff00;mso-number-format:0%\">0%</td>";
+        QTest::newRow("a hundred percent is one")
+            << 3 << "100%" << Verdict::Above
+            << "<td bgcolor=\"#ff0000\" sdval=\"1\" sdnum=\"1033;1033;0%\" x:num=\"1\" "
+               "style=\"background-color:#ff0000;mso-number-format:0%\">100%</td>";
+        QTest::newRow("7 percent is 0.07, not the nearest binary fraction's digits")
+            << 3 << "7%" << Verdict::Within
+            << "<td bgcolor=\"#00ff00\" sdval=\"0.07\" sdnum=\"1033;1033;0%\" x:num=\"0.07\" "
+               "style=\"background-color:#00ff00;mso-number-format:0%\">7%</td>";
+        QTest::newRow("a decrease") << 3 << "-33%" << Verdict::Within
+                                    << "<td bgcolor=\"#00ff00\" sdval=\"-0.33\" sdnum=\"1033;1033;0%\" x:num=\"-0.33\" "
+                                       "style=\"background-color:#00ff00;mso-number-format:0%\">-33%</td>";
+        QTest::newRow("no percentage: text on no colour") << 3 << "n/a" << Verdict::None << "<td>n/a</td>";
+        QTest::newRow("a critical load: a whole number")
+            << 0 << "40909" << Verdict::None
+            << "<td sdval=\"40909\" sdnum=\"1033;1033;0\" x:num=\"40909\" style=\"mso-number-format:0\">40909</td>";
+        QTest::newRow("an exceedance count")
+            << 2 << "14" << Verdict::None
+            << "<td sdval=\"14\" sdnum=\"1033;1033;0\" x:num=\"14\" style=\"mso-number-format:0\">14</td>";
+        QTest::newRow("a count of nought") << 1 << "0" << Verdict::None
+                                           << "<td sdval=\"0\" sdnum=\"1033;1033;0\" x:num=\"0\" "
+                                              "style=\"mso-number-format:0\">0</td>";
+    }
+
+    void html_resultCell()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, text);
+        QFETCH(Verdict, verdict);
+        QFETCH(QString, cell);
+        ShownResults shown = atStage(3);
+        shown.rows[static_cast<std::size_t>(row)][1] = {text, true, verdict};
+        const QString html = buildResultsTable(shown).html;
+        // The box's cell is the third of its line, after the row's name and
+        // subestuary 1.
+        const QString line = html.section(QLatin1Char('\n'), row + 3, row + 3);
+        QCOMPARE(line.section(QStringLiteral("</td>"), 2, 2) + QStringLiteral("</td>"), cell);
+    }
+
+    void html_limitCell_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<std::optional<double>>("read");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("a whole limit") << "20" << std::optional<double>(20.0)
+                                       << "<td sdval=\"20\" sdnum=\"1033;0;General\" x:num=\"20\" "
+                                          "style=\"mso-number-format:General\">20</td>";
+        QTest::newRow("typed with a comma: the number the verdicts used, with a point")
+            << "20,5" << std::optional<double>(20.5)
+            << "<td sdval=\"20.5\" sdnum=\"1033;0;General\" x:num=\"20.5\" "
+               "style=\"mso-number-format:General\">20,5</td>";
+        QTest::newRow("German thousands") << "1.000" << std::optional<double>(1000.0)
+                                          << "<td sdval=\"1000\" sdnum=\"1033;0;General\" x:num=\"1000\" "
+                                             "style=\"mso-number-format:General\">1.000</td>";
+        QTest::newRow("not a number: text") << "" << std::optional<double>() << "<td></td>";
+    }
+
+    void html_limitCell()
+    {
+        QFETCH(QString, typed);
+        QFETCH(std::optional<double>, read);
+        QFETCH(QString, cell);
+        ShownResults shown = atStage(3);
+        shown.limit = typed;
+        shown.limitValue = read;
+        const QString inputs = buildResultsTable(shown).html.section(QLatin1Char('\n'), 1, 1);
+        QCOMPARE(inputs.section(QStringLiteral("</td>"), 5, 5) + QStringLiteral("</td>"), cell);
+    }
+
     void html_colours_onlyThePercentagesWithAVerdict()
     {
         const QString html = buildResultsTable(atStage(3)).html;
         QVERIFY(html.startsWith("<table"));
         QCOMPARE(html.count("<tr>"), 7);
+        QCOMPARE(html.count("<td"), html.count("</td>"));
+        QCOMPARE(html.count("bgcolor=\"#ff0000\""), 3);
+        QCOMPARE(html.count("bgcolor=\"#00ff00\""), 2);
         QCOMPARE(html.count("background-color:#ff0000"), 3);
         QCOMPARE(html.count("background-color:#00ff00"), 2);
-        QVERIFY(html.contains("<td style=\"background-color:#ff0000\">56%</td>"));
-        QVERIFY(html.contains("<td style=\"background-color:#00ff00\">0%</td>"));
-        QVERIFY(html.contains("<td>n/a</td>"));
+        // The verdict words and the names stay text.
+        QVERIFY(html.contains("<td>above limit</td>"));
+        QVERIFY(html.contains("<td>Verdict</td><td></td><td>above limit</td>"));
     }
 
     void html_escapesTheTexts()
     {
         ShownResults shown = atStage(0);
         shown.limit = QStringLiteral("<b>&");
+        shown.limitValue = std::nullopt;
         const QString html = buildResultsTable(shown).html;
         QVERIFY(html.contains("<td>&lt;b&gt;&amp;</td>"));
         QVERIFY(!html.contains("<b>"));

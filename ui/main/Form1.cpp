@@ -146,6 +146,7 @@ ShownResults Form1::shownResults() const
     shown.thickness = chosen.isEmpty() ? QString() : chosen.first()->text();
     shown.scenario = (Option1->isChecked() ? Option1 : Option2)->text();
     shown.limit = AcceptanceBox->text();
+    shown.limitValue = parseAcceptabilityLimit(shown.limit);
     shown.rows = shown_;
     return shown;
 }

@@ -3,6 +3,8 @@
 #include "DesignText.h"
 #include "WindowsColor.h"
 
+#include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
@@ -37,18 +39,48 @@ QString htmlColor(Verdict verdict)
     return fromWindowsRgb(verdictColor(verdict)).name();
 }
 
+// How a spreadsheet is to show a cell that it takes as a number.
+enum class NumberFormat { Whole, Percent, General };
+
 struct Cell {
     QString text;
     Verdict colour = Verdict::None;
+    // The number a spreadsheet is to take, in the C locale's digits
+    // ("0.56"); empty: the cell is text.
+    QString value;
+    NumberFormat format = NumberFormat::General;
 };
 
 using Line = QList<Cell>;
+
+QString shortestDecimal(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+// A result box's text as the model writes it: whole numbers ("40909", "0")
+// and whole percentages ("56%", "-33%") become numbers; anything else
+// ("n/a") stays text. The box texts do not depend on the locale.
+Cell boxCell(const QString& text, Verdict colour)
+{
+    static const QRegularExpression kModelNumber(QStringLiteral("^(-?[0-9]+)(%?)$"));
+    const QRegularExpressionMatch match = kModelNumber.match(text);
+    if (!match.hasMatch())
+        return {text, colour, {}, NumberFormat::General};
+    if (match.capturedView(2).isEmpty())
+        return {text, colour, match.captured(1), NumberFormat::Whole};
+    bool isInt = false;
+    const int percent = match.capturedView(1).toInt(&isInt);
+    if (!isInt)
+        return {text, colour, {}, NumberFormat::General};
+    return {text, colour, shortestDecimal(percent / 100.0), NumberFormat::Percent};
+}
 
 Line plainLine(const QStringList& texts)
 {
     Line line;
     for (const QString& text : texts)
-        line.append({text, Verdict::None});
+        line.append({text, Verdict::None, {}, NumberFormat::General});
     return line;
 }
 
@@ -64,18 +96,64 @@ QString toText(const QList<Line>& lines)
     return text;
 }
 
+// The format codes of LibreOffice and Excel for a number's format, as US
+// English writes them.
+QString formatCode(NumberFormat format)
+{
+    switch (format) {
+    case NumberFormat::Whole:
+        return QStringLiteral("0");
+    case NumberFormat::Percent:
+        return QStringLiteral("0%");
+    case NumberFormat::General:
+        break;
+    }
+    return QStringLiteral("General");
+}
+
+// A cell's opening tag. LibreOffice Calc, pasting HTML, ignores CSS colours
+// and, with its import options as they come, takes "56%" as text: it reads
+// the bgcolor attribute, and a number from sdval with its format from sdnum,
+// as in Calc's own HTML. Excel's own HTML marks numbers with x:num and
+// mso-number-format. The style keeps the colour for word processors and
+// browsers.
+QString openingTag(const Cell& cell)
+{
+    QStringList attributes;
+    QStringList style;
+    if (cell.colour != Verdict::None) {
+        const QString colour = htmlColor(cell.colour);
+        attributes << QStringLiteral("bgcolor=\"%1\"").arg(colour);
+        style << QStringLiteral("background-color:%1").arg(colour);
+    }
+    if (!cell.value.isEmpty()) {
+        const QString value = cell.value.toHtmlEscaped();
+        const QString code = formatCode(cell.format).toHtmlEscaped();
+        // sdnum: the value and the code are US English (1033); the format's
+        // language is US English too (1033) or, for General, the pasting
+        // Calc's own (0), so that a German Calc shows the limit 20.5 as
+        // "20,5". A German Calc given "0%" in its own language shows 0.56 as
+        // "0,56", so the whole numbers and percentages keep US English, which
+        // shows them alike in every locale.
+        const QString language = cell.format == NumberFormat::General ? QStringLiteral("0") : QStringLiteral("1033");
+        attributes << QStringLiteral("sdval=\"%1\"").arg(value)
+                   << QStringLiteral("sdnum=\"1033;%1;%2\"").arg(language, code)
+                   << QStringLiteral("x:num=\"%1\"").arg(value);
+        style << QStringLiteral("mso-number-format:%1").arg(code);
+    }
+    if (!style.isEmpty())
+        attributes << QStringLiteral("style=\"%1\"").arg(style.join(QLatin1Char(';')));
+    return attributes.isEmpty() ? QStringLiteral("<td>")
+                                : QStringLiteral("<td %1>").arg(attributes.join(QLatin1Char(' ')));
+}
+
 QString toHtml(const QList<Line>& lines)
 {
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
     for (const Line& line : lines) {
         html += QStringLiteral("<tr>");
-        for (const Cell& cell : line) {
-            if (cell.colour == Verdict::None)
-                html += QStringLiteral("<td>");
-            else
-                html += QStringLiteral("<td style=\"background-color:%1\">").arg(htmlColor(cell.colour));
-            html += cell.text.toHtmlEscaped() + QStringLiteral("</td>");
-        }
+        for (const Cell& cell : line)
+            html += openingTag(cell) + cell.text.toHtmlEscaped() + QStringLiteral("</td>");
         html += QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n");
@@ -86,24 +164,27 @@ QString toHtml(const QList<Line>& lines)
 ResultsTable buildResultsTable(const ShownResults& shown)
 {
     QList<Line> lines;
-    lines.append(
+    Line inputs =
         plainLine({QStringLiteral("Critical deposition thickness"), shown.thickness, QStringLiteral("Scenario"),
-                   shown.scenario, QStringLiteral("Acceptability limit (%)"), shown.limit}));
+                   shown.scenario, QStringLiteral("Acceptability limit (%)"), shown.limit});
+    if (shown.limitValue)
+        inputs.last().value = shortestDecimal(*shown.limitValue);
+    lines.append(inputs);
 
     QList<Line> results;
     for (const ResultRowSpec& spec : kResultRows) {
         const ShownRow& row = shown.rows[indexOf(spec.id)];
         if (!isFilled(row))
             continue;
-        Line line{{toQString(spec.title), Verdict::None}};
+        Line line = plainLine({toQString(spec.title)});
         for (const ShownBox& box : row)
-            line.append({box.text, spec.judged ? box.verdict : Verdict::None});
+            line.append(boxCell(box.text, spec.judged ? box.verdict : Verdict::None));
         results.append(line);
         if (spec.judged) {
-            Line verdicts{{QStringLiteral("Verdict"), Verdict::None}};
+            QStringList verdicts{QStringLiteral("Verdict")};
             for (const ShownBox& box : row)
-                verdicts.append({verdictText(box.verdict), Verdict::None});
-            results.append(verdicts);
+                verdicts.append(verdictText(box.verdict));
+            results.append(plainLine(verdicts));
         }
     }
     if (!results.isEmpty()) {

@@ -15,7 +15,8 @@ namespace siltmere::ui {
 
 struct ResultsTable {
     QString text; // tab-separated lines, each ending in a newline
-    QString html; // the same as an HTML table, percentages on their colours
+    QString html; // the same as an HTML table, percentages on their colours,
+                  // numbers marked as numbers for spreadsheets
 };
 
 ResultsTable buildResultsTable(const ShownResults& shown);

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace siltmere::ui {
 
@@ -24,6 +25,10 @@ struct ShownResults {
     QString thickness; // the chosen list entry, e.g. "5 mm"
     QString scenario;  // the chosen option's caption
     QString limit;     // the limit as typed, in percent
+    // The limit as the percentage step reads that text (nothing: not a
+    // number), so a spreadsheet gets the number the verdicts were judged
+    // by, whatever decimal separator was typed.
+    std::optional<double> limitValue;
     std::array<ShownRow, kResultRows.size()> rows{};
 };
 
