@@ -78,8 +78,8 @@ inline constexpr std::array<ControlSpec, 66> kControls{{
     label("Label7(0)", {9405, 6120, 2175, 255}, 17, "SUBESTUARY NUMBER").withFlags(Transparent),
     label("Label11(0)", {9405, 6765, 2295, 375}, 32, "Existing Land Use", kRowName),
     label("Label15(0)", {9405, 7800, 2295, 375}, 60, "Earthworks", kRowName),
-    label("Label15(1)", {9405, 7800, 2460, 615}, 61, "Earthworks with Controls", kRowName),
-    label("Label15(2)", {9405, 7800, 2400, 615}, 62, "Earthworks without Controls", kRowName),
+    label("Label15(1)", {9405, 7800, 2460, 615}, 61, kScenarios[0].caption, kRowName),
+    label("Label15(2)", {9405, 7800, 2400, 615}, 62, kScenarios[1].caption, kRowName),
     // The second row of column numbers counts down its indexes.
     columnNumber("Label10(15)", {3645, 8280, 435, 450}, 51, "1", "Subestuary 1"),
     columnNumber("Label10(14)", {4635, 8280, 435, 450}, 50, "2", "Subestuary 2"),
@@ -98,11 +98,11 @@ inline constexpr std::array<ControlSpec, 66> kControls{{
         .named("Baseline: existing land use")
         .described("The baseline scenario is always the existing, mainly pastoral land use"),
     frame("Frame1", {480, 5640, 2655, 1455}, 9, "Scenarios"),
-    optionButton("Option1", "Frame1", {120, 240, 2175, 495}, 10, "Earthworks with Controls")
+    optionButton("Option1", "Frame1", {120, 240, 2175, 495}, 10, kScenarios[0].caption)
         .withFlags(Checked)
         .named("Scenario: earthworks with controls")
         .described("88 ha of earthworks with sediment retention ponds"),
-    optionButton("Option2", "Frame1", {120, 840, 2415, 375}, 11, "Earthworks without Controls")
+    optionButton("Option2", "Frame1", {120, 840, 2415, 375}, 11, kScenarios[1].caption)
         .named("Scenario: earthworks without controls")
         .described("The same 88 ha of earthworks without any controls"),
     // The parameter area: the inputs and fixed parameters.

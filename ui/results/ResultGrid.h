@@ -76,6 +76,19 @@ constexpr const ResultRowSpec& resultRow(ResultRowId row)
     return kResultRows[indexOf(row)];
 }
 
+// The two earthworks scenarios, as the model numbers them, with the caption
+// the main window gives each and the name a sentence gives it.
+struct ScenarioSpec {
+    std::int16_t number;
+    std::string_view caption;
+    std::string_view spokenName;
+};
+
+inline constexpr std::array<ScenarioSpec, 2> kScenarios{{
+    {1, "Earthworks with Controls", "earthworks with controls"},
+    {2, "Earthworks without Controls", "earthworks without controls"},
+}};
+
 // What a cleared box shows: the step that fills it has not been taken for
 // the current inputs.
 inline constexpr std::string_view kClearedText = "0";
