@@ -1,6 +1,6 @@
 // Takes the README's pictures from the program itself: the main window after
-// the three steps (5 mm, earthworks with controls, limit 20 %) and the
-// background window. Usage: siltmere_screenshots OUTPUT_DIR [--texts] [--dark]
+// the three steps (5 mm, earthworks with controls, limit 20 %), the
+// background window and the overview. Usage: siltmere_screenshots OUTPUT_DIR [--texts] [--dark]
 // Run it through tools/screenshots/screenshots.sh, which provides a display.
 //
 // With --texts it writes beside each picture NAME.texts.tsv, where each text of the
@@ -150,5 +150,15 @@ int main(int argc, char* argv[])
     if (!background || !QTest::qWaitForWindowExposed(background))
         return 1;
     ok = save(*background, out.filePath("background-window.png"), texts) && ok;
+
+    // The overview, opened from the keyboard as a planner would.
+    main.activateWindow();
+    if (!QTest::qWaitForWindowActive(&main))
+        return 1;
+    QTest::keyClick(&main, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget* overview = main.overviewWindow();
+    if (!overview || !QTest::qWaitForWindowExposed(overview))
+        return 1;
+    ok = save(*overview, out.filePath("overview-window.png"), texts) && ok;
     return ok ? 0 : 1;
 }

@@ -299,6 +299,11 @@ private:
 
 } // namespace
 
+void fitToScreenOnFirstShow(QWidget& window)
+{
+    window.installEventFilter(new FitToScreenOnFirstShow(&window));
+}
+
 Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls,
                    std::span<const LineSpec> lines)
 {
@@ -309,7 +314,7 @@ Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const Cont
     window.setFont(designFont(kWindowFont));
     const QSize designed = sizeFromTwips(spec.clientWidth, spec.clientHeight);
     window.resize(designed);
-    window.installEventFilter(new FitToScreenOnFirstShow(&window));
+    fitToScreenOnFirstShow(window);
 
     // The client area scrolls where the window is smaller than the design;
     // scroll bars appear only then.

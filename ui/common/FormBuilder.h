@@ -44,6 +44,12 @@ private:
 Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls,
                    std::span<const LineSpec> lines = {});
 
+// When `window` is first shown, shrinks it to the screen's available area
+// where it is larger, leaving room for its frame, and widens it by a scroll
+// bar where the screen allows, so that only the bar that is needed appears.
+// The window's contents must scroll.
+void fitToScreenOnFirstShow(QWidget& window);
+
 // Paints a control's background in a Windows colour number, in every colour
 // group, so a disabled box stays on its row's colour.
 void setBackColor(QWidget& widget, std::uint32_t windowsColor);

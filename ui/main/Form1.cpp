@@ -62,6 +62,7 @@ Form1::Form1(QWidget* parent)
     nameResultBoxes();
     describeLimitFormat();
     offerCopyResults();
+    offerOverview();
     connectHandlers();
     guarded([this] { Form_Load(); })();
 }
@@ -69,6 +70,7 @@ Form1::Form1(QWidget* parent)
 Form1::~Form1()
 {
     delete form2_.data();
+    delete overview_.data();
 }
 
 void Form1::connectHandlers()
@@ -134,7 +136,48 @@ void Form1::showBoxMenu(QLineEdit& box, const QPoint& position)
     std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
     menu->addSeparator();
     menu->addAction(copyResultsAction_);
+    menu->addAction(overviewAction_);
     menu->exec(box.mapToGlobal(position));
+}
+
+// The overview from the keyboard anywhere in the window, and from the same
+// context menus as "Copy results", beside it.
+void Form1::offerOverview()
+{
+    overviewAction_ = new QAction(tr("Overview of all thicknesses and scenarios\u2026"), this);
+    overviewAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    overviewAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(overviewAction_);
+    connect(overviewAction_, &QAction::triggered, this, guarded([this] { openOverview(); }));
+}
+
+void Form1::openOverview()
+{
+    // Built on first use: the window's own start-up does not wait for it.
+    if (!overview_) {
+        overview_ =
+            new OverviewWindow(AcceptanceBox->text(), parseAcceptabilityLimit(AcceptanceBox->text()).value_or(0));
+        updateOverview();
+    }
+    const bool alreadyShown = overview_->isVisible();
+    overview_->show();
+    if (alreadyShown)
+        overview_->raise();
+    overview_->activateWindow();
+}
+
+void Form1::updateOverview()
+{
+    if (!overview_)
+        return;
+    // The limit box never keeps a text that is not a number: it turns into
+    // "0" at once.
+    const QString limit = AcceptanceBox->text();
+    if (const std::optional<double> value = parseAcceptabilityLimit(limit);
+        value && limit != overview_->results().limit)
+        overview_->showLimit(limit, *value);
+    // The combination as the model holds it: its thickness row and scenario.
+    overview_->outlineCombination(model_.ThickIdx - 1, model_.ScenarioNo == kScenarios[0].number ? 0 : 1);
 }
 
 ShownResults Form1::shownResults() const
@@ -271,6 +314,7 @@ void Form1::List1_Click()
     clearAllSteps();
     showScenarioCaption(0);
     Label16->setVisible(false);
+    updateOverview();
 }
 
 void Form1::AcceptanceBox_Change()
@@ -283,6 +327,7 @@ void Form1::AcceptanceBox_Change()
     // three steps afresh.
     clearAllSteps();
     Label16->setVisible(false);
+    updateOverview();
 }
 
 void Form1::Option1_Click()
@@ -307,6 +352,7 @@ void Form1::chooseScenario(std::int16_t scenarioNo)
     clearRow(ResultRowId::Percentage);
     showScenarioCaption(scenarioNo);
     Label16->setVisible(false);
+    updateOverview();
 }
 
 void Form1::Command1_Click()
@@ -361,10 +407,13 @@ void Form1::Command4_Click()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // The run ends with the main window, whatever the background window is
-    // doing: an open background window would otherwise keep it alive.
+    // The run ends with the main window, whatever the other windows are
+    // doing: an open background window or overview would otherwise keep it
+    // alive.
     if (form2_)
         form2_->close();
+    if (overview_)
+        overview_->close();
     QWidget::closeEvent(event);
 }
 

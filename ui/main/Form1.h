@@ -13,6 +13,7 @@
 
 #include "Form2.h"
 #include "FormBuilder.h"
+#include "OverviewWindow.h"
 #include "ResultGrid.h"
 #include "SedimentModel.h"
 #include "ShownResults.h"
@@ -58,6 +59,8 @@ public:
     SedimentModel& model() { return model_; }
     // The background window, while it exists.
     Form2* backgroundWindow() const { return form2_; }
+    // The overview window, while it exists.
+    OverviewWindow* overviewWindow() const { return overview_; }
     // The inputs and the results as the window shows them now.
     ShownResults shownResults() const;
 
@@ -80,10 +83,17 @@ private:
     // results" in the window's context menu). Changes nothing in the window
     // and runs none of the handlers above.
     void copyResults() const;
+    // Opens the overview of every thickness and scenario (Ctrl+Shift+O, or
+    // the window's context menu), or brings it to the front.
+    void openOverview();
+    // Tells the overview, while it exists, the limit and the combination
+    // this window holds now.
+    void updateOverview();
     void showBoxMenu(QLineEdit& box, const QPoint& position);
 
     void connectHandlers();
     void offerCopyResults();
+    void offerOverview();
     void describeLimitFormat();
     void chooseScenario(std::int16_t scenarioNo);
     void nameResultBoxes();
@@ -119,6 +129,8 @@ private:
 
     QPointer<Form2> form2_;
     QAction* copyResultsAction_ = nullptr;
+    QPointer<OverviewWindow> overview_;
+    QAction* overviewAction_ = nullptr;
 };
 
 } // namespace siltmere::ui

@@ -7,12 +7,14 @@
 // never disagree; the main window's model is never touched.
 
 #include "ResultGrid.h"
+#include "ResultsTable.h"
 #include "Thickness.h"
 
 #include <QString>
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace siltmere::ui {
 
@@ -46,5 +48,11 @@ struct OverviewResults {
 // The overview for a limit the percentage step accepts (`limitText` as typed,
 // `limitValue` as read). A model fault throws ModelError, as the steps do.
 OverviewResults computeOverview(const QString& limitText, double limitValue);
+
+// The overview as tables to copy, as the main window copies its results:
+// one per scenario (for each thickness its percentages on their colours,
+// their verdicts in words and the two exceedance counts), then the critical
+// total loads.
+std::vector<ResultsTable> overviewTables(const OverviewResults& overview);
 
 } // namespace siltmere::ui

@@ -20,6 +20,8 @@ bool isFilled(const ShownRow& row)
     return std::all_of(row.begin(), row.end(), [](const ShownBox& box) { return box.filled; });
 }
 
+} // namespace
+
 QString verdictText(Verdict verdict)
 {
     switch (verdict) {
@@ -33,35 +35,25 @@ QString verdictText(Verdict verdict)
     return {};
 }
 
+namespace {
+
 // The colour the window paints a percentage in, as an HTML colour.
 QString htmlColor(Verdict verdict)
 {
     return fromWindowsRgb(verdictColor(verdict)).name();
 }
 
-// How a spreadsheet is to show a cell that it takes as a number.
-enum class NumberFormat { Whole, Percent, General };
-
-struct Cell {
-    QString text;
-    Verdict colour = Verdict::None;
-    // The number a spreadsheet is to take, in the C locale's digits
-    // ("0.56"); empty: the cell is text.
-    QString value;
-    NumberFormat format = NumberFormat::General;
-};
-
-using Line = QList<Cell>;
-
 QString shortestDecimal(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
+} // namespace
+
 // A result box's text as the model writes it: whole numbers ("40909", "0")
 // and whole percentages ("56%", "-33%") become numbers; anything else
 // ("n/a") stays text. The box texts do not depend on the locale.
-Cell boxCell(const QString& text, Verdict colour)
+TableCell resultCell(const QString& text, Verdict colour)
 {
     static const QRegularExpression kModelNumber(QStringLiteral("^(-?[0-9]+)(%?)$"));
     const QRegularExpressionMatch match = kModelNumber.match(text);
@@ -76,20 +68,22 @@ Cell boxCell(const QString& text, Verdict colour)
     return {text, colour, shortestDecimal(percent / 100.0), NumberFormat::Percent};
 }
 
-Line plainLine(const QStringList& texts)
+TableLine plainLine(const QStringList& texts)
 {
-    Line line;
+    TableLine line;
     for (const QString& text : texts)
         line.append({text, Verdict::None, {}, NumberFormat::General});
     return line;
 }
 
-QString toText(const QList<Line>& lines)
+namespace {
+
+QString toText(const QList<TableLine>& lines)
 {
     QString text;
-    for (const Line& line : lines) {
+    for (const TableLine& line : lines) {
         QStringList cells;
-        for (const Cell& cell : line)
+        for (const TableCell& cell : line)
             cells.append(cell.text);
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
@@ -117,7 +111,7 @@ QString formatCode(NumberFormat format)
 // as in Calc's own HTML. Excel's own HTML marks numbers with x:num and
 // mso-number-format. The style keeps the colour for word processors and
 // browsers.
-QString openingTag(const Cell& cell)
+QString openingTag(const TableCell& cell)
 {
     QStringList attributes;
     QStringList style;
@@ -147,12 +141,12 @@ QString openingTag(const Cell& cell)
                                 : QStringLiteral("<td %1>").arg(attributes.join(QLatin1Char(' ')));
 }
 
-QString toHtml(const QList<Line>& lines)
+QString toHtml(const QList<TableLine>& lines)
 {
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
-    for (const Line& line : lines) {
+    for (const TableLine& line : lines) {
         html += QStringLiteral("<tr>");
-        for (const Cell& cell : line)
+        for (const TableCell& cell : line)
             html += openingTag(cell) + cell.text.toHtmlEscaped() + QStringLiteral("</td>");
         html += QStringLiteral("</tr>\n");
     }
@@ -161,24 +155,29 @@ QString toHtml(const QList<Line>& lines)
 
 } // namespace
 
+ResultsTable buildTable(const QList<TableLine>& lines)
+{
+    return {toText(lines), toHtml(lines)};
+}
+
 ResultsTable buildResultsTable(const ShownResults& shown)
 {
-    QList<Line> lines;
-    Line inputs =
+    QList<TableLine> lines;
+    TableLine inputs =
         plainLine({QStringLiteral("Critical deposition thickness"), shown.thickness, QStringLiteral("Scenario"),
                    shown.scenario, QStringLiteral("Acceptability limit (%)"), shown.limit});
     if (shown.limitValue)
         inputs.last().value = shortestDecimal(*shown.limitValue);
     lines.append(inputs);
 
-    QList<Line> results;
+    QList<TableLine> results;
     for (const ResultRowSpec& spec : kResultRows) {
         const ShownRow& row = shown.rows[indexOf(spec.id)];
         if (!isFilled(row))
             continue;
-        Line line = plainLine({toQString(spec.title)});
+        TableLine line = plainLine({toQString(spec.title)});
         for (const ShownBox& box : row)
-            line.append(boxCell(box.text, spec.judged ? box.verdict : Verdict::None));
+            line.append(resultCell(box.text, spec.judged ? box.verdict : Verdict::None));
         results.append(line);
         if (spec.judged) {
             QStringList verdicts{QStringLiteral("Verdict")};
@@ -194,7 +193,7 @@ ResultsTable buildResultsTable(const ShownResults& shown)
         lines.append(plainLine(header));
         lines.append(results);
     }
-    return {toText(lines), toHtml(lines)};
+    return buildTable(lines);
 }
 
 } // namespace siltmere::ui

@@ -1,0 +1,71 @@
+#pragma once
+
+// The overview: every critical deposition thickness and both earthworks
+// scenarios at once, for the acceptability limit the main window holds. For
+// each scenario a table of the percentage increases on their green, red or
+// white, with the exceedance counts they come from; the critical total
+// loads; and a chart of the counts. The combination chosen in the main
+// window is outlined.
+//
+// The window works its numbers out with a model of its own; the main window
+// tells it the limit and the chosen combination, and nothing else passes
+// between them.
+
+#include "OverviewResults.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QTableWidget;
+
+namespace siltmere::ui {
+
+class ExceedanceChart;
+class OutlinedRowDelegate;
+
+class OverviewWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // The overview for a limit the percentage step accepts: `limitText` as
+    // typed, `limitValue` as read.
+    OverviewWindow(const QString& limitText, double limitValue, QWidget* parent = nullptr);
+
+    // Shows the overview for another limit, as above.
+    void showLimit(const QString& text, double value);
+    // Outlines the combination the main window has chosen: a position in the
+    // thickness list (-1: none) and an index into kScenarios.
+    void outlineCombination(int thickness, std::size_t scenario);
+
+    const OverviewResults& results() const { return results_; }
+
+    // The tables, for tests and assistive technology: the percentage tables
+    // in kScenarios' order, then the critical total loads.
+    QTableWidget& percentageTable(std::size_t scenario) const { return *percentages_.at(scenario); }
+    QTableWidget& loadsTable() const { return *loads_; }
+    ExceedanceChart& chart() const { return *chart_; }
+
+private:
+    // Puts the overview's tables on the clipboard (Ctrl+C, or "Copy
+    // overview" in the window's context menu).
+    void copyOverview() const;
+    void showResults();
+    void fillPercentageTable(std::size_t scenario);
+    void fillLoadsTable();
+    QString cellName(std::size_t scenario, std::size_t thickness, int k) const;
+
+    OverviewResults results_;
+    int outlinedThickness_ = -1;
+    std::size_t outlinedScenario_ = 0;
+
+    QLabel* heading_ = nullptr;
+    std::array<QTableWidget*, kScenarios.size()> percentages_{};
+    std::array<OutlinedRowDelegate*, kScenarios.size()> outlines_{};
+    QTableWidget* loads_ = nullptr;
+    ExceedanceChart* chart_ = nullptr;
+};
+
+} // namespace siltmere::ui
