@@ -1,5 +1,6 @@
 // Cost of each step button's handler, pressed through a real mouse click on
-// the offscreen platform: the model's step plus filling six boxes.
+// the offscreen platform: the model's step plus filling six boxes; and of
+// opening and following the overview.
 
 #include "Form1.h"
 
@@ -74,6 +75,53 @@ void BM_LimitKeystroke(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LimitKeystroke)->Unit(benchmark::kMicrosecond);
+
+// From Ctrl+Shift+O to the overview drawn, the first time (the overview is
+// built on first use): ten combinations worked out, the window built, shown
+// and painted. Its budget is 50 ms.
+void BM_OverviewFirstOpen(benchmark::State& state)
+{
+    ShownWindow w;
+    w.form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&w.form))
+        qFatal("window not active");
+    for (auto _ : state) {
+        QTest::keyClick(w.form.focusWidget(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QWidget* overview = w.form.overviewWindow();
+        if (!overview || !QTest::qWaitForWindowExposed(overview))
+            qFatal("no overview");
+        overview->repaint();
+        state.PauseTiming();
+        delete overview;
+        w.form.activateWindow();
+        if (!QTest::qWaitForWindowActive(&w.form))
+            qFatal("window not active");
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OverviewFirstOpen)->Unit(benchmark::kMillisecond);
+
+// A keystroke in the limit box while the overview is open: the overview
+// works its ten combinations out again and redraws.
+void BM_LimitKeystrokeWithOverview(benchmark::State& state)
+{
+    ShownWindow w;
+    w.form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&w.form))
+        qFatal("window not active");
+    QTest::keyClick(w.form.focusWidget(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget* overview = w.form.overviewWindow();
+    if (!overview || !QTest::qWaitForWindowExposed(overview))
+        qFatal("no overview");
+    auto* limit = w.form.findChild<QLineEdit*>("AcceptanceBox");
+    for (auto _ : state) {
+        QTest::keyClick(limit, Qt::Key_5);
+        overview->repaint();
+        QTest::keyClick(limit, Qt::Key_Backspace);
+        overview->repaint();
+    }
+}
+BENCHMARK(BM_LimitKeystrokeWithOverview)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

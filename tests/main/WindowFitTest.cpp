@@ -1,5 +1,5 @@
 // On the screens planners have (a 1366 x 768 laptop at 125 %, a 1920 x 1080
-// one at 150 %, a 1280 x 720 one with a task bar) both windows open within
+// one at 150 %, a 1280 x 720 one with a task bar) all three windows open within
 // the available area, and every step can still be reached and taken, with the
 // keyboard and with the mouse. Each screen runs in a child process of its
 // own, on Qt's offscreen platform given that screen.
@@ -51,8 +51,9 @@ void fitsTheScreen(const QWidget& window)
 
 // The child: the main window on the screen it was given, the three steps
 // taken with the keyboard, then the last one again with the mouse; then the
-// background window, closed with its button.
-int childMain(const QString& /*mode*/)
+// background window, closed with its button; then the overview, which in
+// mode "whole" must show everything without scrolling.
+int childMain(const QString& mode)
 {
     MainWindow w;
     w.activate();
@@ -83,6 +84,24 @@ int childMain(const QString& /*mode*/)
     require(wholeInView(*close), "the background window's Close is out of reach");
     QTest::mouseClick(close, Qt::LeftButton);
     require(!background->isVisible(), "Close did not close the background window");
+
+    w.activate();
+    w.key(Qt::Key_Tab); // any control: the shortcut is the window's
+    QTest::keyClick(w.focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget* overview = w.form.overviewWindow();
+    require(overview && QTest::qWaitForWindowExposed(overview), "Ctrl+Shift+O opened no overview");
+    fitsTheScreen(*overview);
+    const auto* overviewScroll = overview->findChild<QScrollArea*>();
+    const bool scrolls =
+        overviewScroll->horizontalScrollBar()->isVisible() || overviewScroll->verticalScrollBar()->isVisible();
+    require(mode != QStringLiteral("whole") || !scrolls,
+            QStringLiteral("the overview needs scrolling on this screen: %1 x %2 showing %3 x %4")
+                .arg(overview->width())
+                .arg(overview->height())
+                .arg(overviewScroll->widget()->width())
+                .arg(overviewScroll->widget()->height()));
+    require(scrolls || overviewScroll->widget()->size() == overviewScroll->viewport()->size(),
+            "the overview is cut off without scroll bars");
     return 0;
 }
 
@@ -98,18 +117,27 @@ private slots:
         // divided by the scale, and the task bar takes its share of the height.
         QTest::addColumn<QSize>("available");
         QTest::addColumn<QString>("scale");
-        QTest::newRow("1366 x 768 at 100 %, task bar 40") << QSize(1366, 728) << "1";
-        QTest::newRow("1366 x 768 at 125 %, task bar 48") << QSize(1366, 720) << "1.25";
-        QTest::newRow("1920 x 1080 at 150 %, task bar 72") << QSize(1920, 1008) << "1.5";
-        QTest::newRow("1280 x 720 at 100 %, task bar 40") << QSize(1280, 680) << "1";
-        QTest::newRow("2560 x 1440 at 200 %, task bar 96") << QSize(2560, 1344) << "2";
-        QTest::newRow("800 x 600, narrower than the window") << QSize(800, 600) << "1";
+        // "whole": the overview fits without scrolling.
+        QTest::addColumn<QString>("overview");
+        QTest::newRow("1366 x 768 at 100 %, task bar 40") << QSize(1366, 728) << "1"
+                                                          << "whole";
+        QTest::newRow("1366 x 768 at 125 %, task bar 48") << QSize(1366, 720) << "1.25"
+                                                          << "fit";
+        QTest::newRow("1920 x 1080 at 150 %, task bar 72") << QSize(1920, 1008) << "1.5"
+                                                           << "fit";
+        QTest::newRow("1280 x 720 at 100 %, task bar 40") << QSize(1280, 680) << "1"
+                                                          << "fit";
+        QTest::newRow("2560 x 1440 at 200 %, task bar 96") << QSize(2560, 1344) << "2"
+                                                           << "fit";
+        QTest::newRow("800 x 600, narrower than the window") << QSize(800, 600) << "1"
+                                                             << "fit";
     }
 
     void everyStep_canBeReachedOnThePlannersScreens()
     {
         QFETCH(QSize, available);
         QFETCH(QString, scale);
+        QFETCH(QString, overview);
         // A file name without a drive or folder: the platform's options are
         // separated by colons.
         const QString config = QStringLiteral("screen-%1x%2.json").arg(available.width()).arg(available.height());
@@ -127,7 +155,7 @@ private slots:
         environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
         environment.insert("QT_SCALE_FACTOR", scale);
         child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(), {"--child", "fit"});
+        child.start(QCoreApplication::applicationFilePath(), {"--child", overview});
         QVERIFY(child.waitForFinished(60000));
         const QString said = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed();
         QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(said));

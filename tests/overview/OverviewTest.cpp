@@ -144,8 +144,9 @@ private slots:
                     QVERIFY2(lines[0].split(QLatin1Char(' ')).first() == main.rows[Percentage][i].text,
                              qPrintable(where + ": " + lines[0]));
                     QCOMPARE(table.item(t, k - 1)->background().color(), main.rows[Percentage][i].back);
-                    QCOMPARE(lines[1], QStringLiteral("%1 \u2192 %2")
-                                           .arg(main.rows[Baseline][i].text, main.rows[Scenario][i].text));
+                    QCOMPARE(
+                        lines[1],
+                        QStringLiteral("%1 \u2192 %2").arg(main.rows[Baseline][i].text, main.rows[Scenario][i].text));
                     QCOMPARE(overview.loadsTable().item(t, k - 1)->text(), main.rows[CriticalLoads][i].text);
                     for (std::size_t other = 0; other < ui::kScenarios.size(); ++other) {
                         for (int row = 0; row < kThicknesses; ++row) {

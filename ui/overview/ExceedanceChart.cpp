@@ -48,7 +48,8 @@ void drawMarker(QPainter& painter, SeriesStyle::Marker marker, QPointF at, qreal
         painter.drawRect(QRectF(at.x() - r, at.y() - r, size, size));
         break;
     case SeriesStyle::Marker::Triangle: {
-        const QPointF corners[] = {{at.x(), at.y() - r * 1.2}, {at.x() + r * 1.1, at.y() + r}, {at.x() - r * 1.1, at.y() + r}};
+        const QPointF corners[] = {
+            {at.x(), at.y() - r * 1.2}, {at.x() + r * 1.1, at.y() + r}, {at.x() - r * 1.1, at.y() + r}};
         painter.drawPolygon(corners, 3);
         break;
     }
@@ -103,13 +104,13 @@ ExceedanceChart::Axis ExceedanceChart::countAxis(int largest)
 QSize ExceedanceChart::sizeHint() const
 {
     const int line = fontMetrics().height();
-    return {line * 36, line * 20};
+    return {line * 36, line * 16};
 }
 
 QSize ExceedanceChart::minimumSizeHint() const
 {
     const int line = fontMetrics().height();
-    return {line * 27, line * 16};
+    return {line * 27, line * 13};
 }
 
 void ExceedanceChart::paintEvent(QPaintEvent* /*event*/)

@@ -175,11 +175,12 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
     heading_->setFont(headingFont);
     auto* key = new QLabel(
-        tr("Green: within the acceptability limit; red: above it; n/a: no exceedances under the existing land use. "
+        tr("Green: within the acceptability limit; red: above it; n/a: no exceedances under the existing land use.\n"
            "Under each percentage, the exceedances over 25 years: existing land use \u2192 earthworks. "
            "Outlined: the thickness and scenario chosen in the main window."),
         content);
-    key->setWordWrap(true);
+    // Two lines of their own, not wrapped: a wrapped label's height depends
+    // on the width a scroll bar leaves, and the window is sized from it.
 
     auto* scenarios = new QHBoxLayout;
     for (std::size_t s = 0; s < kScenarios.size(); ++s) {
@@ -187,8 +188,9 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
         percentages_[s] = newTable(tr("Percentage increase, %1").arg(caption), content);
         outlines_[s] = new OutlinedRowDelegate(percentages_[s]);
         percentages_[s]->setItemDelegate(outlines_[s]);
-        scenarios->addWidget(group(tr("%1: percentage increase by thickness (down) and subestuary (across)").arg(caption),
-                                   percentages_[s], content));
+        scenarios->addWidget(
+            group(tr("%1: percentage increase by thickness (down) and subestuary (across)").arg(caption),
+                  percentages_[s], content));
     }
     scenarios->addStretch();
 
