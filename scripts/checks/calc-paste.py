@@ -1,7 +1,8 @@
 """Pastes the copied results into LibreOffice Calc and checks the cells.
 
 Run by calc-paste.sh on a virtual X display: for each case the window copies
-its results (copied_results_holder keeps them on the X clipboard), Calc
+its results, or the overview window its tables (copied_results_holder keeps
+them on the X clipboard), Calc
 pastes them into a new sheet at A1 as a planner's Ctrl+V does, and the cells
 are read back through UNO, in an English and a German Calc. The expected
 cells are the model's reference results for 5 mm, earthworks with
@@ -34,11 +35,14 @@ EXACT_INCREASES = [None, 500 / 9, 37.5, 100, 20, 0]
 # locale the window runs in, the limit as typed there, the limit it means,
 # the locale of Calc (its Tools > Options > Language Settings "Locale
 # setting", which decides how it reads and shows numbers).
+# "overview": the overview's tables rather than the main window's results.
 CASES = [
     ("en_US", "20", 20.0, "en-US"),
     ("de_DE", "20,5", 20.5, "en-US"),
     ("de_DE", "56,5", 56.5, "en-US"),
     ("de_DE", "20,5", 20.5, "de-DE"),
+    ("en_US", "20", 20.0, "en-US", "overview"),
+    ("de_DE", "20,5", 20.5, "de-DE", "overview"),
 ]
 
 
@@ -140,6 +144,51 @@ def check_sheet(doc, sheet, limit, calc_locale, checks):
     checks.expect("last used cell", used.AbsoluteName.split(".")[-1], "$G$7")
 
 
+def check_cell(name, cell, kind, value, colour, checks):
+    content = cell.Type.value
+    checks.expect(f"{name} background", cell.CellBackColor, colour)
+    if kind == "text":
+        checks.expect(f"{name} text", (content, cell.String), ("TEXT", value))
+    elif kind == "empty":
+        checks.expect(f"{name} type", content, "EMPTY")
+    elif kind == "number":
+        checks.expect(f"{name} value", (content, cell.Value), ("VALUE", value))
+    else:
+        checks.expect(f"{name} value", (content, round(cell.Value, 12)), ("VALUE", round(value / 100, 12)))
+
+
+def check_overview_sheet(sheet, limit, checks):
+    """The overview's tables, one block each: in the first (earthworks with
+    controls) the 5 mm lines hold the same cells as the main window's
+    results, and so does the loads block's 5 mm line."""
+    column_a = [sheet.getCellByPosition(0, r).String for r in range(120)]
+    titles = [r for r, text in enumerate(column_a)
+              if text.startswith("Percentage increase, ") or text.startswith("Critical total load")]
+    checks.expect("block titles", [column_a[r] for r in titles],
+                  ["Percentage increase, Earthworks with Controls", "Percentage increase, Earthworks without Controls",
+                   "Critical total load (tonnes per event)"])
+    if len(titles) != 3:
+        return
+    first = column_a.index("5 mm", titles[0])
+    print(f"  the 5 mm lines of the first block start in row {first + 1}")
+    lines = [
+        [("text", "n/a") if p is None else ("percent", p) for p in INCREASES],
+        [("empty", None) if verdict_colour(limit, k) == NO_COLOUR
+         else ("text", "within limit" if verdict_colour(limit, k) == GREEN else "above limit") for k in range(6)],
+        [("number", v) for v in BASELINE],
+        [("number", v) for v in SCENARIO],
+    ]
+    for i, line in enumerate(lines):
+        for k, (kind, value) in enumerate(line):
+            colour = verdict_colour(limit, k) if i == 0 else NO_COLOUR
+            check_cell(f"5 mm line {i + 1}, subestuary {k + 1}", sheet.getCellByPosition(k + 1, first + i),
+                       kind, value, colour, checks)
+    loads = column_a.index("5 mm", titles[2])
+    for k, value in enumerate(LOADS):
+        check_cell(f"5 mm load, subestuary {k + 1}", sheet.getCellByPosition(k + 1, loads), "number", value,
+                   NO_COLOUR, checks)
+
+
 def paste(smgr, ctx, sheet, checks):
     """Ctrl+V, and OK in the import options Calc asks for on pasting HTML,
     leaving them as they come: the locale automatic, special numbers (such
@@ -169,9 +218,10 @@ def paste(smgr, ctx, sheet, checks):
         time.sleep(0.2)
 
 
-def paste_case(ctx, holder, locale, typed, limit, calc_locale, checks, pdf_dir):
-    print(f"{locale}, limit typed as {typed!r}, pasted into a {calc_locale} Calc:")
-    copier = subprocess.Popen([holder, locale, typed], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+def paste_case(ctx, holder, locale, typed, limit, calc_locale, checks, pdf_dir, what):
+    print(f"{locale}, limit typed as {typed!r}, {what} pasted into a {calc_locale} Calc:")
+    copier = subprocess.Popen([holder, locale, typed, what], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                              text=True)
     try:
         line = copier.stdout.readline().strip()
         if line != "copied":
@@ -186,9 +236,13 @@ def paste_case(ctx, holder, locale, typed, limit, calc_locale, checks, pdf_dir):
             sheet = doc.Sheets.getByIndex(0)
             doc.CurrentController.select(sheet.getCellRangeByName("A1"))
             paste(smgr, ctx, sheet, checks)
-            check_sheet(doc, sheet, limit, calc_locale, checks)
+            if what == "overview":
+                check_overview_sheet(sheet, limit, checks)
+            else:
+                check_sheet(doc, sheet, limit, calc_locale, checks)
             if pdf_dir:
-                path = os.path.join(pdf_dir, f"calc-paste-{locale}-{typed.replace(',', '_')}-{calc_locale}.pdf")
+                path = os.path.join(pdf_dir,
+                                    f"calc-paste-{what}-{locale}-{typed.replace(',', '_')}-{calc_locale}.pdf")
                 doc.storeToURL(uno.systemPathToFileUrl(os.path.abspath(path)),
                                (PropertyValue("FilterName", 0, "calc_pdf_Export", 0),))
                 print(f"  saved {path}")
@@ -229,8 +283,9 @@ def run_calc(calc_locale, cases, holder, checks):
         start_new_session=True)
     try:
         ctx = connect(port, soffice)
-        for locale, typed, limit in cases:
-            paste_case(ctx, holder, locale, typed, limit, calc_locale, checks, os.environ.get("CALC_PASTE_PDF_DIR"))
+        for locale, typed, limit, what in cases:
+            paste_case(ctx, holder, locale, typed, limit, calc_locale, checks, os.environ.get("CALC_PASTE_PDF_DIR"),
+                       what)
         try:
             ctx.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", ctx).terminate()
         except Exception:
@@ -248,8 +303,11 @@ def run_calc(calc_locale, cases, holder, checks):
 def main():
     holder = sys.argv[1]
     checks = Checks()
-    for calc_locale in dict.fromkeys(case[3] for case in CASES):
-        run_calc(calc_locale, [case[:3] for case in CASES if case[3] == calc_locale], holder, checks)
+    cases = [(*case[:4], case[4] if len(case) > 4 else "results") for case in CASES]
+    # One Calc for the results and one for the overview of each locale: a
+    # Calc given a fourth paste in one run (7.4) refused the paste command.
+    for calc_locale, what in dict.fromkeys((case[3], case[4]) for case in cases):
+        run_calc(calc_locale, [(*case[:3], what) for case in cases if case[3:] == (calc_locale, what)], holder, checks)
     if checks.failures:
         print(f"calc-paste: {checks.failures} checks failed")
         return 1

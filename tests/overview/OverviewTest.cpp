@@ -284,22 +284,26 @@ private slots:
     void chart_countAxis_coversTheLargestCountInRoundSteps_data()
     {
         QTest::addColumn<int>("largest");
+        QTest::addColumn<int>("mostSteps");
         QTest::addColumn<int>("top");
         QTest::addColumn<int>("step");
-        QTest::newRow("no events") << 0 << 1 << 1;
-        QTest::newRow("one event") << 1 << 1 << 1;
-        QTest::newRow("6 in steps of 2") << 6 << 6 << 2;
-        QTest::newRow("26 in steps of 10") << 26 << 30 << 10;
-        QTest::newRow("131 in steps of 50") << 131 << 150 << 50;
-        QTest::newRow("exactly 100") << 100 << 100 << 20;
+        QTest::newRow("no events") << 0 << 5 << 1 << 1;
+        QTest::newRow("one event") << 1 << 5 << 1 << 1;
+        QTest::newRow("6 in steps of 2") << 6 << 5 << 6 << 2;
+        QTest::newRow("26 in steps of 10") << 26 << 5 << 30 << 10;
+        QTest::newRow("131 in steps of 50") << 131 << 5 << 150 << 50;
+        QTest::newRow("exactly 100") << 100 << 5 << 100 << 20;
+        QTest::newRow("100 in a short panel") << 100 << 3 << 100 << 50;
+        QTest::newRow("no room at all still one step") << 7 << 0 << 10 << 10;
     }
 
     void chart_countAxis_coversTheLargestCountInRoundSteps()
     {
         QFETCH(int, largest);
+        QFETCH(int, mostSteps);
         QFETCH(int, top);
         QFETCH(int, step);
-        const ui::ExceedanceChart::Axis axis = ui::ExceedanceChart::countAxis(largest);
+        const ui::ExceedanceChart::Axis axis = ui::ExceedanceChart::countAxis(largest, mostSteps);
         QCOMPARE(axis.top, top);
         QCOMPARE(axis.step, step);
     }

@@ -2,9 +2,10 @@
 // until its standard input closes, so that another program (a spreadsheet)
 // can paste them while they are there: on X11 the clipboard's contents live
 // in the program that copied them. Used by scripts/checks/calc-paste.py.
-//   copied_results_holder LOCALE LIMIT
+//   copied_results_holder LOCALE LIMIT [results|overview]
 // chooses the locale (e.g. de_DE), types LIMIT into the limit box, takes the
-// three steps, presses Ctrl+Shift+C, prints "copied" and waits.
+// three steps, presses Ctrl+Shift+C (or opens the overview with Ctrl+Shift+O
+// and presses Ctrl+C there), prints "copied" and waits.
 
 #include "UiTestSupport.h"
 
@@ -20,8 +21,9 @@ using namespace siltmere::test;
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: copied_results_holder LOCALE LIMIT\n");
+    const bool overview = argc == 4 && QByteArray(argv[3]) == "overview";
+    if (argc < 3 || argc > 4 || (argc == 4 && !overview && QByteArray(argv[3]) != "results")) {
+        std::fprintf(stderr, "usage: copied_results_holder LOCALE LIMIT [results|overview]\n");
         return 2;
     }
     QLocale::setDefault(QLocale(QString::fromLocal8Bit(argv[1])));
@@ -31,7 +33,17 @@ int main(int argc, char** argv)
     w.activate();
     typeLimit(w.limit, QString::fromLocal8Bit(argv[2]));
     w.allSteps();
-    QTest::keyClick(w.focus(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    if (overview) {
+        QTest::keyClick(w.focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QWidget* window = w.form.overviewWindow();
+        if (!window || !QTest::qWaitForWindowActive(window)) {
+            std::fprintf(stderr, "copied_results_holder: the overview did not open\n");
+            return 1;
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    } else {
+        QTest::keyClick(w.focus(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    }
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     if (!mime || !mime->hasHtml() || !QGuiApplication::clipboard()->ownsClipboard()) {
         std::fprintf(stderr, "copied_results_holder: the clipboard does not hold the copied table\n");

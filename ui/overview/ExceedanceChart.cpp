@@ -86,16 +86,16 @@ void ExceedanceChart::setResults(const OverviewResults& results)
     update();
 }
 
-ExceedanceChart::Axis ExceedanceChart::countAxis(int largest)
+ExceedanceChart::Axis ExceedanceChart::countAxis(int largest, int mostSteps)
 {
-    constexpr int kMostSteps = 5;
+    mostSteps = std::max(mostSteps, 1);
     if (largest <= 0)
         return {1, 1};
     for (int power = 1;; power *= 10) {
         for (const int multiple : {1, 2, 5}) {
             const int step = multiple * power;
             const int top = (largest + step - 1) / step * step;
-            if (top / step <= kMostSteps)
+            if (top / step <= mostSteps)
                 return {top, step};
         }
     }
@@ -104,7 +104,7 @@ ExceedanceChart::Axis ExceedanceChart::countAxis(int largest)
 QSize ExceedanceChart::sizeHint() const
 {
     const int line = fontMetrics().height();
-    return {line * 36, line * 16};
+    return {line * 36, line * 19};
 }
 
 QSize ExceedanceChart::minimumSizeHint() const
@@ -162,7 +162,8 @@ void ExceedanceChart::paintEvent(QPaintEvent* /*event*/)
         int largest = 0;
         for (const Series& series : series_)
             largest = std::max(largest, *std::max_element(series[i].begin(), series[i].end()));
-        const Axis axis = countAxis(largest);
+        // As many grid lines as leave room for their numbers.
+        const Axis axis = countAxis(largest, std::min(5, static_cast<int>(plot.height() / (line * 1.1))));
         auto yOf = [&](int count) { return plot.bottom() - plot.height() * count / axis.top; };
         auto xOf = [&](std::size_t t) {
             return plot.left() + plot.width() * (static_cast<qreal>(t) + 0.5) / kThicknesses;

@@ -36,12 +36,12 @@ public:
 
     // The top of a panel's count axis: a round number at or above `largest`,
     // in steps of 1, 2 or 5 times a power of ten, with the step it is
-    // divided into (at most five steps).
+    // divided into (at most `mostSteps`, which is at least 1).
     struct Axis {
         int top;
         int step;
     };
-    static Axis countAxis(int largest);
+    static Axis countAxis(int largest, int mostSteps);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
