@@ -1,5 +1,6 @@
 #include "OverviewWindow.h"
 
+#include "DesignFonts.h"
 #include "DesignText.h"
 #include "ExceedanceChart.h"
 #include "FatalError.h"
@@ -112,8 +113,6 @@ QTableWidget* newTable(const QString& name, QWidget* parent)
     table->setWordWrap(false);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     return table;
@@ -136,6 +135,11 @@ void evenOut(QTableWidget& table)
         height = std::max(height, table.rowHeight(r) + padding / 2);
     for (int r = 0; r < table.rowCount(); ++r)
         table.setRowHeight(r, height);
+    // Exactly the size of its headers and cells, worked out here rather than
+    // left to the view, which knows its headers' sizes only once shown.
+    const int frame = 2 * table.frameWidth();
+    table.setFixedSize(table.verticalHeader()->sizeHint().width() + width * table.columnCount() + frame,
+                       table.horizontalHeader()->sizeHint().height() + height * table.rowCount() + frame);
 }
 
 // A cell on a colour the design fixes, its text readable on it whatever the
@@ -167,8 +171,13 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
     setObjectName(QStringLiteral("Overview"));
     setWindowTitle(tr("Siltmere Overview"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/siltmere.png")));
+    // The main window's own font (or its stand-in), 8 pt like its texts, but
+    // one size up: the overview's tables are read at a glance.
+    QFont windowFont = designFont(kWindowFont);
+    windowFont.setPointSizeF(9.0);
+    setFont(windowFont);
 
-    auto* content = new QWidget;
+    auto* content = new QWidget(this);
     heading_ = new QLabel(content);
     QFont headingFont = heading_->font();
     headingFont.setBold(true);
@@ -224,12 +233,27 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(copy, &QAction::triggered, this, guarded([this] { copyOverview(); }));
 
-    // Opens at the size its tables and chart need, smaller where the screen
-    // is.
     showResults();
-    content->adjustSize();
-    resize(content->sizeHint());
     fitToScreenOnFirstShow(*this);
+}
+
+// Opens at the size its tables and chart need (smaller where the screen is),
+// worked out once the style has polished every widget: its fonts and margins
+// decide the size.
+void OverviewWindow::setVisible(bool visible)
+{
+    if (visible && !sized_) {
+        sized_ = true;
+        ensurePolished();
+        showResults();
+        // The layouts keep the sizes they were given before the polish.
+        for (QWidget* widget : findChildren<QWidget*>())
+            widget->updateGeometry();
+        for (QLayout* layout : findChildren<QLayout*>())
+            layout->invalidate();
+        resize(findChild<QScrollArea*>()->widget()->sizeHint());
+    }
+    QWidget::setVisible(visible);
 }
 
 void OverviewWindow::showLimit(const QString& text, double value)

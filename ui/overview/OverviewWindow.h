@@ -48,6 +48,8 @@ public:
     QTableWidget& loadsTable() const { return *loads_; }
     ExceedanceChart& chart() const { return *chart_; }
 
+    void setVisible(bool visible) override;
+
 private:
     // Puts the overview's tables on the clipboard (Ctrl+C, or "Copy
     // overview" in the window's context menu).
@@ -58,6 +60,7 @@ private:
     QString cellName(std::size_t scenario, std::size_t thickness, int k) const;
 
     OverviewResults results_;
+    bool sized_ = false;
     int outlinedThickness_ = -1;
     std::size_t outlinedScenario_ = 0;
 
