@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(html.count(QStringLiteral("<table")), blocks.size());
 
         const QString label = ui::toQString(kThicknessChoices[static_cast<std::size_t>(thickness)].label);
-        const QString block = blocks[scenario];
+        const QString& block = blocks[scenario];
         const QString caption = ui::toQString(ui::kScenarios[s].caption);
         QVERIFY(block.startsWith(QStringLiteral("Percentage increase, %1\t").arg(caption)));
         QCOMPARE(linesStartingWith(block, label + QLatin1Char('\t')),

@@ -151,8 +151,10 @@ void ExceedanceChart::paintEvent(QPaintEvent* /*event*/)
 
     for (int k = 1; k <= kSubestuaries; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        const QRectF panel(grid.left() + panelWidth * ((k - 1) % kPanelColumns),
-                           grid.top() + panelHeight * ((k - 1) / kPanelColumns), panelWidth, panelHeight);
+        // Panels fill the grid row by row.
+        const int column = (k - 1) % kPanelColumns;
+        const int row = (k - 1) / kPanelColumns;
+        const QRectF panel(grid.left() + panelWidth * column, grid.top() + panelHeight * row, panelWidth, panelHeight);
         const QRectF plot = panel.adjusted(left, line * 1.3, -line * 0.6, -line * 1.3);
 
         painter.setPen(text);
