@@ -38,20 +38,17 @@ inline QString toolOutput(const QString& tool, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The text as pdftotext lays it out, each run of blanks made one space: a
-// table row reads as one line. The spaces around an arrow come and go with
-// the glyphs' spacing, so "9 → 14" reads "9→14". Null where pdftotext is
-// not installed.
+// The text as pdftotext reads it, as one line of words with single spaces:
+// a table row, and a sentence however it wraps, reads as the words in
+// order. The spaces around an arrow come and go with the glyphs' spacing, so
+// "9 → 14" reads "9→14". Null where pdftotext is not installed.
 inline QString pdfText(const QString& path)
 {
     const QString text = toolOutput(QStringLiteral("pdftotext"), {"-layout", "-enc", "UTF-8", path, "-"});
     if (text.isNull())
         return text;
-    QStringList lines = text.split(QLatin1Char('\n'));
     static const QRegularExpression kArrow(QStringLiteral(" ?→ ?"));
-    for (QString& line : lines)
-        line = line.simplified().replace(kArrow, QStringLiteral("→"));
-    return lines.join(QLatin1Char('\n'));
+    return text.simplified().replace(kArrow, QStringLiteral("→"));
 }
 
 // The number of pages: pdfinfo's count, or the page objects in the file.
@@ -59,9 +56,8 @@ inline int pdfPageCount(const QString& path)
 {
     const QString info = toolOutput(QStringLiteral("pdfinfo"), {path});
     if (!info.isNull()) {
-        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"),
-                                                                 QRegularExpression::MultilineOption)
-                                                  .match(info);
+        const QRegularExpressionMatch pages =
+            QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption).match(info);
         return pages.hasMatch() ? pages.captured(1).toInt() : -1;
     }
     static const QRegularExpression kPageObject(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));

@@ -131,8 +131,8 @@ std::optional<QString> writePdfReport(const Report& report, const QString& path,
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     if (renderPdfReport(report, file, pageSize) == 0) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                    : QStringLiteral("the pages could not be drawn");
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("the pages could not be drawn");
         file.cancelWriting();
         return reason;
     }

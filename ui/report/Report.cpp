@@ -199,8 +199,8 @@ QString resultsSection(const ShownResults& shown)
             const qsizetype last = list.lastIndexOf(QStringLiteral(", "));
             list.replace(last, 2, QStringLiteral(" and "));
         }
-        html += paragraph(QStringLiteral("Steps not yet taken for these inputs: %1. Their results are not shown.")
-                              .arg(list));
+        html += paragraph(
+            QStringLiteral("Steps not yet taken for these inputs: %1. Their results are not shown.").arg(list));
     }
     return html;
 }
