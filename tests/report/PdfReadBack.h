@@ -5,6 +5,7 @@
 // file's own bytes.
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -20,9 +21,17 @@ inline QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline bool toolInstalled(const QString& tool)
+// Where SILTMERE_REPORT_SAMPLES names a folder, a report written is copied
+// there as `name`, to be looked at or checked by hand (e.g. one made under
+// Wine).
+inline void keepSample(const QString& path, const QString& name)
 {
-    return !QStandardPaths::findExecutable(tool).isEmpty();
+    const QString samples = qEnvironmentVariable("SILTMERE_REPORT_SAMPLES");
+    if (samples.isEmpty())
+        return;
+    const QString target = QDir(samples).filePath(name);
+    QFile::remove(target);
+    QFile::copy(path, target);
 }
 
 // What the tool prints; a null string where it is not installed.

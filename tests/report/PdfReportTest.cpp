@@ -34,18 +34,6 @@ ui::Report fullReport()
     return ui::buildReport(w.form.shownResults(), &overview, kStamp);
 }
 
-// Where SILTMERE_REPORT_SAMPLES names a folder, the reports written are
-// copied there, to be looked at or checked by hand (e.g. one made under Wine).
-void keepSample(const QString& path, const QString& name)
-{
-    const QString samples = qEnvironmentVariable("SILTMERE_REPORT_SAMPLES");
-    if (samples.isEmpty())
-        return;
-    const QString target = QDir(samples).filePath(name);
-    QFile::remove(target);
-    QFile::copy(path, target);
-}
-
 #ifdef Q_OS_LINUX
 // A disk that fills up after `bytes`: writes past that size fail (EFBIG)
 // instead of ending the process, for as long as this lives.

@@ -122,13 +122,13 @@ private slots:
         QTest::addColumn<QStringList>("notShown");
         const QString notTaken = QStringLiteral("Steps not yet taken for these inputs: ");
         QTest::newRow("the three steps taken")
-            << 3 << false << QStringList{kLoads, kBaseline, kScenario, kPercentages, "Scenario Earthworks with Controls"}
+            << 3 << false
+            << QStringList{kLoads, kBaseline, kScenario, kPercentages, "Scenario Earthworks with Controls"}
             << QStringList{notTaken};
         QTest::newRow("only the loads step taken")
             << 1 << false
-            << QStringList{kLoads,
-                           notTaken + "“Calculate: Exceedances over 25 Year Period” and “Calculate: % increase "
-                                      "scenario vs baseline”."}
+            << QStringList{kLoads, notTaken + "“Calculate: Exceedances over 25 Year Period” and “Calculate: % increase "
+                                              "scenario vs baseline”."}
             << QStringList{kBaseline, kScenario, "Percentage increase"};
         QTest::newRow("no step taken")
             << 0 << false
@@ -163,6 +163,7 @@ private slots:
         w.pressSave();
         QVERIFY2(answers.warning.isEmpty(), qPrintable(answers.warning));
         QVERIFY(snapshot(w.form) == before);
+        keepSample(path, QStringLiteral("window, %1.pdf").arg(QTest::currentDataTag()));
 
         QVERIFY(declaresPdfA1(path));
         const int pages = pdfPageCount(path);
