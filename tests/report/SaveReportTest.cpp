@@ -266,11 +266,13 @@ private slots:
         QVERIFY2(!reason.isEmpty(), qPrintable(warning));
         QVERIFY(!QFileInfo::exists(path));
         QVERIFY(snapshot(w.form) == before);
-        // The window still saves, once it has the focus back.
+        // The window still saves, once it has the focus back, and does not
+        // propose the folder that failed.
         w.activate();
         DialogAnswers again(dir_.filePath(QStringLiteral("after a failure.pdf")));
         w.pressSave();
         QVERIFY(again.warning.isEmpty());
+        QVERIFY2(QFileInfo(again.proposed).absolutePath() != notAFolder, qPrintable(again.proposed));
         QVERIFY(declaresPdfA1(dir_.filePath(QStringLiteral("after a failure.pdf"))));
     }
 };

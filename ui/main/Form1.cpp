@@ -194,7 +194,6 @@ void Form1::saveReport()
         QFileDialog::getSaveFileName(this, tr("Save report as PDF"), proposed, tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
-    reportFolder_ = QFileInfo(path).absolutePath();
 
     const ReportStamp stamp{QDateTime::currentDateTime(), QStringLiteral(SILTMERE_VERSION),
                             QSysInfo::prettyProductName()};
@@ -203,7 +202,10 @@ void Form1::saveReport()
         QMessageBox::warning(
             this, tr("Save report as PDF"),
             tr("The report could not be saved as\n%1\n\n%2").arg(QDir::toNativeSeparators(path), *error));
+        return;
     }
+    // Only a folder that took a report is proposed again.
+    reportFolder_ = QFileInfo(path).absolutePath();
 }
 
 QLabel* Form1::Label15(int index) const
