@@ -53,7 +53,7 @@ inline QString toolOutput(const QString& tool, const QStringList& arguments)
 // "9 → 14" reads "9→14". Null where pdftotext is not installed.
 inline QString pdfText(const QString& path)
 {
-    const QString text = toolOutput(QStringLiteral("pdftotext"), {"-layout", "-enc", "UTF-8", path, "-"});
+    QString text = toolOutput(QStringLiteral("pdftotext"), {"-layout", "-enc", "UTF-8", path, "-"});
     if (text.isNull())
         return text;
     static const QRegularExpression kArrow(QStringLiteral(" ?→ ?"));
@@ -70,7 +70,10 @@ inline int pdfPageCount(const QString& path)
         return pages.hasMatch() ? pages.captured(1).toInt() : -1;
     }
     static const QRegularExpression kPageObject(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
-    return static_cast<int>(QString::fromLatin1(fileBytes(path)).count(kPageObject));
+    int pages = 0;
+    for (auto match = kPageObject.globalMatch(QString::fromLatin1(fileBytes(path))); match.hasNext(); match.next())
+        ++pages;
+    return pages;
 }
 
 // A file that starts as a PDF and declares itself PDF/A-1 in its XMP

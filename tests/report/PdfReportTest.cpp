@@ -69,7 +69,7 @@ class PdfReportTest : public QObject {
 
     QString written(const QString& name, const QPageSize& pageSize = QPageSize(QPageSize::A4))
     {
-        const QString path = dir_.filePath(name);
+        QString path = dir_.filePath(name);
         const std::optional<QString> error = ui::writePdfReport(fullReport(), path, pageSize);
         if (error)
             qWarning("writing %s failed: %s", qPrintable(path), qPrintable(*error));
