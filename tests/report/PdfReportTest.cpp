@@ -161,6 +161,36 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("Earthworks without Controls")), qPrintable(text));
     }
 
+    // Names as planners give them, and folders deeper than Windows' old
+    // limit of 260 characters.
+    void write_takesAnyName_data()
+    {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("spaces and letters beyond ASCII")
+            << QStringList{"Berichte Ørsted", "Ōtāhuhu 2026"} << "Consent report — Étang Ōtāhuhu.pdf";
+        QStringList deep;
+        for (int i = 0; i < 8; ++i)
+            deep << QStringLiteral("subestuary %1 sediment deposition reports folder").arg(i);
+        QTest::newRow("a path of more than 400 characters") << deep << "Siltmere report 2026-12-09.pdf";
+    }
+
+    void write_takesAnyName()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QString, name);
+        QTemporaryDir root;
+        const QString folder = root.filePath(folders.join(QLatin1Char('/')));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = QDir(folder).filePath(name);
+        if (folders.size() > 2)
+            QVERIFY(path.size() > 400);
+        const std::optional<QString> error = ui::writePdfReport(fullReport(), path, QPageSize(QPageSize::A4));
+        QVERIFY2(!error, qPrintable(error.value_or(QString())));
+        QVERIFY(declaresPdfA1(path));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{name});
+    }
+
     void failedWrite_keepsTheExistingFile_data()
     {
         QTest::addColumn<QString>("target");
