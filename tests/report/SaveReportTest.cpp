@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -216,6 +217,17 @@ private slots:
         const QList<QAction*> actions = w.form.actions();
         QVERIFY(actions.indexOf(entry) > 0);
         QCOMPARE(actions.at(actions.indexOf(entry) - 1)->text(), QStringLiteral("Copy results"));
+        // A text box's own editing menu ends with the two entries.
+        QStringList boxMenu;
+        QTimer::singleShot(0, this, [&boxMenu] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (const QAction* action : menu->actions())
+                    boxMenu << action->text();
+                menu->close();
+            }
+        });
+        emit w.limit->customContextMenuRequested(QPoint(4, 4));
+        QCOMPARE(boxMenu.mid(boxMenu.size() - 2), (QStringList{QStringLiteral("Copy results"), kSaveEntry}));
 
         const QString folder = dir_.filePath(QStringLiteral("Rapports d’été – Ōtāhuhu"));
         QVERIFY(QDir().mkpath(folder));
