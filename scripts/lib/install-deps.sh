@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Siltmere needs that this machine lacks.
-#   scripts/lib/install-deps.sh [build] [display] [screenshot] [fuzz] [package] [leakcheck] [lint]
+#   scripts/lib/install-deps.sh [build] [test] [display] [screenshot] [fuzz] [package] [leakcheck] [lint]
 #                               [format] [a11y] [release-check] [themes] [windows] [calc]
 # "build" (the default) is everything needed to build, run and test the
-# program; "display" a virtual X display; "screenshot" adds ImageMagick for
+# program; "test" what the tests read saved reports back with (poppler's
+# pdftotext, pdfinfo and pdffonts, and qpdf; without them those tests check
+# less); "display" a virtual X display; "screenshot" adds ImageMagick for
 # the README pictures; "fuzz" adds clang for the fuzz targets; "package" what
 # building the Debian package needs; "leakcheck" a virtual X display and an
 # X client library for closing the window from outside; "lint" clang-tidy;
@@ -27,6 +29,7 @@ fonts="$(sed -e '/^#/d' -e '/^$/d' -e 's/:.*//' "$(dirname "$0")/../../packaging
 
 declare -A groups=(
     [build]="g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev $fonts"
+    [test]="poppler-utils qpdf"
     [display]="xvfb xauth"
     [debootstrap]="debootstrap"
     [screenshot]="xvfb xauth x11-apps imagemagick"

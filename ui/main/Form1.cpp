@@ -5,6 +5,8 @@
 #include "Form1Layout.h"
 #include "Form2.h"
 #include "ModelError.h"
+#include "PdfReport.h"
+#include "Report.h"
 #include "ResultsTable.h"
 #include "Thickness.h"
 #include "ThicknessList.h"
@@ -12,14 +14,21 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <QSysInfo>
 
 #include <memory>
 
@@ -63,6 +72,7 @@ Form1::Form1(QWidget* parent)
     describeLimitFormat();
     offerCopyResults();
     offerOverview();
+    offerSaveReport();
     connectHandlers();
     guarded([this] { Form_Load(); })();
 }
@@ -137,6 +147,7 @@ void Form1::showBoxMenu(QLineEdit& box, const QPoint& position)
     menu->addSeparator();
     menu->addAction(copyResultsAction_);
     menu->addAction(overviewAction_);
+    menu->addAction(saveReportAction_);
     menu->exec(box.mapToGlobal(position));
 }
 
@@ -157,6 +168,8 @@ void Form1::openOverview()
     if (!overview_) {
         overview_ =
             new OverviewWindow(AcceptanceBox->text(), parseAcceptabilityLimit(AcceptanceBox->text()).value_or(0));
+        // The report, with the overview's tables, from the overview too.
+        overview_->addAction(saveReportAction_);
         updateOverview();
     }
     const bool alreadyShown = overview_->isVisible();
@@ -201,6 +214,43 @@ void Form1::copyResults() const
     mime->setText(table.text);
     mime->setHtml(table.html);
     QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+// "Save report as PDF…" beside "Copy results": from the keyboard anywhere in
+// the window, and in the same context menus (showBoxMenu adds it to the text
+// boxes' menus).
+void Form1::offerSaveReport()
+{
+    saveReportAction_ = new QAction(tr("Save report as PDF…"), this);
+    saveReportAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveReportAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(saveReportAction_);
+    connect(saveReportAction_, &QAction::triggered, this, guarded([this] { saveReport(); }));
+}
+
+void Form1::saveReport()
+{
+    // The platform's own dialog, which also asks before replacing a file.
+    // It starts in the documents folder, or where this run last saved one.
+    const QString folder =
+        reportFolder_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : reportFolder_;
+    const QString proposed = QDir(folder).filePath(proposedReportName(QDate::currentDate()));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save report as PDF"), proposed, tr("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+
+    const ReportStamp stamp{QDateTime::currentDateTime(), QStringLiteral(SILTMERE_VERSION),
+                            QSysInfo::prettyProductName()};
+    const Report report = buildReport(shownResults(), overviewResults(), stamp);
+    if (const std::optional<QString> error = writePdfReport(report, path, reportPageSize())) {
+        QMessageBox::warning(
+            this, tr("Save report as PDF"),
+            tr("The report could not be saved as\n%1\n\n%2").arg(QDir::toNativeSeparators(path), *error));
+        return;
+    }
+    // Only a folder that took a report is proposed again.
+    reportFolder_ = QFileInfo(path).absolutePath();
 }
 
 QLabel* Form1::Label15(int index) const

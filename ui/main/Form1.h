@@ -33,6 +33,8 @@ class QRadioButton;
 
 namespace siltmere::ui {
 
+struct OverviewResults;
+
 // A row of result boxes, one per subestuary, addressed 1..6 like the
 // model's rows.
 class ResultRow {
@@ -91,6 +93,20 @@ private:
     void updateOverview();
     void showBoxMenu(QLineEdit& box, const QPoint& position);
 
+    // Saves a report of the inputs and results shown as a PDF where the
+    // planner chooses (Ctrl+S, or "Save report as PDF…" in the context
+    // menu): the one file the program writes, and only then. Changes nothing
+    // in the window; a failure is reported and leaves any file there as it
+    // was.
+    void offerSaveReport();
+    void saveReport();
+    // The overview window's results, for the report, while that window is
+    // open; nullptr: no overview.
+    const OverviewResults* overviewResults() const
+    {
+        return overview_ && overview_->isVisible() ? &overview_->results() : nullptr;
+    }
+
     void connectHandlers();
     void offerCopyResults();
     void offerOverview();
@@ -131,6 +147,10 @@ private:
     QAction* copyResultsAction_ = nullptr;
     QPointer<OverviewWindow> overview_;
     QAction* overviewAction_ = nullptr;
+    QAction* saveReportAction_ = nullptr;
+    // The folder the last report of this run went to; the next one is
+    // proposed there. Not kept after the program ends.
+    QString reportFolder_;
 };
 
 } // namespace siltmere::ui

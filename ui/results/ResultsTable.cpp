@@ -7,20 +7,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace siltmere::ui {
-
-namespace {
-
-// A row is part of the table when the step that fills it has been taken
-// for the current inputs; the window fills and clears a row as a whole.
-bool isFilled(const ShownRow& row)
-{
-    return std::all_of(row.begin(), row.end(), [](const ShownBox& box) { return box.filled; });
-}
-
-} // namespace
 
 QString verdictText(Verdict verdict)
 {

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -31,5 +32,12 @@ struct ShownResults {
     std::optional<double> limitValue;
     std::array<ShownRow, kResultRows.size()> rows{};
 };
+
+// A row is shown as a result when the step that fills it has been taken for
+// the current inputs; the window fills and clears a row as a whole.
+inline bool isFilled(const ShownRow& row)
+{
+    return std::all_of(row.begin(), row.end(), [](const ShownBox& box) { return box.filled; });
+}
 
 } // namespace siltmere::ui

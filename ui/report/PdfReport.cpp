@@ -1,0 +1,146 @@
+#include "PdfReport.h"
+
+#include "DesignFonts.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QUrl>
+
+namespace siltmere::ui {
+
+namespace {
+
+// Dots per inch the pages are laid out in: fine enough that the text's
+// positions are exact to the printer's eye.
+constexpr int kResolution = 600;
+constexpr double kMarginMm = 16.0;
+
+// Arial on Windows, its metric twin Liberation Sans on Linux: the same line
+// breaks on both, embedded as TrueType outlines. DesignFonts chooses among
+// the installed scalable families as the windows do.
+QFont reportFont(double pointSize, bool bold = false)
+{
+    QFont font(substituteFamily("Arial"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+const QString kStyleSheet = QStringLiteral("h1 { font-size: 15pt; }"
+                                           "h2 { font-size: 11.5pt; margin-top: 14px; }"
+                                           "h3 { font-size: 9pt; margin-top: 8px; margin-bottom: 3px; }"
+                                           "th { font-weight: bold; }");
+
+// A table that would run over a page break starts on the next page instead,
+// with the heading before it: a row of figures is never cut in two.
+void keepTablesWhole(QTextDocument& document, double pageHeight)
+{
+    // Each pass moves one table, which may move the ones after it.
+    for (int pass = 0; pass < 16; ++pass) {
+        QTextTable* crossing = nullptr;
+        for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+            auto* table = qobject_cast<QTextTable*>(frame);
+            if (!table)
+                continue;
+            const QRectF box = document.documentLayout()->frameBoundingRect(table);
+            const auto firstPage = static_cast<int>(box.top() / pageHeight);
+            const auto lastPage = static_cast<int>((box.bottom() - 1) / pageHeight);
+            if (firstPage != lastPage && box.height() < pageHeight) {
+                crossing = table;
+                break;
+            }
+        }
+        if (!crossing)
+            return;
+        // The block just before the table's frame: its heading.
+        const QTextBlock heading = document.findBlock(crossing->firstPosition() - 1).previous();
+        QTextCursor cursor(heading);
+        QTextBlockFormat format = heading.blockFormat();
+        if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            return;
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setBlockFormat(format);
+    }
+}
+
+} // namespace
+
+QPageSize reportPageSize(const QLocale& locale)
+{
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+}
+
+int renderPdfReport(const Report& report, QIODevice& device, const QPageSize& pageSize)
+{
+    QPdfWriter writer(&device);
+    // PDF/A-1b: everything needed to show the pages is in the file.
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setTitle(report.title);
+    writer.setCreator(report.creator);
+    writer.setResolution(kResolution);
+    writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait,
+                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+
+    // The painter's origin is the top left of the area inside the margins;
+    // the footer takes the bottom of that area, the text the rest.
+    const QFont footerFont = reportFont(8.0);
+    const double footerHeight = 2.5 * QFontMetricsF(footerFont, &writer).height();
+    const double width = writer.width();
+    const double bodyHeight = writer.height() - footerHeight;
+
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&writer);
+    document.setDefaultFont(reportFont(9.5));
+    document.setDefaultStyleSheet(kStyleSheet);
+    document.setDocumentMargin(0);
+    document.addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(kDiagramUrl)), report.diagram);
+    document.setHtml(report.html);
+    document.setPageSize(QSizeF(width, bodyHeight));
+    keepTablesWhole(document, bodyHeight);
+
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return 0;
+    const int pages = document.pageCount();
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            writer.newPage();
+        const QRectF shown(0, page * bodyHeight, width, bodyHeight);
+        painter.save();
+        painter.translate(0, -shown.top());
+        document.drawContents(&painter, shown);
+        painter.restore();
+        painter.setFont(footerFont);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, bodyHeight, width, footerHeight), Qt::AlignHCenter | Qt::AlignBottom,
+                         reportFooter(page + 1, pages));
+    }
+    return painter.end() ? pages : 0;
+}
+
+std::optional<QString> writePdfReport(const Report& report, const QString& path, const QPageSize& pageSize)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (renderPdfReport(report, file, pageSize) == 0) {
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("the pages could not be drawn");
+        file.cancelWriting();
+        return reason;
+    }
+    // A write that failed on the way (a full disk) fails the commit, which
+    // then removes the temporary file and keeps the old one.
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace siltmere::ui
