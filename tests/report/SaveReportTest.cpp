@@ -211,6 +211,7 @@ private slots:
         DialogAnswers answers(path);
         w.pressSave();
         QVERIFY2(answers.warning.isEmpty(), qPrintable(answers.warning));
+        keepSample(path, QStringLiteral("window, %1.pdf").arg(QTest::currentDataTag()));
         const QString text = pdfText(path);
         if (text.isNull())
             QSKIP("pdftotext is not installed");
