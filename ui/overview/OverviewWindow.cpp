@@ -64,32 +64,11 @@ QString thicknessLabel(std::size_t t)
     return toQString(kThicknessChoices[t].label);
 }
 
-// The verdict as a cell shows it beside the percentage, so that colour is
-// never the only carrier, on screen or printed in black and white.
-QString verdictMark(Verdict verdict)
-{
-    switch (verdict) {
-    case Verdict::Within:
-        return QObject::tr("within");
-    case Verdict::Above:
-        return QObject::tr("above");
-    case Verdict::None:
-        break;
-    }
-    return {};
-}
-
+// The verdict in words, or why there is none.
 QString verdictWords(Verdict verdict)
 {
-    switch (verdict) {
-    case Verdict::Within:
-        return QObject::tr("within the limit");
-    case Verdict::Above:
-        return QObject::tr("above the limit");
-    case Verdict::None:
-        break;
-    }
-    return QObject::tr("no exceedances under the existing land use");
+    return verdict == Verdict::None ? QObject::tr("no exceedances under the existing land use")
+                                    : toQString(verdictPhrase(verdict));
 }
 
 QTableWidget* newTable(const QString& name, QWidget* parent)
@@ -301,7 +280,9 @@ void OverviewWindow::fillPercentageTable(std::size_t scenario)
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
         for (int k = 1; k <= kSubestuaries; ++k) {
             const OverviewCell& cell = results_.cell(scenario, t, k);
-            const QString mark = verdictMark(cell.verdict);
+            // The verdict's word beside the percentage: colour is never the
+            // only carrier, on screen or printed in black and white.
+            const QString mark = toQString(verdictWord(cell.verdict));
             QString text = mark.isEmpty() ? cell.percentage : cell.percentage + QLatin1Char(' ') + mark;
             text += QStringLiteral("\n%1 \u2192 %2").arg(cell.baseline, cell.scenario);
             QTableWidgetItem* item = colouredItem(text, verdictColor(cell.verdict));

@@ -78,33 +78,6 @@ QString madeText(const QDateTime& made)
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-// The verdict in words: printed in black and white, the colours are gone.
-QString verdictWords(Verdict verdict)
-{
-    switch (verdict) {
-    case Verdict::Within:
-        return QStringLiteral("within the limit");
-    case Verdict::Above:
-        return QStringLiteral("above the limit");
-    case Verdict::None:
-        break;
-    }
-    return {};
-}
-
-QString shortVerdict(Verdict verdict)
-{
-    switch (verdict) {
-    case Verdict::Within:
-        return QStringLiteral("within");
-    case Verdict::Above:
-        return QStringLiteral("above");
-    case Verdict::None:
-        break;
-    }
-    return {};
-}
-
 // A cell's opening tag, on the colour the window paints its verdict in.
 QString verdictCell(Verdict verdict)
 {
@@ -167,7 +140,7 @@ QString resultsSection(const ShownResults& shown)
                 continue;
             }
             rows += verdictCell(box.verdict) + QStringLiteral("<b>%1</b>").arg(escaped(box.text));
-            const QString words = verdictWords(box.verdict);
+            const QString words = toQString(verdictPhrase(box.verdict));
             if (!words.isEmpty())
                 rows += QStringLiteral("<br/><span style=\"font-size: 7.5pt;\">%1</span>").arg(escaped(words));
             rows += QStringLiteral("</td>");
@@ -214,7 +187,7 @@ QString overviewTable(const OverviewResults& overview, std::size_t scenario)
         for (int k = 1; k <= kSubestuaries; ++k) {
             const OverviewCell& cell = overview.cell(scenario, t, k);
             html += verdictCell(cell.verdict) + QStringLiteral("<b>%1</b>").arg(escaped(cell.percentage));
-            const QString word = shortVerdict(cell.verdict);
+            const QString word = toQString(verdictWord(cell.verdict));
             if (!word.isEmpty())
                 html += QLatin1Char(' ') + escaped(word);
             html += QStringLiteral("<br/>%1 → %2</td>").arg(escaped(cell.baseline), escaped(cell.scenario));

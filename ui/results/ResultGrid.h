@@ -102,6 +102,19 @@ constexpr Verdict verdictOf(std::int16_t pctFlag)
     return pctFlag > 0 ? Verdict::Within : pctFlag < 0 ? Verdict::Above : Verdict::None;
 }
 
+// A verdict in a word ("above") and as a phrase ("above the limit"), where
+// the colour is not the only carrier (a screen reader, a printed page);
+// empty for no percentage.
+constexpr std::string_view verdictWord(Verdict verdict)
+{
+    return verdict == Verdict::Within ? "within" : verdict == Verdict::Above ? "above" : "";
+}
+
+constexpr std::string_view verdictPhrase(Verdict verdict)
+{
+    return verdict == Verdict::Within ? "within the limit" : verdict == Verdict::Above ? "above the limit" : "";
+}
+
 // The colour a percentage box shows for a verdict: green within the limit,
 // red above it, white for no percentage.
 constexpr std::uint32_t verdictColor(Verdict verdict)
