@@ -14,7 +14,8 @@ top="$(cd "$(dirname "$0")/../../.." && pwd)"
 qt_version="$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools)"
 toolchain="$top/cmake/mingw-w64-x86_64.cmake"
 
-# Only what the program and its tests use: Core, Gui, Widgets and Test, the
+# Only what the program and its tests use: Core, Gui, Widgets, PrintSupport
+# (printing the report through the Windows spooler) and Test, the
 # windows/offscreen/minimal platforms, the windowsvista style, JPEG and ICO.
 # Qt's own copies of the image, font and regex libraries, so the DLLs need
 # nothing from outside but the MinGW runtime. Debian's trimmed source has no
@@ -24,7 +25,7 @@ configure_options=(
     -release -shared -xplatform win32-g++
     -nomake examples -nomake tests
     -no-opengl -no-dbus -no-icu -no-feature-sql -no-feature-network
-    -no-feature-printsupport -no-feature-xml -no-feature-concurrent
+    -no-feature-xml -no-feature-concurrent
     -no-feature-tabletevent -no-feature-vulkan
     -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre
     -feature-jpeg -feature-ico -feature-style-windowsvista
