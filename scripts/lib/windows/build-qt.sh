@@ -34,6 +34,12 @@ key="$(printf '%s\n' "$qt_version" "${configure_options[@]}" | cat - "$toolchain
 cache="${SILTMERE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/siltmere}"
 prefix="$cache/qt-${qt_version%%+*}-win64-$key"
 
+# One build at a time: a second run waits for the first and then uses what
+# it built, rather than deleting its work folder under it.
+mkdir -p "$cache"
+exec 9>"$cache/build-qt.lock"
+flock 9
+
 if [[ -f "$prefix/.complete" ]]; then
     echo "windows-qt: using the cached Qt for Windows in $prefix" >&2
     echo "$prefix"
