@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace siltmere {
 
@@ -27,8 +28,8 @@ void fillCounts(ExceedanceTable& table, const constants::CountTable& counts)
             table(row, kCountSlot, k) = std::to_string(counts[constants::at(row)][constants::at(k)]);
 }
 
-// An exceedance count held as text, as a number. The tables hold plain
-// digits; anything else is a fault in the data.
+} // namespace
+
 double countValue(const std::string& text)
 {
     double value = 0.0;
@@ -39,7 +40,16 @@ double countValue(const std::string& text)
     return value;
 }
 
-} // namespace
+std::optional<double> percentIncrease(double baseline, double withWorks)
+{
+    // No baseline exceedances: an increase has no meaning here.
+    if (baseline < kMinBaselineCount)
+        return std::nullopt;
+    fp::clearStatus();
+    const double increase = fp::mul(fp::div(fp::sub(withWorks, baseline), baseline), kPercent);
+    fp::check();
+    return increase;
+}
 
 void SedimentModel::Init_Model()
 {
@@ -168,19 +178,16 @@ void SedimentModel::Calc_PctIncrease(double limit)
         PctFlag(k) = 0;
 
     const ExceedanceTable& scenario = ScenarioTable();
-    fp::clearStatus();
     for (int k = 1; k <= kSubestuaries; ++k) {
         const double baseline = countValue(strBaseline(ThickIdx, SlotIdx, k));
         const double withWorks = countValue(scenario(ThickIdx, SlotIdx, k));
 
-        // No baseline exceedances: an increase has no meaning here.
-        if (baseline < kMinBaselineCount) {
+        const std::optional<double> percent = percentIncrease(baseline, withWorks);
+        if (!percent) {
             strRow(k) = "n/a";
             continue;
         }
-
-        const double increase = fp::mul(fp::div(fp::sub(withWorks, baseline), baseline), kPercent);
-        fp::check();
+        const double increase = *percent;
         strRow(k) = std::to_string(roundToInt16(increase)) + "%";
 
         // The unrounded increase decides, so one exactly at the limit is

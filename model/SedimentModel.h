@@ -21,6 +21,7 @@
 #include "OneBasedArray.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace siltmere {
@@ -32,6 +33,16 @@ using constants::kSubestuaries;
 // Exceedance counts (events in 25 years, as decimal text), indexed
 // (ThickIdx, SlotIdx, k). Only slot 1 holds counts.
 using ExceedanceTable = OneBasedArray<std::string, kThicknesses, kSlots, kSubestuaries>;
+
+// An exceedance count held as text, as the percentage step reads it: the
+// tables hold plain digits; anything else is a type mismatch.
+double countValue(const std::string& text);
+
+// The percentage increase of `withWorks` exceedances over `baseline` ones,
+// (withWorks - baseline) / baseline x 100, unrounded, as the percentage step
+// computes and judges it; nothing where the baseline has no exceedances to
+// compare with. A floating-point fault throws ModelError.
+std::optional<double> percentIncrease(double baseline, double withWorks);
 
 struct SedimentModel {
     // --- the record; every number starts at 0, every text empty ---------

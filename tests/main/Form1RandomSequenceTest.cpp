@@ -27,7 +27,7 @@ using siltmere::ui::parseAcceptabilityLimit;
 namespace {
 
 constexpr std::uint32_t kDefaultSeed = 20240611;
-constexpr int kSteps = 3000;
+constexpr int kActions = 3000;
 constexpr int kAtLeast = 30; // times each kind of action must have been taken
 constexpr std::size_t kLogLength = 10;
 
@@ -523,7 +523,7 @@ private slots:
 
         Walk walk(seed);
         std::deque<QString> log;
-        for (int step = 1; step <= kSteps; ++step) {
+        for (int step = 1; step <= kActions; ++step) {
             log.push_back(QStringLiteral("%1: %2").arg(QString::number(step), walk.step()));
             if (log.size() > kLogLength)
                 log.pop_front();

@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(overview.results().limit, limit);
 
         for (int t = 0; t < kThicknesses; ++t) {
-            for (std::size_t s = 0; s < ui::kScenarios.size(); ++s) {
+            for (std::size_t s = 0; s < kScenarios.size(); ++s) {
                 w.stepsFor(t, s);
                 const QString where = QStringLiteral("limit %1, thickness %2, scenario %3").arg(limit).arg(t).arg(s);
                 const Snapshot main = snapshot(w.form);
@@ -148,7 +148,7 @@ private slots:
                         lines[1],
                         QStringLiteral("%1 \u2192 %2").arg(main.rows[Baseline][i].text, main.rows[Scenario][i].text));
                     QCOMPARE(overview.loadsTable().item(t, k - 1)->text(), main.rows[CriticalLoads][i].text);
-                    for (std::size_t other = 0; other < ui::kScenarios.size(); ++other) {
+                    for (std::size_t other = 0; other < kScenarios.size(); ++other) {
                         for (int row = 0; row < kThicknesses; ++row) {
                             if (accessibleName(overview.percentageTable(other), row, k - 1)
                                     .endsWith(QStringLiteral("chosen in the main window")))
@@ -193,12 +193,12 @@ private slots:
         const QString html = QGuiApplication::clipboard()->mimeData()->html();
 
         const QStringList blocks = copied.split(QStringLiteral("\n\n"));
-        QCOMPARE(blocks.size(), static_cast<qsizetype>(ui::kScenarios.size() + 1));
+        QCOMPARE(blocks.size(), static_cast<qsizetype>(kScenarios.size() + 1));
         QCOMPARE(html.count(QStringLiteral("<table")), blocks.size());
 
         const QString label = ui::toQString(kThicknessChoices[static_cast<std::size_t>(thickness)].label);
         const QString& block = blocks[scenario];
-        const QString caption = ui::toQString(ui::kScenarios[s].caption);
+        const QString caption = ui::toQString(kScenarios[s].caption);
         QVERIFY(block.startsWith(QStringLiteral("Percentage increase, %1\t").arg(caption)));
         QCOMPARE(linesStartingWith(block, label + QLatin1Char('\t')),
                  linesStartingWith(main, QStringLiteral("Percentage increase\t")));
@@ -269,7 +269,7 @@ private slots:
         // The series hold the counts the main window shows for each
         // thickness: baseline, then each scenario.
         for (int t = 0; t < kThicknesses; ++t) {
-            for (std::size_t s = 0; s < ui::kScenarios.size(); ++s) {
+            for (std::size_t s = 0; s < kScenarios.size(); ++s) {
                 w.stepsFor(t, s);
                 const Snapshot main = snapshot(w.form);
                 for (std::size_t i = 0; i < kSubestuaryCount; ++i) {

@@ -31,7 +31,7 @@ ui::Report fullReport()
     MainWindow w;
     w.allSteps();
     const ui::OverviewResults overview = ui::computeOverview(QStringLiteral("20"), 20.0);
-    return ui::buildReport(w.form.shownResults(), &overview, kStamp);
+    return ui::buildReport(w.form.assessment(), &overview, kStamp);
 }
 
 #ifdef Q_OS_LINUX

@@ -3,56 +3,36 @@
 // for word processors and spreadsheets.
 
 #include "ResultsTable.h"
+#include "AssessmentSteps.h"
+#include "StartedModel.h"
 
 #include <QTest>
 
 #include <optional>
 
+using namespace siltmere;
 using namespace siltmere::ui;
 
 Q_DECLARE_METATYPE(std::optional<double>)
-Q_DECLARE_METATYPE(siltmere::ui::Verdict)
+Q_DECLARE_METATYPE(siltmere::Verdict)
 
 namespace {
 
-using Texts = std::array<const char*, 6>;
-
-std::array<ShownBox, 6> filledRow(const Texts& texts)
+// 5 mm, earthworks with controls, limit 20 %, after `stepsTaken` of the
+// three steps, taken by the model as the main window takes them.
+Assessment atStage(int stepsTaken)
 {
-    std::array<ShownBox, 6> row;
-    for (std::size_t k = 0; k < 6; ++k)
-        row[k] = {QString::fromLatin1(texts[k]), true, Verdict::None};
-    return row;
-}
-
-std::array<ShownBox, 6> clearedRow()
-{
-    std::array<ShownBox, 6> row;
-    row.fill({QStringLiteral("0"), false, Verdict::None});
-    return row;
-}
-
-// 5 mm, earthworks with controls, limit 20 %: the values of the model's
-// reference tables at each stage of the three steps.
-ShownResults atStage(int stepsTaken)
-{
-    ShownResults shown{
-        QStringLiteral("5 mm"), QStringLiteral("Earthworks with Controls"), QStringLiteral("20"), 20.0, {}};
-    shown.rows = {clearedRow(), clearedRow(), clearedRow(), clearedRow()};
+    SedimentModel model = test::startedModel();
+    Assessment assessment;
+    chooseThickness(model, assessment, kStartupThicknessPosition);
+    chooseLimit(model, assessment, "20", 20.0);
     if (stepsTaken >= 1)
-        shown.rows[0] = filledRow({"40909", "2074", "2219", "4093", "1509", "7248"});
-    if (stepsTaken >= 2) {
-        shown.rows[1] = filledRow({"0", "9", "8", "3", "15", "1"});
-        shown.rows[2] = filledRow({"0", "14", "11", "6", "18", "1"});
-    }
-    if (stepsTaken >= 3) {
-        shown.rows[3] = filledRow({"n/a", "56%", "38%", "100%", "20%", "0%"});
-        const std::array<Verdict, 6> verdicts{Verdict::None,  Verdict::Above,  Verdict::Above,
-                                              Verdict::Above, Verdict::Within, Verdict::Within};
-        for (std::size_t k = 0; k < 6; ++k)
-            shown.rows[3][k].verdict = verdicts[k];
-    }
-    return shown;
+        takeCriticalLoads(model, assessment);
+    if (stepsTaken >= 2)
+        takeExceedances(model, assessment);
+    if (stepsTaken >= 3)
+        takePctIncrease(model, assessment);
+    return assessment;
 }
 
 const QString kInputs = QStringLiteral(
@@ -94,20 +74,11 @@ private slots:
     // skips the cleared rows in the middle as well.
     void text_skipsClearedRowsBetweenFilledOnes()
     {
-        ShownResults shown = atStage(2);
-        shown.scenario = QStringLiteral("Earthworks without Controls");
-        shown.rows[2] = clearedRow();
+        SedimentModel model = test::startedModel();
+        Assessment assessment = atStage(2);
+        chooseScenario(model, assessment, kScenarios[1].number);
         const QString inputs = QString(kInputs).replace("with Controls", "without Controls");
-        QCOMPARE(buildResultsTable(shown).text, inputs + kHeader + kLoads + kBaseline);
-    }
-
-    // The window fills and clears a row as a whole; a row caught with a box
-    // still cleared is not a result of the current inputs.
-    void text_leavesOutARowWithAnyClearedBox()
-    {
-        ShownResults shown = atStage(1);
-        shown.rows[0][5].filled = false;
-        QCOMPARE(buildResultsTable(shown).text, kInputs);
+        QCOMPARE(buildResultsTable(assessment).text, inputs + kHeader + kLoads + kBaseline);
     }
 
     // What a spreadsheet takes from each kind of cell: the percentages and
@@ -120,6 +91,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<Verdict>("verdict");
         QTest::addColumn<QString>("cell");
+        // The whole percentage the model rounded to, where it shows one.
         QTest::newRow("a percentage above the limit")
             << 3 << "56%" << Verdict::Above
             << "<td bgcolor=\"#ff0000\" sdval=\"0.56\" sdnum=\"1033;1033;0%\" x:num=\"0.56\" "
@@ -157,9 +129,14 @@ private slots:
         QFETCH(QString, text);
         QFETCH(Verdict, verdict);
         QFETCH(QString, cell);
-        ShownResults shown = atStage(3);
-        shown.rows[static_cast<std::size_t>(row)][1] = {text, true, verdict};
-        const QString html = buildResultsTable(shown).html;
+        Assessment assessment = atStage(3);
+        (*assessment.rows[static_cast<std::size_t>(row)])[1] = {text.toStdString(), verdict};
+        // The percentage the model held behind the text: the number a
+        // spreadsheet gets comes from it, never from the text.
+        std::optional<std::int16_t>& shown = assessment.percentages[1].shown;
+        shown = text.endsWith('%') ? std::optional<std::int16_t>(static_cast<std::int16_t>(text.chopped(1).toInt()))
+                                   : std::nullopt;
+        const QString html = buildResultsTable(assessment).html;
         // The box's cell is the third of its line, after the row's name and
         // subestuary 1.
         const QString line = html.section(QLatin1Char('\n'), row + 3, row + 3);
@@ -189,10 +166,10 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(std::optional<double>, read);
         QFETCH(QString, cell);
-        ShownResults shown = atStage(3);
-        shown.limit = typed;
-        shown.limitValue = read;
-        const QString inputs = buildResultsTable(shown).html.section(QLatin1Char('\n'), 1, 1);
+        Assessment assessment = atStage(3);
+        assessment.inputs.limitText = typed.toStdString();
+        assessment.inputs.limitValue = read;
+        const QString inputs = buildResultsTable(assessment).html.section(QLatin1Char('\n'), 1, 1);
         QCOMPARE(inputs.section(QStringLiteral("</td>"), 5, 5) + QStringLiteral("</td>"), cell);
     }
 
@@ -213,10 +190,10 @@ private slots:
 
     void html_escapesTheTexts()
     {
-        ShownResults shown = atStage(0);
-        shown.limit = QStringLiteral("<b>&");
-        shown.limitValue = std::nullopt;
-        const QString html = buildResultsTable(shown).html;
+        Assessment assessment = atStage(0);
+        assessment.inputs.limitText = "<b>&";
+        assessment.inputs.limitValue = std::nullopt;
+        const QString html = buildResultsTable(assessment).html;
         QVERIFY(html.contains("<td>&lt;b&gt;&amp;</td>"));
         QVERIFY(!html.contains("<b>"));
     }

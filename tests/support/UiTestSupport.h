@@ -194,10 +194,10 @@ inline constexpr std::size_t kRowCount = ui::kResultRows.size();
 
 // The result rows, top to bottom, as indexes into a snapshot.
 enum RowIndex {
-    CriticalLoads = ui::indexOf(ui::ResultRowId::CriticalLoads),
-    Baseline = ui::indexOf(ui::ResultRowId::Baseline),
-    Scenario = ui::indexOf(ui::ResultRowId::Scenario),
-    Percentage = ui::indexOf(ui::ResultRowId::Percentage),
+    CriticalLoads = siltmere::indexOf(ResultRowId::CriticalLoads),
+    Baseline = siltmere::indexOf(ResultRowId::Baseline),
+    Scenario = siltmere::indexOf(ResultRowId::Scenario),
+    Percentage = siltmere::indexOf(ResultRowId::Percentage),
 };
 
 // The name of the result box of subestuary k (1..6) in `row`.

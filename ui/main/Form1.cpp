@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "AcceptabilityLimit.h"
+#include "AssessmentSteps.h"
 #include "FatalError.h"
 #include "Form1Layout.h"
 #include "Form2.h"
@@ -42,11 +43,6 @@ ResultRow rowOf(const Controls& controls, const ResultRowSpec& row)
     for (std::size_t i = 0; i < boxes.size(); ++i)
         boxes[i] = controls.get<QLineEdit>(toQString(row.boxes[i]));
     return ResultRow(boxes);
-}
-
-QString text(const std::string& s)
-{
-    return QString::fromStdString(s);
 }
 
 } // namespace
@@ -166,8 +162,8 @@ void Form1::openOverview()
 {
     // Built on first use: the window's own start-up does not wait for it.
     if (!overview_) {
-        overview_ =
-            new OverviewWindow(AcceptanceBox->text(), parseAcceptabilityLimit(AcceptanceBox->text()).value_or(0));
+        const AssessmentInputs& inputs = assessment_.inputs;
+        overview_ = new OverviewWindow(QString::fromStdString(inputs.limitText), inputs.limitValue.value_or(0));
         // The report, with the overview's tables, from the overview too.
         overview_->addAction(saveReportAction_);
         updateOverview();
@@ -185,31 +181,17 @@ void Form1::updateOverview()
         return;
     // The limit box never keeps a text that is not a number: it turns into
     // "0" at once.
-    const QString limit = AcceptanceBox->text();
-    if (const std::optional<double> value = parseAcceptabilityLimit(limit);
-        value && limit != overview_->results().limit)
-        overview_->showLimit(limit, *value);
+    const AssessmentInputs& inputs = assessment_.inputs;
+    const QString limit = QString::fromStdString(inputs.limitText);
+    if (inputs.limitValue && limit != overview_->results().limit)
+        overview_->showLimit(limit, *inputs.limitValue);
     // The combination as the model holds it: its thickness row and scenario.
-    overview_->outlineCombination(model_.ThickIdx - 1, model_.ScenarioNo == kScenarios[0].number ? 0 : 1);
-}
-
-ShownResults Form1::shownResults() const
-{
-    // The inputs as the planner chose them, the results as the handlers last
-    // showed them.
-    ShownResults shown;
-    const QList<QListWidgetItem*> chosen = List1->selectedItems();
-    shown.thickness = chosen.isEmpty() ? QString() : chosen.first()->text();
-    shown.scenario = (Option1->isChecked() ? Option1 : Option2)->text();
-    shown.limit = AcceptanceBox->text();
-    shown.limitValue = parseAcceptabilityLimit(shown.limit);
-    shown.rows = shown_;
-    return shown;
+    overview_->outlineCombination(model_.ThickIdx - 1, scenarioIndex(model_.ScenarioNo));
 }
 
 void Form1::copyResults() const
 {
-    const ResultsTable table = buildResultsTable(shownResults());
+    const ResultsTable table = buildResultsTable(assessment_);
     auto* mime = new QMimeData;
     mime->setText(table.text);
     mime->setHtml(table.html);
@@ -242,7 +224,7 @@ void Form1::saveReport()
 
     const ReportStamp stamp{QDateTime::currentDateTime(), QStringLiteral(SILTMERE_VERSION),
                             QSysInfo::prettyProductName()};
-    const Report report = buildReport(shownResults(), overviewResults(), stamp);
+    const Report report = buildReport(assessment_, overviewResults(), stamp);
     if (const std::optional<QString> error = writePdfReport(report, path, reportPageSize())) {
         QMessageBox::warning(
             this, tr("Save report as PDF"),
@@ -260,38 +242,31 @@ QLabel* Form1::Label15(int index) const
 
 // --- shared steps -------------------------------------------------------
 
-void Form1::fillStrRowWithZeros()
-{
-    // assign() rather than `= "0"`: GCC 12 at -O2 and above mistakes the
-    // inlined copy of a string literal into a string for an overlapping copy
-    // (a -Wrestrict false positive).
-    for (int k = 1; k <= kSubestuaries; ++k)
-        model_.strRow(k).assign(1, '0');
-}
-
-// Shows a result in box k of `row`, enabled when it is filled, and keeps it
-// as what the window shows.
-QLineEdit& Form1::showBox(ResultRowId row, int k, const ShownBox& shown)
-{
-    shown_[indexOf(row)][static_cast<std::size_t>(k - 1)] = shown;
-    QLineEdit& box = resultBox(row, k);
-    box.setEnabled(shown.filled);
-    box.setText(shown.text);
-    return box;
-}
-
-// Shows "0" greyed out. A judged row also loses the verdict of an earlier
-// comparison: its colour goes back to white and its description to the
-// plain one.
-void Form1::clearRow(ResultRowId row)
+// Shows a row as the assessment holds it: the model's texts, enabled, where
+// its step has been taken for the current inputs; otherwise "0" greyed out,
+// and on the judged row white with the plain description, so no verdict of
+// an earlier comparison stays.
+void Form1::showRow(ResultRowId row)
 {
     const ResultRowSpec& spec = resultRow(row);
+    const std::optional<ResultTexts>& texts = assessment_.row(row);
+    const QString limit = QString::fromStdString(assessment_.inputs.limitText);
     for (int k = 1; k <= kSubestuaries; ++k) {
-        QLineEdit& box = showBox(row, k, {toQString(kClearedText), false, Verdict::None});
-        if (spec.judged) {
+        QLineEdit& box = resultBox(row, k);
+        box.setEnabled(texts.has_value());
+        box.setText(texts ? QString::fromStdString(assessment_.box(row, k).text) : toQString(kClearedText));
+        if (!spec.judged)
+            continue;
+        if (!texts) {
             setBackColor(box, verdictColor(Verdict::None));
             box.setAccessibleDescription(toQString(spec.description));
+            continue;
         }
+        const Verdict verdict = assessment_.box(row, k).verdict;
+        // No percentage ("n/a") keeps the box's white.
+        if (verdict != Verdict::None)
+            setBackColor(box, verdictColor(verdict));
+        describeComparison(box, verdict, limit);
     }
 }
 
@@ -301,37 +276,29 @@ void Form1::describeComparison(QLineEdit& box, Verdict verdict, const QString& l
     QString words;
     switch (verdict) {
     case Verdict::Within:
-        words = tr("within the acceptability limit of %1%, shown green").arg(limit);
-        break;
     case Verdict::Above:
-        words = tr("above the acceptability limit of %1%, shown red").arg(limit);
+        words = tr("%1 the acceptability limit of %2%, shown %3")
+                    .arg(toQString(verdictWord(verdict)), limit,
+                         verdict == Verdict::Within ? QStringLiteral("green") : QStringLiteral("red"));
         break;
     case Verdict::None:
-        words = tr("no exceedances under the existing land use, so no increase to compare");
+        words = tr("%1, so no increase to compare").arg(toQString(kNoComparison));
         break;
     }
     box.setAccessibleDescription(toQString(resultRow(ResultRowId::Percentage).description) + QStringLiteral(": ") +
                                  words);
 }
 
-// Every result row cleared and the later steps disabled, after a change of
-// thickness or limit.
-void Form1::clearAllSteps()
+// Every result row as the assessment holds it, and the buttons of the steps
+// that can be taken next, after a change of thickness or limit.
+void Form1::showAllRows()
 {
-    fillStrRowWithZeros();
-    clearRow(ResultRowId::CriticalLoads);
-    Command2->setEnabled(false);
-    clearRow(ResultRowId::Baseline);
-    clearRow(ResultRowId::Scenario);
-    Command3->setEnabled(false);
-    clearRow(ResultRowId::Percentage);
-}
-
-// Shows the model's row texts.
-void Form1::fillRow(ResultRowId row)
-{
-    for (int k = 1; k <= kSubestuaries; ++k)
-        showBox(row, k, {text(model_.strRow(k)), true, Verdict::None});
+    showRow(ResultRowId::CriticalLoads);
+    Command2->setEnabled(assessment_.taken(StepId::CriticalLoads));
+    showRow(ResultRowId::Baseline);
+    showRow(ResultRowId::Scenario);
+    Command3->setEnabled(assessment_.taken(StepId::Exceedances));
+    showRow(ResultRowId::Percentage);
 }
 
 // Exactly one of the three scenario captions is visible: 0 "Earthworks",
@@ -346,12 +313,17 @@ void Form1::showScenarioCaption(int index)
 
 void Form1::Form_Load()
 {
+    // The limit the window is designed with, as the limit's handler would
+    // keep a typed one.
+    assessment_.inputs.limitText = AcceptanceBox->text().toStdString();
+    assessment_.inputs.limitValue = parseAcceptabilityLimit(AcceptanceBox->text());
     for (const auto& choice : kThicknessChoices)
         List1->addItem(toQString(choice.label));
     // Selecting the start-up thickness runs List1_Click right here, before
     // the model is initialised: it sets the thickness and clears every row.
     List1->setCurrentRow(kStartupThicknessPosition);
     model_.Init_Model();
+    assessment_.inputs.scenarioNo = model_.ScenarioNo;
     showScenarioCaption(0);
     Label16->setVisible(false);
     List1->setFocus();
@@ -360,8 +332,8 @@ void Form1::Form_Load()
 void Form1::List1_Click()
 {
     const QModelIndexList selected = List1->selectionModel()->selectedRows();
-    model_.Select_Thickness(selected.isEmpty() ? -1 : selected.first().row());
-    clearAllSteps();
+    chooseThickness(model_, assessment_, selected.isEmpty() ? -1 : selected.first().row());
+    showAllRows();
     showScenarioCaption(0);
     Label16->setVisible(false);
     updateOverview();
@@ -370,24 +342,26 @@ void Form1::List1_Click()
 void Form1::AcceptanceBox_Change()
 {
     // Replacing a text that is not a number runs this handler again at once,
-    // for the "0"; the clearing below then simply runs twice.
-    if (!parseAcceptabilityLimit(AcceptanceBox->text()))
+    // for the "0"; the clearing below then simply runs twice, for the "0".
+    std::optional<double> limit = parseAcceptabilityLimit(AcceptanceBox->text());
+    if (!limit) {
         AcceptanceBox->setText(QStringLiteral("0"));
-    // Only the percentages depend on the limit, but a new limit starts all
-    // three steps afresh.
-    clearAllSteps();
+        limit = parseAcceptabilityLimit(AcceptanceBox->text());
+    }
+    chooseLimit(model_, assessment_, AcceptanceBox->text().toStdString(), limit);
+    showAllRows();
     Label16->setVisible(false);
     updateOverview();
 }
 
 void Form1::Option1_Click()
 {
-    chooseScenario(1);
+    chooseScenario(kScenarios[0].number);
 }
 
 void Form1::Option2_Click()
 {
-    chooseScenario(2);
+    chooseScenario(kScenarios[1].number);
 }
 
 // The loads, the baseline and Command2 do not depend on the scenario and
@@ -395,11 +369,10 @@ void Form1::Option2_Click()
 // Command2 is pressed again.
 void Form1::chooseScenario(std::int16_t scenarioNo)
 {
-    model_.ScenarioNo = scenarioNo;
-    fillStrRowWithZeros();
-    clearRow(ResultRowId::Scenario);
+    siltmere::chooseScenario(model_, assessment_, scenarioNo);
+    showRow(ResultRowId::Scenario);
     Command3->setEnabled(false);
-    clearRow(ResultRowId::Percentage);
+    showRow(ResultRowId::Percentage);
     showScenarioCaption(scenarioNo);
     Label16->setVisible(false);
     updateOverview();
@@ -407,36 +380,24 @@ void Form1::chooseScenario(std::int16_t scenarioNo)
 
 void Form1::Command1_Click()
 {
-    model_.Calc_CriticalLoads();
-    fillRow(ResultRowId::CriticalLoads);
+    takeCriticalLoads(model_, assessment_);
+    showRow(ResultRowId::CriticalLoads);
     Command2->setEnabled(true);
 }
 
 void Form1::Command2_Click()
 {
-    model_.Lookup_Exceedances(model_.strBaseline);
-    fillRow(ResultRowId::Baseline);
-    model_.Lookup_Exceedances(model_.ScenarioTable());
-    fillRow(ResultRowId::Scenario);
+    takeExceedances(model_, assessment_);
+    showRow(ResultRowId::Baseline);
+    showRow(ResultRowId::Scenario);
     Command3->setEnabled(true);
-    showScenarioCaption(Option1->isChecked() ? 1 : 2);
+    showScenarioCaption(static_cast<int>(scenarioIndex(assessment_.inputs.scenarioNo)) + 1);
 }
 
 void Form1::Command3_Click()
 {
-    const QString limitText = AcceptanceBox->text();
-    const std::optional<double> limit = parseAcceptabilityLimit(limitText);
-    if (!limit)
-        throw ModelError::typeMismatch(limitText.toStdString());
-    model_.Calc_PctIncrease(*limit);
-    for (int k = 1; k <= kSubestuaries; ++k) {
-        const Verdict verdict = verdictOf(model_.PctFlag(k));
-        QLineEdit& box = showBox(ResultRowId::Percentage, k, {text(model_.strRow(k)), true, verdict});
-        // No percentage ("n/a") keeps the box's white.
-        if (verdict != Verdict::None)
-            setBackColor(box, verdictColor(verdict));
-        describeComparison(box, verdict, limitText);
-    }
+    takePctIncrease(model_, assessment_);
+    showRow(ResultRowId::Percentage);
     Label16->setVisible(true);
 }
 

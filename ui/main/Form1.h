@@ -11,12 +11,12 @@
 // buttons of the steps that must be taken again. All arithmetic is the
 // model's; the handlers only move texts between the model and the boxes.
 
+#include "Assessment.h"
 #include "Form2.h"
 #include "FormBuilder.h"
 #include "OverviewWindow.h"
 #include "ResultGrid.h"
 #include "SedimentModel.h"
-#include "ShownResults.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -63,8 +63,9 @@ public:
     Form2* backgroundWindow() const { return form2_; }
     // The overview window, while it exists.
     OverviewWindow* overviewWindow() const { return overview_; }
-    // The inputs and the results as the window shows them now.
-    ShownResults shownResults() const;
+    // The inputs and the results as the window shows them now, kept by the
+    // handlers as they run.
+    const Assessment& assessment() const { return assessment_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -113,13 +114,10 @@ private:
     void describeLimitFormat();
     void chooseScenario(std::int16_t scenarioNo);
     void nameResultBoxes();
-    void clearAllSteps();
-    void fillStrRowWithZeros();
-    void clearRow(ResultRowId row);
+    void showAllRows();
     static void describeComparison(QLineEdit& box, Verdict verdict, const QString& limit);
-    void fillRow(ResultRowId row);
+    void showRow(ResultRowId row);
     QLineEdit& resultBox(ResultRowId row, int k) const { return rows_[indexOf(row)].box(k); }
-    QLineEdit& showBox(ResultRowId row, int k, const ShownBox& shown);
     void showScenarioCaption(int index);
     QLabel* Label15(int index) const;
 
@@ -138,10 +136,10 @@ private:
     QPushButton* Command4 = nullptr;
     QLabel* Label16 = nullptr;
 
-    // The result boxes, and what each shows: its text, whether it is filled
-    // and the verdict its colour gives.
+    // The result boxes, and the assessment they show: the inputs, the steps
+    // taken for them and their results.
     std::array<ResultRow, kResultRows.size()> rows_;
-    std::array<ShownRow, kResultRows.size()> shown_;
+    Assessment assessment_;
 
     QPointer<Form2> form2_;
     QAction* copyResultsAction_ = nullptr;

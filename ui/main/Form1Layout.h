@@ -110,16 +110,16 @@ inline constexpr std::array<ControlSpec, 66> kControls{{
         .withBack(colors::kPaleYellow)
         .named("Critical deposition thickness")
         .described("Depth of settled sediment at which estuarine life is harmed"),
-    textBox("Text1", {1320, 1995, 1095, 285}, 4, "1200 kg/m3")
+    textBox("Text1", {1320, 1995, 1095, 285}, 4, kDensityCaption)
         .withBack(colors::kSystemMenu)
         .withFlags(Disabled | ReadOnly)
         .named("Settled sediment density")
-        .described("Fixed at 1200 kilograms per cubic metre"),
-    textBox("Text2", {1320, 2385, 1095, 285}, 6, "1000 kg")
+        .described(kDensityDescription),
+    textBox("Text2", {1320, 2385, 1095, 285}, 6, kUnitLoadCaption)
         .withBack(colors::kSystemMenu)
         .withFlags(Disabled | ReadOnly)
         .named("Unit sediment load")
-        .described("Fixed at 1000 kilograms"),
+        .described(kUnitLoadDescription),
     textBox("AcceptanceBox", {1320, 2760, 800, 555}, 42, "20")
         .withFont(kLarge)
         .withBack(colors::kPaleYellow)
@@ -152,15 +152,15 @@ inline constexpr std::array<ControlSpec, 66> kControls{{
     resultBox(ResultRowId::Percentage, 5, {7380, 9000, 800, 375}, 58),
     resultBox(ResultRowId::Percentage, 6, {8370, 9000, 800, 375}, 59),
     // The step buttons and the Background button, in front of the rest.
-    pushButton("Command1", {3285, 4800, 6000, 615}, 15, "Calculate: Critical Total Loads", kStepButton)
+    pushButton("Command1", {3285, 4800, 6000, 615}, 15, step(StepId::CriticalLoads).caption, kStepButton)
         .withBack(colors::kPaleYellow)
         .described("Computes the critical total load of each subestuary for the chosen thickness"),
     // The design caption ends in a space, which assistive technology need not read.
-    pushButton("Command2", {3285, 7095, 6000, 615}, 1, "Calculate: Exceedances over 25 Year Period ", kStepButton)
+    pushButton("Command2", {3285, 7095, 6000, 615}, 1, step(StepId::Exceedances).caption, kStepButton)
         .withFlags(Disabled)
         .named("Calculate: Exceedances over 25 Year Period")
         .described("Looks up the exceedances over 25 years for the existing land use and the chosen scenario"),
-    pushButton("Command3", {3285, 9390, 6000, 615}, 43, "Calculate: % increase scenario vs baseline", kStepButton)
+    pushButton("Command3", {3285, 9390, 6000, 615}, 43, step(StepId::PctIncrease).caption, kStepButton)
         .withFlags(Disabled)
         .described("Compares the scenario with the baseline and judges each increase against the acceptability limit"),
     pushButton("Command4", {960, 3600, 4095, 555}, 64, "Background", kBackgroundButton)

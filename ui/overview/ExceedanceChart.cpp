@@ -78,9 +78,10 @@ void ExceedanceChart::setResults(const OverviewResults& results)
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
         for (int k = 1; k <= kSubestuaries; ++k) {
             const auto i = static_cast<std::size_t>(k - 1);
-            series_[0][i][t] = results.cell(0, t, k).baseline.toInt();
+            // The counts as the percentage step read them: whole numbers.
+            series_[0][i][t] = static_cast<int>(results.assessment(0, t).figures(k).baseline);
             for (std::size_t s = 0; s < kScenarios.size(); ++s)
-                series_[s + 1][i][t] = results.cell(s, t, k).scenario.toInt();
+                series_[s + 1][i][t] = static_cast<int>(results.assessment(s, t).figures(k).scenario);
         }
     }
     update();

@@ -64,11 +64,15 @@ QString thicknessLabel(std::size_t t)
     return toQString(kThicknessChoices[t].label);
 }
 
+QString boxText(const Assessment& assessment, ResultRowId row, int k)
+{
+    return QString::fromStdString(assessment.box(row, k).text);
+}
+
 // The verdict in words, or why there is none.
 QString verdictWords(Verdict verdict)
 {
-    return verdict == Verdict::None ? QObject::tr("no exceedances under the existing land use")
-                                    : toQString(verdictPhrase(verdict));
+    return toQString(verdict == Verdict::None ? kNoComparison : verdictPhrase(verdict));
 }
 
 QTableWidget* newTable(const QString& name, QWidget* parent)
@@ -173,7 +177,8 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
     auto* scenarios = new QHBoxLayout;
     for (std::size_t s = 0; s < kScenarios.size(); ++s) {
         const QString caption = toQString(kScenarios[s].caption);
-        percentages_[s] = newTable(tr("Percentage increase, %1").arg(caption), content);
+        percentages_[s] = newTable(
+            QStringLiteral("%1, %2").arg(toQString(resultRow(ResultRowId::Percentage).title), caption), content);
         outlines_[s] = new OutlinedRowDelegate(percentages_[s]);
         percentages_[s]->setItemDelegate(outlines_[s]);
         scenarios->addWidget(
@@ -185,7 +190,7 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
     loads_ = newTable(tr("Critical total load, tonnes per event"), content);
     chart_ = new ExceedanceChart(content);
     auto* lower = new QHBoxLayout;
-    auto* loadsBox = group(tr("Critical total load (tonnes per event)"), loads_, content);
+    auto* loadsBox = group(toQString(resultRow(ResultRowId::CriticalLoads).title), loads_, content);
     loadsBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     lower->addWidget(loadsBox, 0, Qt::AlignTop);
     lower->addWidget(group(chart_->accessibleName(), chart_, content), 1);
@@ -238,37 +243,50 @@ void OverviewWindow::setVisible(bool visible)
 void OverviewWindow::showLimit(const QString& text, double value)
 {
     results_ = computeOverview(text, value);
-    showResults();
+    // A limit changes only the verdicts: the loads and the counts the chart
+    // draws stay as they are.
+    showPercentages();
 }
 
 void OverviewWindow::outlineCombination(int thickness, std::size_t scenario)
 {
+    // The main window says its combination after every change of an input,
+    // most of them keystrokes in the limit that leave it as it is.
+    if (thickness == outlinedThickness_ && scenario == outlinedScenario_)
+        return;
     outlinedThickness_ = thickness;
     outlinedScenario_ = scenario;
-    showResults();
+    showPercentages();
 }
 
 void OverviewWindow::showResults()
+{
+    showPercentages();
+    fillLoadsTable();
+    chart_->setResults(results_);
+}
+
+void OverviewWindow::showPercentages()
 {
     heading_->setText(tr("Percentage increase of exceedances over the existing land use, for the acceptability "
                          "limit of %1%")
                           .arg(results_.limit));
     for (std::size_t s = 0; s < kScenarios.size(); ++s)
         fillPercentageTable(s);
-    fillLoadsTable();
-    chart_->setResults(results_);
 }
 
 QString OverviewWindow::cellName(std::size_t scenario, std::size_t thickness, int k) const
 {
-    const OverviewCell& cell = results_.cell(scenario, thickness, k);
-    QString percentage = cell.percentage;
+    const Assessment& assessment = results_.assessment(scenario, thickness);
+    const ResultBox& box = assessment.box(ResultRowId::Percentage, k);
+    QString percentage = QString::fromStdString(box.text);
     percentage.replace(QLatin1Char('%'), QStringLiteral(" %"));
-    QString name = tr("%1, subestuary %2, %3: %4, %5; %6 to %7 events")
-                       .arg(thicknessLabel(thickness))
-                       .arg(k)
-                       .arg(toQString(kScenarios[scenario].spokenName), percentage, verdictWords(cell.verdict),
-                            cell.baseline, cell.scenario);
+    QString name =
+        tr("%1, subestuary %2, %3: %4, %5; %6 to %7 events")
+            .arg(thicknessLabel(thickness))
+            .arg(k)
+            .arg(toQString(kScenarios[scenario].spokenName), percentage, verdictWords(box.verdict),
+                 boxText(assessment, ResultRowId::Baseline, k), boxText(assessment, ResultRowId::Scenario, k));
     if (static_cast<int>(thickness) == outlinedThickness_ && scenario == outlinedScenario_)
         name += tr("; chosen in the main window");
     return name;
@@ -279,17 +297,21 @@ void OverviewWindow::fillPercentageTable(std::size_t scenario)
     QTableWidget& table = *percentages_[scenario];
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
         for (int k = 1; k <= kSubestuaries; ++k) {
-            const OverviewCell& cell = results_.cell(scenario, t, k);
+            const Assessment& assessment = results_.assessment(scenario, t);
+            const ResultBox& box = assessment.box(ResultRowId::Percentage, k);
             // The verdict's word beside the percentage: colour is never the
             // only carrier, on screen or printed in black and white.
-            const QString mark = toQString(verdictWord(cell.verdict));
-            QString text = mark.isEmpty() ? cell.percentage : cell.percentage + QLatin1Char(' ') + mark;
-            text += QStringLiteral("\n%1 \u2192 %2").arg(cell.baseline, cell.scenario);
-            QTableWidgetItem* item = colouredItem(text, verdictColor(cell.verdict));
+            const QString percentage = QString::fromStdString(box.text);
+            const QString mark = toQString(verdictWord(box.verdict));
+            QString text = mark.isEmpty() ? percentage : percentage + QLatin1Char(' ') + mark;
+            text +=
+                QStringLiteral("\n%1 \u2192 %2")
+                    .arg(boxText(assessment, ResultRowId::Baseline, k), boxText(assessment, ResultRowId::Scenario, k));
+            QTableWidgetItem* item = colouredItem(text, verdictColor(box.verdict));
             item->setData(Qt::AccessibleTextRole, cellName(scenario, t, k));
-            item->setToolTip(cell.verdict == Verdict::None
-                                 ? verdictWords(cell.verdict)
-                                 : tr("%1 of %2%").arg(verdictWords(cell.verdict), results_.limit));
+            item->setToolTip(box.verdict == Verdict::None
+                                 ? verdictWords(box.verdict)
+                                 : tr("%1 of %2%").arg(verdictWords(box.verdict), results_.limit));
             table.setItem(static_cast<int>(t), k - 1, item);
         }
         const bool outlined = static_cast<int>(t) == outlinedThickness_ && scenario == outlinedScenario_;
@@ -307,7 +329,7 @@ void OverviewWindow::fillLoadsTable()
     const std::uint32_t back = resultRow(ResultRowId::CriticalLoads).backColor;
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
         for (int k = 1; k <= kSubestuaries; ++k) {
-            const QString& load = results_.loads[t][static_cast<std::size_t>(k - 1)];
+            const QString load = boxText(results_.loads(t), ResultRowId::CriticalLoads, k);
             QTableWidgetItem* item = colouredItem(load, back);
             item->setData(Qt::AccessibleTextRole, tr("%1, subestuary %2: critical total load %3 tonnes per event")
                                                       .arg(thicknessLabel(t))

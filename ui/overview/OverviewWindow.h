@@ -55,6 +55,7 @@ private:
     // overview" in the window's context menu).
     void copyOverview() const;
     void showResults();
+    void showPercentages();
     void fillPercentageTable(std::size_t scenario);
     void fillLoadsTable();
     QString cellName(std::size_t scenario, std::size_t thickness, int k) const;

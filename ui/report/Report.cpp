@@ -1,8 +1,9 @@
 #include "Report.h"
 
+#include "Background.h"
 #include "DesignText.h"
-#include "Form1Layout.h"
-#include "Form2Layout.h"
+#include "ResultGrid.h"
+#include "ResultsTable.h"
 #include "WindowsColor.h"
 
 #include <QLocale>
@@ -15,39 +16,10 @@ namespace siltmere::ui {
 
 namespace {
 
-// A caption of the main window's design, found by its control's name: the
-// fixed parameters and the step buttons are captions only, so the report
-// reads them where the window gets them.
-constexpr std::string_view designCaption(std::string_view name)
-{
-    for (const ControlSpec& control : form1::kControls) {
-        if (control.name == name)
-            return control.text;
-    }
-    return {};
-}
-
-constexpr std::string_view kDensityCaption = designCaption("Text1");
-constexpr std::string_view kUnitLoadCaption = designCaption("Text2");
-static_assert(!kDensityCaption.empty() && !kUnitLoadCaption.empty());
-
-// The three steps, each with the rows it fills.
-struct Step {
-    std::string_view button;
-    std::array<ResultRowId, 2> rows;
-    int rowCount;
-};
-
-constexpr std::array<Step, 3> kSteps{{
-    {"Command1", {ResultRowId::CriticalLoads, ResultRowId::CriticalLoads}, 1},
-    {"Command2", {ResultRowId::Baseline, ResultRowId::Scenario}, 2},
-    {"Command3", {ResultRowId::Percentage, ResultRowId::Percentage}, 1},
-}};
-
 // A step button's caption as a sentence quotes it: one caption ends in a space.
-QString stepName(const Step& step)
+QString stepName(const StepSpec& step)
 {
-    return toQString(designCaption(step.button)).trimmed();
+    return toQString(step.caption).trimmed();
 }
 
 QString escaped(const QString& text)
@@ -58,6 +30,11 @@ QString escaped(const QString& text)
 QString escaped(std::string_view text)
 {
     return toQString(text).toHtmlEscaped();
+}
+
+QString escaped(const std::string& text)
+{
+    return QString::fromStdString(text).toHtmlEscaped();
 }
 
 // Numbers in the report are written alike on every desktop, so that a
@@ -88,9 +65,10 @@ QString verdictCell(Verdict verdict)
 
 QString subestuaryHeader(const QString& first)
 {
-    QString html = QStringLiteral("<tr><th align=\"left\" width=\"28%\">%1</th>").arg(escaped(first));
-    for (int k = 1; k <= kSubestuaries; ++k)
-        html += QStringLiteral("<th align=\"center\" width=\"12%\">%1</th>").arg(k);
+    const QStringList names = ui::subestuaryHeader(first);
+    QString html = QStringLiteral("<tr><th align=\"left\" width=\"28%\">%1</th>").arg(escaped(names.first()));
+    for (qsizetype k = 1; k < names.size(); ++k)
+        html += QStringLiteral("<th align=\"center\" width=\"12%\">%1</th>").arg(escaped(names.at(k)));
     return html + QStringLiteral("</tr>\n");
 }
 
@@ -107,12 +85,13 @@ QString paragraph(const QString& text)
     return QStringLiteral("<p>%1</p>\n").arg(escaped(text));
 }
 
-QString inputsSection(const ShownResults& shown)
+QString inputsSection(const AssessmentInputs& inputs)
 {
-    const QString limit = shown.limitValue ? percentText(*shown.limitValue) : shown.limit;
+    const QString limit =
+        inputs.limitValue ? percentText(*inputs.limitValue) : QString::fromStdString(inputs.limitText);
     const std::array<std::pair<QString, QString>, 5> rows{{
-        {QStringLiteral("Critical deposition thickness"), shown.thickness},
-        {QStringLiteral("Scenario"), shown.scenario},
+        {QStringLiteral("Critical deposition thickness"), toQString(inputs.thicknessLabel())},
+        {QStringLiteral("Scenario"), toQString(inputs.scenario().caption)},
         {QStringLiteral("Acceptability limit"), limit},
         {QStringLiteral("Settled sediment density"), toQString(kDensityCaption)},
         {QStringLiteral("Unit sediment load"), toQString(kUnitLoadCaption)},
@@ -125,46 +104,50 @@ QString inputsSection(const ShownResults& shown)
     return html + QStringLiteral("</table>\n");
 }
 
-QString resultsSection(const ShownResults& shown)
+// A judged result on its colour, its verdict in words under it where
+// `phrase`, beside it otherwise.
+QString judgedCell(const ResultBox& box, bool phrase)
+{
+    QString html = verdictCell(box.verdict) + QStringLiteral("<b>%1</b>").arg(escaped(box.text));
+    const QString words = toQString(phrase ? verdictPhrase(box.verdict) : verdictWord(box.verdict));
+    if (words.isEmpty())
+        return html;
+    if (phrase)
+        return html + QStringLiteral("<br/><span style=\"font-size: 7.5pt;\">%1</span>").arg(escaped(words));
+    return html + QLatin1Char(' ') + escaped(words);
+}
+
+QString resultsSection(const Assessment& assessment)
 {
     QString html = heading(QStringLiteral("Results"));
     QString rows;
     for (const ResultRowSpec& spec : kResultRows) {
-        const ShownRow& row = shown.rows[indexOf(spec.id)];
-        if (!isFilled(row))
+        if (!assessment.filled(spec.id))
             continue;
         rows += QStringLiteral("<tr><td>%1</td>").arg(escaped(spec.title));
-        for (const ShownBox& box : row) {
-            if (!spec.judged) {
-                rows += QStringLiteral("<td align=\"center\">%1</td>").arg(escaped(box.text));
-                continue;
-            }
-            rows += verdictCell(box.verdict) + QStringLiteral("<b>%1</b>").arg(escaped(box.text));
-            const QString words = toQString(verdictPhrase(box.verdict));
-            if (!words.isEmpty())
-                rows += QStringLiteral("<br/><span style=\"font-size: 7.5pt;\">%1</span>").arg(escaped(words));
-            rows += QStringLiteral("</td>");
+        for (const ResultBox& box : *assessment.row(spec.id)) {
+            rows += spec.judged ? judgedCell(box, true) + QStringLiteral("</td>")
+                                : QStringLiteral("<td align=\"center\">%1</td>").arg(escaped(box.text));
         }
         rows += QStringLiteral("</tr>\n");
     }
     if (!rows.isEmpty())
-        html += kTable + subestuaryHeader(QStringLiteral("Subestuary")) + rows + QStringLiteral("</table>\n");
+        html += kTable + subestuaryHeader(toQString(kSubestuaryHeading)) + rows + QStringLiteral("</table>\n");
 
     QStringList notTaken;
-    for (const Step& step : kSteps) {
-        bool taken = true;
-        for (int i = 0; i < step.rowCount; ++i)
-            taken = taken && isFilled(shown.rows[indexOf(step.rows.at(static_cast<std::size_t>(i)))]);
-        if (!taken)
+    for (const StepSpec& step : kSteps) {
+        if (!assessment.taken(step.id))
             notTaken << QStringLiteral("“%1”").arg(stepName(step));
     }
+    const std::optional<double> limit = assessment.inputs.limitValue;
     if (notTaken.isEmpty()) {
-        if (shown.limitValue) {
+        if (limit) {
             html += paragraph(QStringLiteral("All three steps have been taken for these inputs. Each percentage is "
                                              "the increase of the scenario's exceedances over the existing land "
-                                             "use's, marked “within the limit” (green) or “above the limit” (red) "
-                                             "of %1; n/a: the existing land use has no exceedances to compare with.")
-                                  .arg(percentText(*shown.limitValue)));
+                                             "use's, marked “%1” (green) or “%2” (red) of %3; n/a: the existing "
+                                             "land use has no exceedances to compare with.")
+                                  .arg(toQString(verdictPhrase(Verdict::Within)),
+                                       toQString(verdictPhrase(Verdict::Above)), percentText(*limit)));
         }
     } else {
         QString list = notTaken.join(QStringLiteral(", "));
@@ -183,14 +166,13 @@ QString overviewTable(const OverviewResults& overview, std::size_t scenario)
     QString html = QStringLiteral("<h3>%1</h3>\n").arg(escaped(kScenarios.at(scenario).caption));
     html += kTable + subestuaryHeader(QStringLiteral("Thickness"));
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
+        const Assessment& assessment = overview.assessment(scenario, t);
         html += QStringLiteral("<tr><td>%1</td>").arg(escaped(kThicknessChoices.at(t).label));
         for (int k = 1; k <= kSubestuaries; ++k) {
-            const OverviewCell& cell = overview.cell(scenario, t, k);
-            html += verdictCell(cell.verdict) + QStringLiteral("<b>%1</b>").arg(escaped(cell.percentage));
-            const QString word = toQString(verdictWord(cell.verdict));
-            if (!word.isEmpty())
-                html += QLatin1Char(' ') + escaped(word);
-            html += QStringLiteral("<br/>%1 → %2</td>").arg(escaped(cell.baseline), escaped(cell.scenario));
+            html += judgedCell(assessment.box(ResultRowId::Percentage, k), false);
+            html += QStringLiteral("<br/>%1 → %2</td>")
+                        .arg(escaped(assessment.box(ResultRowId::Baseline, k).text),
+                             escaped(assessment.box(ResultRowId::Scenario, k).text));
         }
         html += QStringLiteral("</tr>\n");
     }
@@ -201,10 +183,11 @@ QString overviewSection(const OverviewResults& overview)
 {
     QString html = heading(QStringLiteral("All thicknesses and scenarios"));
     html += paragraph(QStringLiteral("For every critical deposition thickness: the percentage increase of the "
-                                     "scenario's exceedances over the existing land use's, “within” (green) or "
-                                     "“above” (red) the acceptability limit of %1, and below it the exceedances "
+                                     "scenario's exceedances over the existing land use's, “%1” (green) or "
+                                     "“%2” (red) the acceptability limit of %3, and below it the exceedances "
                                      "over 25 years, existing land use → scenario.")
-                          .arg(percentText(overview.limitValue)));
+                          .arg(toQString(verdictWord(Verdict::Within)), toQString(verdictWord(Verdict::Above)),
+                               percentText(overview.limitValue)));
     html += QStringLiteral("<div style=\"font-size: 8pt;\">\n");
     for (std::size_t s = 0; s < kScenarios.size(); ++s)
         html += overviewTable(overview, s);
@@ -212,8 +195,8 @@ QString overviewSection(const OverviewResults& overview)
     html += kTable + subestuaryHeader(QStringLiteral("Thickness"));
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
         html += QStringLiteral("<tr><td>%1</td>").arg(escaped(kThicknessChoices.at(t).label));
-        for (const QString& load : overview.loads.at(t))
-            html += QStringLiteral("<td align=\"center\">%1</td>").arg(escaped(load));
+        for (const ResultBox& load : *overview.loads(t).row(ResultRowId::CriticalLoads))
+            html += QStringLiteral("<td align=\"center\">%1</td>").arg(escaped(load.text));
         html += QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n</div>\n");
@@ -222,17 +205,17 @@ QString overviewSection(const OverviewResults& overview)
 QString backgroundSection()
 {
     QString html = heading(QStringLiteral("Background"));
-    html += paragraph(toQString(form2::kIntroduction));
+    html += paragraph(toQString(background::kIntroduction));
     html += QStringLiteral("<p align=\"center\"><img src=\"%1\" width=\"%2\" height=\"%2\"/></p>\n")
                 .arg(QLatin1String(kDiagramUrl))
-                .arg(form2::kDiagramPixels * 2 / 5);
-    html += paragraph(toQString(form2::kDiagramCaption));
+                .arg(background::kDiagramPixels * 2 / 5);
+    html += paragraph(toQString(background::kDiagramCaption));
     return html;
 }
 
 } // namespace
 
-Report buildReport(const ShownResults& shown, const OverviewResults* overview, const ReportStamp& stamp)
+Report buildReport(const Assessment& assessment, const OverviewResults* overview, const ReportStamp& stamp)
 {
     Report report;
     report.title = QStringLiteral("Siltmere report: estuarine sediment deposition risk");
@@ -245,8 +228,8 @@ Report buildReport(const ShownResults& shown, const OverviewResults* overview, c
     // that line only.
     html += QStringLiteral("<p>Made %1 with Siltmere %2<br/>Platform: %3</p>\n")
                 .arg(escaped(madeText(stamp.made)), escaped(stamp.version), escaped(stamp.platform));
-    html += inputsSection(shown);
-    html += resultsSection(shown);
+    html += inputsSection(assessment.inputs);
+    html += resultsSection(assessment);
     if (overview)
         html += overviewSection(*overview);
     html += backgroundSection();

@@ -3,13 +3,13 @@
 // The report a planner saves as a PDF for a consent report's archive: the
 // inputs and the results exactly as the main window shows them, the overview
 // of every thickness and scenario where that window is open, and the
-// background window's explanation with the catchment diagram. Built from what
-// the windows keep (never read back from the screen), with the moment, the
+// background window's explanation with the catchment diagram. Built from the
+// assessments the windows keep (never read back from the screen), with the moment, the
 // program's version and the platform given, so that the same inputs always
 // give the same report.
 
+#include "Assessment.h"
 #include "OverviewResults.h"
-#include "ShownResults.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -37,7 +37,7 @@ inline constexpr char kDiagramUrl[] = "siltmere:catchment-diagram";
 
 // `overview`: the overview window's results, or nullptr where that window is
 // not open.
-Report buildReport(const ShownResults& shown, const OverviewResults* overview, const ReportStamp& stamp);
+Report buildReport(const Assessment& assessment, const OverviewResults* overview, const ReportStamp& stamp);
 
 // The line at the foot of each page, e.g. "Siltmere — page 1 of 2".
 QString reportFooter(int page, int pages);

@@ -7,6 +7,7 @@
 
 #include "Constants.h"
 #include "WindowsColor.h"
+#include "Wording.h"
 
 #include <array>
 #include <cstddef>
@@ -16,8 +17,7 @@
 namespace siltmere::ui {
 
 using constants::kSubestuaries;
-
-enum class ResultRowId { CriticalLoads, Baseline, Scenario, Percentage };
+using siltmere::indexOf;
 
 struct ResultRowSpec {
     ResultRowId id;
@@ -35,7 +35,7 @@ struct ResultRowSpec {
     bool judged;
 };
 
-inline constexpr std::array<ResultRowSpec, 4> kResultRows{{
+inline constexpr std::array<ResultRowSpec, kResultRowCount> kResultRows{{
     {ResultRowId::CriticalLoads,
      {"Text3", "Text4", "Text5", "Text6", "Text7", "Text8"},
      "Critical total load (tonnes per event)",
@@ -66,53 +66,9 @@ inline constexpr std::array<ResultRowSpec, 4> kResultRows{{
      true},
 }};
 
-constexpr std::size_t indexOf(ResultRowId row)
-{
-    return static_cast<std::size_t>(row);
-}
-
 constexpr const ResultRowSpec& resultRow(ResultRowId row)
 {
     return kResultRows[indexOf(row)];
-}
-
-// The two earthworks scenarios, as the model numbers them, with the caption
-// the main window gives each and the name a sentence gives it.
-struct ScenarioSpec {
-    std::int16_t number;
-    std::string_view caption;
-    std::string_view spokenName;
-};
-
-inline constexpr std::array<ScenarioSpec, 2> kScenarios{{
-    {1, "Earthworks with Controls", "earthworks with controls"},
-    {2, "Earthworks without Controls", "earthworks without controls"},
-}};
-
-// What a cleared box shows: the step that fills it has not been taken for
-// the current inputs.
-inline constexpr std::string_view kClearedText = "0";
-
-// A percentage against the acceptability limit, as the model's PctFlag
-// gives it: +1 within, -1 above, 0 no percentage ("n/a").
-enum class Verdict { None, Within, Above };
-
-constexpr Verdict verdictOf(std::int16_t pctFlag)
-{
-    return pctFlag > 0 ? Verdict::Within : pctFlag < 0 ? Verdict::Above : Verdict::None;
-}
-
-// A verdict in a word ("above") and as a phrase ("above the limit"), where
-// the colour is not the only carrier (a screen reader, a printed page);
-// empty for no percentage.
-constexpr std::string_view verdictWord(Verdict verdict)
-{
-    return verdict == Verdict::Within ? "within" : verdict == Verdict::Above ? "above" : "";
-}
-
-constexpr std::string_view verdictPhrase(Verdict verdict)
-{
-    return verdict == Verdict::Within ? "within the limit" : verdict == Verdict::Above ? "above the limit" : "";
 }
 
 // The colour a percentage box shows for a verdict: green within the limit,

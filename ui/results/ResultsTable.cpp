@@ -4,22 +4,18 @@
 #include "WindowsColor.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace siltmere::ui {
 
 QString verdictText(Verdict verdict)
 {
-    switch (verdict) {
-    case Verdict::Within:
-        return QStringLiteral("within limit");
-    case Verdict::Above:
-        return QStringLiteral("above limit");
-    case Verdict::None:
-        break;
-    }
-    return {};
+    return toQString(verdictCellText(verdict));
+}
+
+QString shortestDecimal(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 namespace {
@@ -30,29 +26,30 @@ QString htmlColor(Verdict verdict)
     return fromWindowsRgb(verdictColor(verdict)).name();
 }
 
-QString shortestDecimal(double value)
-{
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
 } // namespace
 
-// A result box's text as the model writes it: whole numbers ("40909", "0")
-// and whole percentages ("56%", "-33%") become numbers; anything else
-// ("n/a") stays text. The box texts do not depend on the locale.
-TableCell resultCell(const QString& text, Verdict colour)
+// The model writes loads and counts as whole numbers in plain digits and a
+// percentage from the whole number it rounded the increase to; the box
+// texts do not depend on the locale.
+TableCell resultCell(const Assessment& assessment, ResultRowId row, int k, bool coloured)
 {
-    static const QRegularExpression kModelNumber(QStringLiteral("^(-?[0-9]+)(%?)$"));
-    const QRegularExpressionMatch match = kModelNumber.match(text);
-    if (!match.hasMatch())
+    const ResultBox& box = assessment.box(row, k);
+    const QString text = QString::fromStdString(box.text);
+    if (!resultRow(row).judged)
+        return {text, Verdict::None, text, NumberFormat::Whole};
+    const Verdict colour = coloured ? box.verdict : Verdict::None;
+    const std::optional<std::int16_t> percent = assessment.figures(k).shown;
+    if (!percent)
         return {text, colour, {}, NumberFormat::General};
-    if (match.capturedView(2).isEmpty())
-        return {text, colour, match.captured(1), NumberFormat::Whole};
-    bool isInt = false;
-    const int percent = match.capturedView(1).toInt(&isInt);
-    if (!isInt)
-        return {text, colour, {}, NumberFormat::General};
-    return {text, colour, shortestDecimal(percent / 100.0), NumberFormat::Percent};
+    return {text, colour, shortestDecimal(*percent / 100.0), NumberFormat::Percent};
+}
+
+QStringList subestuaryHeader(const QString& first)
+{
+    QStringList header{first};
+    for (int k = 1; k <= kSubestuaries; ++k)
+        header << QString::number(k);
+    return header;
 }
 
 TableLine plainLine(const QStringList& texts)
@@ -147,37 +144,35 @@ ResultsTable buildTable(const QList<TableLine>& lines)
     return {toText(lines), toHtml(lines)};
 }
 
-ResultsTable buildResultsTable(const ShownResults& shown)
+ResultsTable buildResultsTable(const Assessment& assessment)
 {
+    const AssessmentInputs& inputs = assessment.inputs;
     QList<TableLine> lines;
-    TableLine inputs =
-        plainLine({QStringLiteral("Critical deposition thickness"), shown.thickness, QStringLiteral("Scenario"),
-                   shown.scenario, QStringLiteral("Acceptability limit (%)"), shown.limit});
-    if (shown.limitValue)
-        inputs.last().value = shortestDecimal(*shown.limitValue);
-    lines.append(inputs);
+    TableLine inputsLine =
+        plainLine({QStringLiteral("Critical deposition thickness"), toQString(inputs.thicknessLabel()),
+                   QStringLiteral("Scenario"), toQString(inputs.scenario().caption),
+                   QStringLiteral("Acceptability limit (%)"), QString::fromStdString(inputs.limitText)});
+    if (inputs.limitValue)
+        inputsLine.last().value = shortestDecimal(*inputs.limitValue);
+    lines.append(inputsLine);
 
     QList<TableLine> results;
     for (const ResultRowSpec& spec : kResultRows) {
-        const ShownRow& row = shown.rows[indexOf(spec.id)];
-        if (!isFilled(row))
+        if (!assessment.filled(spec.id))
             continue;
         TableLine line = plainLine({toQString(spec.title)});
-        for (const ShownBox& box : row)
-            line.append(resultCell(box.text, spec.judged ? box.verdict : Verdict::None));
+        for (int k = 1; k <= kSubestuaries; ++k)
+            line.append(resultCell(assessment, spec.id, k));
         results.append(line);
         if (spec.judged) {
             QStringList verdicts{QStringLiteral("Verdict")};
-            for (const ShownBox& box : row)
+            for (const ResultBox& box : *assessment.row(spec.id))
                 verdicts.append(verdictText(box.verdict));
             results.append(plainLine(verdicts));
         }
     }
     if (!results.isEmpty()) {
-        QStringList header{QStringLiteral("Subestuary")};
-        for (int k = 1; k <= kSubestuaries; ++k)
-            header << QString::number(k);
-        lines.append(plainLine(header));
+        lines.append(plainLine(subestuaryHeader(toQString(kSubestuaryHeading))));
         lines.append(results);
     }
     return buildTable(lines);

@@ -3,11 +3,13 @@
 // The results as a table that spreadsheets and word processors take from the
 // clipboard: one line with the three inputs, a line of subestuary numbers,
 // then one line per filled result row, and under the percentages a line that
-// says in words what their colours say. Built only from what the window
-// shows; rows that are cleared (the step not yet taken for the current
-// inputs) are left out, so a table never mixes stale and current results.
+// says in words what their colours say. Built from the assessment the
+// window shows; rows that are cleared (the step not yet taken for the
+// current inputs) are left out, so a table never mixes stale and current
+// results.
 
-#include "ShownResults.h"
+#include "Assessment.h"
+#include "ResultGrid.h"
 
 #include <QList>
 #include <QString>
@@ -21,7 +23,7 @@ struct ResultsTable {
                   // numbers marked as numbers for spreadsheets
 };
 
-ResultsTable buildResultsTable(const ShownResults& shown);
+ResultsTable buildResultsTable(const Assessment& assessment);
 
 // The parts such tables are made of, for other tables of results.
 
@@ -39,13 +41,19 @@ struct TableCell {
 
 using TableLine = QList<TableCell>;
 
-// A result as the model writes it ("40909", "56%", "n/a"), on the colour of
-// `colour`; whole numbers and percentages go as numbers.
-TableCell resultCell(const QString& text, Verdict colour = Verdict::None);
+// Result box k of a filled row, as the box shows it, on the colour of its
+// verdict where `coloured`; loads, counts and whole percentages go as
+// numbers, "n/a" as text.
+TableCell resultCell(const Assessment& assessment, ResultRowId row, int k, bool coloured = true);
 // Cells of plain text.
 TableLine plainLine(const QStringList& texts);
+// The heading of a line of subestuary numbers, then 1 to 6.
+QStringList subestuaryHeader(const QString& first);
 // A verdict in words, as the copied tables give it: "within limit".
 QString verdictText(Verdict verdict);
+// A number as a spreadsheet is to take it, in the C locale's digits: the
+// shortest text that reads back as the same double.
+QString shortestDecimal(double value);
 // The lines as tab-separated text and as one HTML table.
 ResultsTable buildTable(const QList<TableLine>& lines);
 
