@@ -102,7 +102,9 @@ void BM_OverviewFirstOpen(benchmark::State& state)
 BENCHMARK(BM_OverviewFirstOpen)->Unit(benchmark::kMillisecond);
 
 // A keystroke in the limit box while the overview is open: the overview
-// works its ten combinations out again and redraws.
+// works its ten combinations out again and redraws what changed, its
+// percentage tables (the loads and the chart do not depend on the limit),
+// as the event loop puts it on the screen. Its budget is 3 ms a keystroke.
 void BM_LimitKeystrokeWithOverview(benchmark::State& state)
 {
     ShownWindow w;
@@ -116,9 +118,9 @@ void BM_LimitKeystrokeWithOverview(benchmark::State& state)
     auto* limit = w.form.findChild<QLineEdit*>("AcceptanceBox");
     for (auto _ : state) {
         QTest::keyClick(limit, Qt::Key_5);
-        overview->repaint();
+        QCoreApplication::processEvents();
         QTest::keyClick(limit, Qt::Key_Backspace);
-        overview->repaint();
+        QCoreApplication::processEvents();
     }
 }
 BENCHMARK(BM_LimitKeystrokeWithOverview)->Unit(benchmark::kMillisecond);

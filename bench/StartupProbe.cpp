@@ -15,16 +15,29 @@
 
 namespace {
 
-// Notes the first paint of the window it watches.
+// Notes the first frame of the window it watches: the first paint of the
+// window or of any widget in it. Where the window's own area is all covered
+// by its children (the main window's client area fills it), only they are
+// painted; a frame's widgets are all painted and put on the screen in one
+// pass, so when the loop below sees the first paint the frame is complete.
 class FirstPaint : public QObject {
 public:
+    explicit FirstPaint(const QWidget& window)
+        : window_(window)
+    {
+    }
     bool painted = false;
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
-            painted = true;
+        if (event->type() == QEvent::Paint) {
+            if (const auto* widget = qobject_cast<const QWidget*>(watched); widget && widget->window() == &window_)
+                painted = true;
+        }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    const QWidget& window_;
 };
 
 } // namespace
@@ -41,8 +54,8 @@ int main(int argc, char* argv[])
     } else {
         window = std::make_unique<siltmere::ui::Form1>();
     }
-    FirstPaint watcher;
-    window->installEventFilter(&watcher);
+    FirstPaint watcher(*window);
+    app.installEventFilter(&watcher);
     window->show();
     const QDeadlineTimer deadline(10000);
     while (!watcher.painted && !deadline.hasExpired())

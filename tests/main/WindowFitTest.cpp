@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace siltmere;
@@ -138,10 +139,13 @@ private slots:
         QFETCH(QSize, available);
         QFETCH(QString, scale);
         QFETCH(QString, overview);
-        // A file name without a drive or folder: the platform's options are
-        // separated by colons.
+        // A file name without a drive or folder, since the platform's options
+        // are separated by colons: the child starts in a temporary folder
+        // that holds it.
+        const QTemporaryDir folder;
+        QVERIFY(folder.isValid());
         const QString config = QStringLiteral("screen-%1x%2.json").arg(available.width()).arg(available.height());
-        QFile file(config);
+        QFile file(folder.filePath(config));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(QStringLiteral(R"({"windowFrameMargins": false, "screens": [{"name": "laptop", "x": 0, "y": 0,
                                       "width": %1, "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96}]})")
@@ -155,6 +159,7 @@ private slots:
         environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
         environment.insert("QT_SCALE_FACTOR", scale);
         child.setProcessEnvironment(environment);
+        child.setWorkingDirectory(folder.path());
         child.start(QCoreApplication::applicationFilePath(), {"--child", overview});
         QVERIFY(child.waitForFinished(60000));
         const QString said = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed();

@@ -101,9 +101,10 @@ QTableWidget* newTable(const QString& name, QWidget* parent)
     return table;
 }
 
-// Every column as wide as the widest, every row as tall as the tallest, with
-// room around the texts: a grid that reads as one.
-void evenOut(QTableWidget& table)
+// The column width and row height that fit a table's texts, with room
+// around them: every column as wide as the widest, every row as tall as the
+// tallest, a grid that reads as one.
+QSize evenCellSize(QTableWidget& table)
 {
     table.resizeColumnsToContents();
     table.resizeRowsToContents();
@@ -111,18 +112,28 @@ void evenOut(QTableWidget& table)
     int width = 0;
     for (int c = 0; c < table.columnCount(); ++c)
         width = std::max(width, table.columnWidth(c) + padding);
-    for (int c = 0; c < table.columnCount(); ++c)
-        table.setColumnWidth(c, width);
     int height = 0;
     for (int r = 0; r < table.rowCount(); ++r)
         height = std::max(height, table.rowHeight(r) + padding / 2);
+    return {width, height};
+}
+
+void applyCellSize(QTableWidget& table, QSize cell)
+{
+    for (int c = 0; c < table.columnCount(); ++c)
+        table.setColumnWidth(c, cell.width());
     for (int r = 0; r < table.rowCount(); ++r)
-        table.setRowHeight(r, height);
+        table.setRowHeight(r, cell.height());
     // Exactly the size of its headers and cells, worked out here rather than
     // left to the view, which knows its headers' sizes only once shown.
     const int frame = 2 * table.frameWidth();
-    table.setFixedSize(table.verticalHeader()->sizeHint().width() + width * table.columnCount() + frame,
-                       table.horizontalHeader()->sizeHint().height() + height * table.rowCount() + frame);
+    table.setFixedSize(table.verticalHeader()->sizeHint().width() + cell.width() * table.columnCount() + frame,
+                       table.horizontalHeader()->sizeHint().height() + cell.height() * table.rowCount() + frame);
+}
+
+void evenOut(QTableWidget& table)
+{
+    applyCellSize(table, evenCellSize(table));
 }
 
 // A cell on a colour the design fixes, its text readable on it whatever the
@@ -135,6 +146,23 @@ QTableWidgetItem* colouredItem(const QString& text, std::uint32_t windowsColor)
     item->setForeground(plainTextOn(back));
     item->setTextAlignment(Qt::AlignCenter);
     return item;
+}
+
+// Sets a role of a cell where it differs: every change draws the cell again.
+void setIfChanged(QTableWidgetItem& item, int role, const QVariant& value)
+{
+    if (item.data(role) != value)
+        item.setData(role, value);
+}
+
+// A cell's text on a colour the design fixes, its text readable on it
+// whatever the theme.
+void setColoured(QTableWidgetItem& item, const QString& text, std::uint32_t windowsColor)
+{
+    const QColor back = fromWindowsRgb(windowsColor);
+    setIfChanged(item, Qt::DisplayRole, text);
+    setIfChanged(item, Qt::BackgroundRole, QBrush(back));
+    setIfChanged(item, Qt::ForegroundRole, QBrush(plainTextOn(back)));
 }
 
 QGroupBox* group(const QString& title, QWidget* content, QWidget* parent)
@@ -166,11 +194,12 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
     heading_->setFont(headingFont);
-    auto* key = new QLabel(
-        tr("Green: within the acceptability limit; red: above it; n/a: no exceedances under the existing land use.\n"
-           "Under each percentage, the exceedances over 25 years: existing land use \u2192 earthworks. "
-           "Outlined: the thickness and scenario chosen in the main window."),
-        content);
+    auto* key =
+        new QLabel(tr("Green: within the acceptability limit; red: above it; n/a: %1.\n"
+                      "Under each percentage, the exceedances over 25 years: existing land use \u2192 earthworks. "
+                      "Outlined: the thickness and scenario chosen in the main window.")
+                       .arg(toQString(kNoComparison)),
+                   content);
     // Two lines of their own, not wrapped: a wrapped label's height depends
     // on the width a scroll bar leaves, and the window is sized from it.
 
@@ -229,6 +258,8 @@ void OverviewWindow::setVisible(bool visible)
     if (visible && !sized_) {
         sized_ = true;
         ensurePolished();
+        // The polished fonts decide the cells' sizes.
+        cellSizes_ = {};
         showResults();
         // The layouts keep the sizes they were given before the polish.
         for (QWidget* widget : findChildren<QWidget*>())
@@ -257,6 +288,9 @@ void OverviewWindow::outlineCombination(int thickness, std::size_t scenario)
     outlinedThickness_ = thickness;
     outlinedScenario_ = scenario;
     showPercentages();
+    // The outline is the delegate's: no cell's data changes with it.
+    for (QTableWidget* table : percentages_)
+        table->viewport()->update();
 }
 
 void OverviewWindow::showResults()
@@ -292,36 +326,84 @@ QString OverviewWindow::cellName(std::size_t scenario, std::size_t thickness, in
     return name;
 }
 
+// A percentage cell's text: the percentage, the verdict's word beside it
+// (colour is never the only carrier, on screen or printed in black and
+// white) and under it the two counts.
+QString OverviewWindow::cellText(std::size_t scenario, std::size_t thickness, int k, Verdict verdict) const
+{
+    const Assessment& assessment = results_.assessment(scenario, thickness);
+    const QString percentage = boxText(assessment, ResultRowId::Percentage, k);
+    const QString mark = toQString(verdictWord(verdict));
+    QString text = mark.isEmpty() ? percentage : percentage + QLatin1Char(' ') + mark;
+    return text +
+           QStringLiteral("\n%1 \u2192 %2")
+               .arg(boxText(assessment, ResultRowId::Baseline, k), boxText(assessment, ResultRowId::Scenario, k));
+}
+
 void OverviewWindow::fillPercentageTable(std::size_t scenario)
 {
     QTableWidget& table = *percentages_[scenario];
+    bool resized = false;
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
         for (int k = 1; k <= kSubestuaries; ++k) {
-            const Assessment& assessment = results_.assessment(scenario, t);
-            const ResultBox& box = assessment.box(ResultRowId::Percentage, k);
-            // The verdict's word beside the percentage: colour is never the
-            // only carrier, on screen or printed in black and white.
-            const QString percentage = QString::fromStdString(box.text);
-            const QString mark = toQString(verdictWord(box.verdict));
-            QString text = mark.isEmpty() ? percentage : percentage + QLatin1Char(' ') + mark;
-            text +=
-                QStringLiteral("\n%1 \u2192 %2")
-                    .arg(boxText(assessment, ResultRowId::Baseline, k), boxText(assessment, ResultRowId::Scenario, k));
-            QTableWidgetItem* item = colouredItem(text, verdictColor(box.verdict));
-            item->setData(Qt::AccessibleTextRole, cellName(scenario, t, k));
-            item->setToolTip(box.verdict == Verdict::None
-                                 ? verdictWords(box.verdict)
-                                 : tr("%1 of %2%").arg(verdictWords(box.verdict), results_.limit));
-            table.setItem(static_cast<int>(t), k - 1, item);
+            const Verdict verdict = results_.assessment(scenario, t).box(ResultRowId::Percentage, k).verdict;
+            // A cell that shows what it showed is left alone, so only the
+            // cells a new limit changes are drawn again.
+            QTableWidgetItem* item = table.item(static_cast<int>(t), k - 1);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignCenter);
+                table.setItem(static_cast<int>(t), k - 1, item);
+            }
+            setColoured(*item, cellText(scenario, t, k, verdict), verdictColor(verdict));
+            setIfChanged(*item, Qt::AccessibleTextRole, cellName(scenario, t, k));
+            setIfChanged(*item, Qt::ToolTipRole,
+                         verdict == Verdict::None ? verdictWords(verdict)
+                                                  : tr("%1 of %2%").arg(verdictWords(verdict), results_.limit));
         }
         const bool outlined = static_cast<int>(t) == outlinedThickness_ && scenario == outlinedScenario_;
         QFont headerFont = table.font();
         headerFont.setBold(outlined);
-        table.verticalHeaderItem(static_cast<int>(t))->setFont(headerFont);
+        QTableWidgetItem& header = *table.verticalHeaderItem(static_cast<int>(t));
+        if (header.font() != headerFont) {
+            header.setFont(headerFont);
+            // A bold thickness widens the header, and with it the table.
+            resized = true;
+        }
     }
     outlines_[scenario]->row = scenario == outlinedScenario_ ? outlinedThickness_ : -1;
-    evenOut(table);
-    table.viewport()->update();
+    if (!cellSizes_[scenario]) {
+        cellSizes_[scenario] = widestCellSize(scenario);
+        resized = true;
+    }
+    if (resized)
+        applyCellSize(table, *cellSizes_[scenario]);
+}
+
+// The cell size that fits the table's texts whichever verdict each
+// percentage gets, so that a new limit changes the cells' words and colours
+// but never the window's layout.
+QSize OverviewWindow::widestCellSize(std::size_t scenario)
+{
+    QTableWidget& table = *percentages_[scenario];
+    QSize widest = evenCellSize(table);
+    for (const Verdict other : {Verdict::Within, Verdict::Above}) {
+        for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
+            for (int k = 1; k <= kSubestuaries; ++k) {
+                const Verdict verdict = results_.assessment(scenario, t).box(ResultRowId::Percentage, k).verdict;
+                if (verdict != Verdict::None)
+                    table.item(static_cast<int>(t), k - 1)->setText(cellText(scenario, t, k, other));
+            }
+        }
+        widest = widest.expandedTo(evenCellSize(table));
+    }
+    for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
+        for (int k = 1; k <= kSubestuaries; ++k) {
+            const Verdict verdict = results_.assessment(scenario, t).box(ResultRowId::Percentage, k).verdict;
+            table.item(static_cast<int>(t), k - 1)->setText(cellText(scenario, t, k, verdict));
+        }
+    }
+    return widest;
 }
 
 void OverviewWindow::fillLoadsTable()

@@ -13,9 +13,11 @@
 
 #include "OverviewResults.h"
 
+#include <QSize>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -57,11 +59,15 @@ private:
     void showResults();
     void showPercentages();
     void fillPercentageTable(std::size_t scenario);
+    QString cellText(std::size_t scenario, std::size_t thickness, int k, Verdict verdict) const;
+    QSize widestCellSize(std::size_t scenario);
     void fillLoadsTable();
     QString cellName(std::size_t scenario, std::size_t thickness, int k) const;
 
     OverviewResults results_;
     bool sized_ = false;
+    // The percentage tables' cell sizes, once worked out.
+    std::array<std::optional<QSize>, kScenarios.size()> cellSizes_{};
     int outlinedThickness_ = -1;
     std::size_t outlinedScenario_ = 0;
 
