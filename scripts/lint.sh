@@ -12,7 +12,7 @@ cmake --build --preset default --parallel "$(nproc)" >/dev/null
 
 # clang-tidy counts the warnings it hides in system headers on standard
 # error, a line per file; only its findings are worth reading.
-git ls-files 'model/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'tests/*.cpp' ':!tests/fuzz/*' 'bench/*.cpp' \
+git ls-files 'model/*.cpp' 'assessment/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'tests/*.cpp' ':!tests/fuzz/*' 'bench/*.cpp' \
     'tools/screenshots/*.cpp' |
     xargs -P "$(nproc)" -n 1 clang-tidy -p build/default --quiet 2> >(grep -v -E '^[0-9]+ warnings? generated\.$' >&2)
 echo "lint: clang-tidy found nothing"
