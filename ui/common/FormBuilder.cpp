@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -27,6 +28,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <stdexcept>
 #include <vector>
 
 namespace siltmere::ui {
@@ -282,7 +284,7 @@ private:
         if (frame.isNull())
             frame.setTop(window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
         const QSize room = screen->availableGeometry().size().shrunkBy(frame);
-        const QSize designed = window.size();
+        const QSize designed = window.size().grownBy(QMargins(0, menuBarHeight(window), 0, 0));
         QSize fitted = designed.boundedTo(room);
         // A scroll bar takes room across the other way: widen (or heighten)
         // the window by it where the screen allows, so that only the bar
@@ -292,8 +294,23 @@ private:
             fitted.setWidth(std::min(designed.width() + bar, room.width()));
         if (fitted.width() < designed.width())
             fitted.setHeight(std::min(designed.height() + bar, room.height()));
-        if (fitted != designed)
+        if (fitted != window.size())
             window.resize(fitted);
+    }
+
+    // The height the window's layout gives its menu bar at the window's
+    // width, as QLayout works it out; 0 where there is none, or where the
+    // desktop shows the menus outside the window.
+    static int menuBarHeight(const QWidget& window)
+    {
+        const QLayout* layout = window.layout();
+        auto* bar = layout ? qobject_cast<QMenuBar*>(layout->menuBar()) : nullptr;
+        if (!bar || bar->isNativeMenuBar() || bar->isHidden())
+            return 0;
+        int height = bar->heightForWidth(std::max(window.width(), bar->minimumWidth()));
+        if (height < 0)
+            height = bar->sizeHint().height();
+        return std::clamp(height, bar->minimumSizeHint().height(), bar->maximumHeight());
     }
 };
 
@@ -302,6 +319,14 @@ private:
 void fitToScreenOnFirstShow(QWidget& window)
 {
     window.installEventFilter(new FitToScreenOnFirstShow(&window));
+}
+
+void placeMenuBar(QWidget& window, QMenuBar& menuBar)
+{
+    QLayout* layout = window.layout();
+    if (!layout)
+        throw std::logic_error("a menu bar is placed only over a window with a layout");
+    layout->setMenuBar(&menuBar);
 }
 
 Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls,
