@@ -186,32 +186,36 @@ private slots:
         QTest::addColumn<bool>("inOverview");
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("item");
-        QTest::addColumn<QKeySequence>("shortcut");     // empty: none
-        QTest::addColumn<bool>("inContextMenus");       // the window's, and in the main window every text box's
+        QTest::addColumn<QKeySequence>("shortcut"); // empty: none
+        QTest::addColumn<bool>("inContextMenus");   // the window's, and in the main window every text box's
         QTest::addColumn<QString>("expectedEffect");
         const QKeySequence none;
-        QTest::newRow("File > Save report as PDF…") << false << "&File" << "Save report as PDF…"
-                                                    << QKeySequence(Qt::CTRL | Qt::Key_S) << true
-                                                    << "dialog Save report as PDF";
-        QTest::newRow("File > Quit") << false << "&File" << "&Quit" << QKeySequence(Qt::CTRL | Qt::Key_Q) << false
-                                     << "closed";
-        QTest::newRow("Edit > Copy results") << false << "&Edit" << "Copy results"
-                                             << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C) << true << "clipboard";
-        QTest::newRow("View > Overview…") << false << "&View" << "Overview of all thicknesses and scenarios…"
-                                          << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O) << true
-                                          << "window Siltmere Overview";
-        QTest::newRow("View > Background") << false << "&View" << "Background" << none << false
-                                           << "window Siltmere Background Information";
-        QTest::newRow("Help > Siltmere help") << false << "&Help" << "Siltmere &help" << none << false
-                                              << "window Siltmere Help";
-        QTest::newRow("Help > About Siltmere") << false << "&Help" << "&About Siltmere" << none << false
-                                               << "dialog About Siltmere";
-        QTest::newRow("Help > About Qt") << false << "&Help" << "About &Qt" << none << false << "dialog About Qt";
-        QTest::newRow("overview: File > Save report as PDF…") << true << "&File" << "Save report as PDF…"
-                                                              << QKeySequence(Qt::CTRL | Qt::Key_S) << true
-                                                              << "dialog Save report as PDF";
-        QTest::newRow("overview: Edit > Copy overview") << true << "&Edit" << "Copy overview"
-                                                        << QKeySequence(Qt::CTRL | Qt::Key_C) << true << "clipboard";
+        QTest::newRow("File > Save report as PDF…")
+            << false << "&File"
+            << "Save report as PDF…" << QKeySequence(Qt::CTRL | Qt::Key_S) << true << "dialog Save report as PDF";
+        QTest::newRow("File > Quit") << false << "&File"
+                                     << "&Quit" << QKeySequence(Qt::CTRL | Qt::Key_Q) << false << "closed";
+        QTest::newRow("Edit > Copy results")
+            << false << "&Edit"
+            << "Copy results" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C) << true << "clipboard";
+        QTest::newRow("View > Overview…")
+            << false << "&View"
+            << "Overview of all thicknesses and scenarios…" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O) << true
+            << "window Siltmere Overview";
+        QTest::newRow("View > Background") << false << "&View"
+                                           << "Background" << none << false << "window Siltmere Background Information";
+        QTest::newRow("Help > Siltmere help") << false << "&Help"
+                                              << "Siltmere &help" << none << false << "window Siltmere Help";
+        QTest::newRow("Help > About Siltmere") << false << "&Help"
+                                               << "&About Siltmere" << none << false << "dialog About Siltmere";
+        QTest::newRow("Help > About Qt") << false << "&Help"
+                                         << "About &Qt" << none << false << "dialog About Qt";
+        QTest::newRow("overview: File > Save report as PDF…")
+            << true << "&File"
+            << "Save report as PDF…" << QKeySequence(Qt::CTRL | Qt::Key_S) << true << "dialog Save report as PDF";
+        QTest::newRow("overview: Edit > Copy overview")
+            << true << "&Edit"
+            << "Copy overview" << QKeySequence(Qt::CTRL | Qt::Key_C) << true << "clipboard";
     }
 
     void eachItem_isTheActionOfItsShortcutAndContextMenuEntry()
@@ -283,8 +287,7 @@ private slots:
             }
             case Route::BoxContextMenu:
                 for (QLineEdit* box : {w.limit, resultBox(w.form, Percentage, 3)}) {
-                    QVERIFY2(chooseInContextMenu(action,
-                                                 [box] { emit box->customContextMenuRequested(QPoint(4, 4)); }),
+                    QVERIFY2(chooseInContextMenu(action, [box] { emit box->customContextMenuRequested(QPoint(4, 4)); }),
                              qPrintable(box->objectName()));
                     if (box == w.limit) {
                         // The same action from a result box's menu too.
@@ -305,11 +308,10 @@ private slots:
     {
         QTest::addColumn<bool>("inOverview");
         QTest::addColumn<QStringList>("menus");
-        QTest::newRow("main window")
-            << false
-            << QStringList{"&File: Save report as PDF… | &Quit", "&Edit: Copy results",
-                           "&View: Overview of all thicknesses and scenarios… | Background",
-                           "&Help: Siltmere &help | &About Siltmere | About &Qt"};
+        QTest::newRow("main window") << false
+                                     << QStringList{"&File: Save report as PDF… | &Quit", "&Edit: Copy results",
+                                                    "&View: Overview of all thicknesses and scenarios… | Background",
+                                                    "&Help: Siltmere &help | &About Siltmere | About &Qt"};
         QTest::newRow("overview") << true << QStringList{"&File: Save report as PDF…", "&Edit: Copy overview"};
     }
 
@@ -366,8 +368,8 @@ private slots:
     {
         QTest::addColumn<bool>("optional");
         QTest::addColumn<QStringList>("fileAndHelp");
-        QTest::newRow("without print and working") << false
-                                                   << QStringList{"Save | Quit", "Help | About Siltmere | About Qt"};
+        QTest::newRow("without print and working")
+            << false << QStringList{"Save | Quit", "Help | About Siltmere | About Qt"};
         QTest::newRow("with print and working")
             << true << QStringList{"Save | Print | Preview | Quit", "Working | Help | About Siltmere | About Qt"};
     }
