@@ -19,6 +19,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include <cmath>
+
 using namespace siltmere;
 using namespace siltmere::test;
 
@@ -66,6 +68,11 @@ void menuBarAndHelpFit(MainWindow& w)
     for (QAction* menu : bar->actions())
         require(bar->rect().contains(bar->actionGeometry(menu)),
                 QStringLiteral("the menu %1 is cut off").arg(menu->text()));
+    // At 125 % or 150 % the designed area starts on a whole device pixel,
+    // so that it is drawn as in a window without a menu bar.
+    const qreal areaTop = bar->height() * w.form.devicePixelRatioF();
+    require(std::abs(areaTop - std::round(areaTop)) < 1e-6,
+            QStringLiteral("the designed area starts at %1 device pixels, between two").arg(areaTop));
     const auto* scroll = w.form.findChild<QScrollArea*>();
     require(scroll->geometry().top() == bar->height() && scroll->geometry().bottom() == w.form.height() - 1,
             "the designed area does not fill the window under the menu bar");

@@ -47,12 +47,12 @@ HelpWindow::HelpWindow(QWidget* parent)
     layout->addWidget(browser_);
     setFocusProxy(browser_);
 
-    // Lines of about 75 characters, and about 40 of them: a page that reads
+    // Lines of about 80 characters, and about 44 of them: a page that reads
     // well, smaller where the screen is, and scrolled.
     const QFontMetrics metrics(browser_->font());
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    resize(75 * metrics.averageCharWidth() + 2 * fontMetrics().height() + bar + 2 * browser_->frameWidth(),
-           40 * metrics.lineSpacing());
+    resize(80 * metrics.averageCharWidth() + 2 * fontMetrics().height() + bar + 2 * browser_->frameWidth(),
+           44 * metrics.lineSpacing());
     fitToScreenOnFirstShow(*this);
 }
 
