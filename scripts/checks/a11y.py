@@ -178,6 +178,28 @@ try:
                                                             "Conceptual catchment and estuary diagram")
     check(diagram is not None and "Six subcatchments" in diagram.description,
           f'the diagram "{diagram.name if diagram else None}" is described: "{diagram.description if diagram else None}"')
+
+    # The menu bar: a menu bar of four menus, each item named as it reads;
+    # Help > Siltmere help opens the help window, whose guide is read whole.
+    menubar = find(main, pyatspi.ROLE_MENU_BAR)
+    check(menubar is not None, "the main window has a menu bar")
+    menus = [menubar.getChildAtIndex(i) for i in range(menubar.childCount)]
+    check([m.name for m in menus] == ["File", "Edit", "View", "Help"],
+          f"its menus are File, Edit, View, Help: {[m.name for m in menus]}")
+    items = {m.name: [n.name for n in walk(m) if n.getRole() == pyatspi.ROLE_MENU_ITEM and n is not m]
+             for m in menus}
+    expected_items = {"File": ["Save report as PDF…", "Quit"], "Edit": ["Copy results"],
+                      "View": ["Overview of all thicknesses and scenarios…", "Background"],
+                      "Help": ["Siltmere help", "About Siltmere", "About Qt"]}
+    check(items == expected_items, f"their items are read by name: {items}")
+    find(menubar, pyatspi.ROLE_MENU_ITEM, "Siltmere help").queryAction().doAction(0)
+    helpwindow = wait_for(lambda: frame(app, "Siltmere Help"), 'the window "Siltmere Help"')
+    check(helpwindow.getRole() == pyatspi.ROLE_FRAME, f"the help window is a frame (role {helpwindow.getRoleName()})")
+    guide = wait_for(lambda: next((n for n in walk(helpwindow) if n.name == "Siltmere user's guide"), None),
+                     "the guide in the help window")
+    guide_text = text_of(guide) or ""
+    check(guide.description != "" and "The three steps" in guide_text and "Keyboard and shortcuts" in guide_text,
+          f"the guide is named, described and read ({len(guide_text)} characters, role {guide.getRoleName()})")
     print(f"{checks} passed, 0 failed")
 finally:
     program.terminate()

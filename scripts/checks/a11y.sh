@@ -5,7 +5,9 @@
 # program with the toolkit's accessibility on, and checks the roles, names,
 # states and texts that a screen-reader user depends on, then takes the three
 # calculation steps through the bus and checks that the verdicts of the
-# percentages are announced. Exits non-zero on the first failed check.
+# percentages are announced; last, the menu bar's menus and items, and the
+# help window its Help menu opens, with the guide read whole. Exits non-zero
+# on the first failed check.
 #   scripts/checks/a11y.sh [PROGRAM]     (default: build/default/app/siltmere)
 set -euo pipefail
 cd "$(dirname "$0")/../.."

@@ -11,6 +11,8 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QMenuBar>
+#include <QScrollArea>
 #include <QtTest>
 
 #include <array>
@@ -192,6 +194,52 @@ private slots:
         QCOMPARE(p.controls.get<QLineEdit>("Value"), control<QLineEdit>(p.window, "Value"));
         QVERIFY_THROWS_EXCEPTION(std::logic_error, p.controls.get<QPushButton>("Value"));
         QVERIFY_THROWS_EXCEPTION(std::logic_error, p.controls.get<QLabel>("Missing"));
+    }
+
+    // A menu bar over a built window: the client area keeps its designed
+    // size and place under it, each control its place on the client area,
+    // and the window grows by exactly the height the bar takes, also where
+    // the menus are wider than the window.
+    void menuBar_sitsAboveTheClientAreaWhichKeepsItsSize_data()
+    {
+        QTest::addColumn<QStringList>("menus");
+        QTest::newRow("one menu") << QStringList{"&Probe"};
+        QTest::newRow("menus wider than the window")
+            << QStringList{"&First menu", "&Second menu", "&Third menu", "F&ourth menu", "Fi&fth menu"};
+    }
+
+    void menuBar_sitsAboveTheClientAreaWhichKeepsItsSize()
+    {
+        QFETCH(QStringList, menus);
+        QWidget window;
+        buildForm(window, kProbeWindow, kProbeControls);
+        auto* bar = new QMenuBar(&window);
+        for (const QString& title : menus)
+            bar->addMenu(title)->addAction(QStringLiteral("Item"));
+        placeMenuBar(window, *bar);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ProbeWindow plain;
+
+        QVERIFY(bar->height() > 0);
+        QCOMPARE(window.size(), QSize(200, 100 + bar->height()));
+        QCOMPARE(bar->geometry(), QRect(0, 0, 200, bar->height()));
+        const auto* area = control<QWidget>(window, "ClientArea");
+        QCOMPARE(area->size(), QSize(200, 100));
+        QCOMPARE(area->mapTo(&window, QPoint(0, 0)), QPoint(0, bar->height()));
+        // Shown whole, without scroll bars.
+        QCOMPARE(window.findChild<QScrollArea*>()->viewport()->size(), QSize(200, 100));
+        for (const ControlSpec& spec : kProbeControls) {
+            const QString name = toQString(spec.name);
+            QCOMPARE(control<QWidget>(window, name)->geometry(), control<QWidget>(plain.window, name)->geometry());
+        }
+    }
+
+    void menuBar_needsAWindowWithALayout()
+    {
+        QWidget window;
+        QMenuBar bar;
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, placeMenuBar(window, bar));
     }
 };
 

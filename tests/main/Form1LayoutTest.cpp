@@ -1,7 +1,7 @@
 // The main window as designed, checked against the design's twips worked out
 // by hand: a sample of controls in their boxes, the result strips, captions
 // that fit, colours, stacking and keyboard order, and nothing moved by a
-// resize.
+// resize or by the menu bar above the designed area.
 
 #include "UiTestSupport.h"
 
@@ -17,6 +17,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
+#include <QMenuBar>
 #include <QtTest>
 
 using namespace siltmere;
@@ -56,7 +57,11 @@ private slots:
     {
         MainWindow w;
         QCOMPARE(w.form.windowTitle(), QStringLiteral("Siltmere"));
-        QCOMPARE(w.form.size(), QSize(835, 690));
+        // The designed client area, and the menu bar above it.
+        QCOMPARE(control<QWidget>(w.form, "ClientArea")->size(), QSize(835, 690));
+        const int bar = control<QMenuBar>(w.form, "MenuBar")->height();
+        QVERIFY(bar > 0);
+        QCOMPARE(w.form.size(), QSize(835, 690 + bar));
         QVERIFY(w.form.minimumSize() != w.form.maximumSize()); // resizable
         QCOMPARE(w.form.font().pointSizeF(), 8.0);
     }
@@ -282,7 +287,7 @@ private slots:
         const auto* image = control<StretchedImage>(w.form, "Image1");
         QCOMPARE(image->sourceSize(), QSize(920, 653));
         QCOMPARE(image->size(), QSize(401, 241));
-        const QImage shown = w.form.grab(image->geometry()).toImage();
+        const QImage shown = control<QWidget>(w.form, "ClientArea")->grab(image->geometry()).toImage();
         // Painted edge to edge: the corners show the photograph, not the
         // window background.
         const QColor face = w.form.palette().color(QPalette::Window);
@@ -293,7 +298,7 @@ private slots:
     void parameterRectangle_isDrawnInWindowText()
     {
         MainWindow w;
-        const QImage shot = w.form.grab().toImage();
+        const QImage shot = control<QWidget>(w.form, "ClientArea")->grab().toImage();
         const QColor ink = w.form.palette().color(QPalette::WindowText);
         // The middle of each side of the rectangle from (32, 48) to (360, 288).
         for (const QPoint middle : {QPoint(196, 48), QPoint(360, 168), QPoint(196, 288), QPoint(32, 168)})
@@ -358,6 +363,45 @@ private slots:
             for (auto it = before.cbegin(); it != before.cend(); ++it)
                 QCOMPARE(control<QWidget>(w.form, it.key())->geometry(), it.value());
         }
+    }
+
+    // The menu bar lies above the designed area and changes nothing on it:
+    // the window with its menu bar shows the designed area at the bar's
+    // height exactly as the same window without one shows it at the top,
+    // pixel for pixel, every control in the same place.
+    void menuBar_leavesTheDesignedAreaAsItWas()
+    {
+        ui::Form1 without;
+        delete control<QMenuBar>(without, "MenuBar");
+        without.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&without));
+        MainWindow with;
+        const auto* bar = control<QMenuBar>(with.form, "MenuBar");
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->geometry(), QRect(0, 0, with.form.width(), bar->height()));
+
+        QCOMPARE(with.form.size(), without.size() + QSize(0, bar->height()));
+        const auto* area = control<QWidget>(with.form, "ClientArea");
+        const auto* areaWithout = control<QWidget>(without, "ClientArea");
+        QCOMPARE(area->mapTo(&with.form, QPoint(0, 0)), QPoint(0, bar->height()));
+        QCOMPARE(areaWithout->mapTo(&without, QPoint(0, 0)), QPoint(0, 0));
+        // Nothing scrolls: the viewport shows the whole designed area.
+        QCOMPARE(area->parentWidget()->size(), area->size());
+        for (const ControlSpec& spec : form1::kControls) {
+            const auto* widget = control<QWidget>(with.form, toQString(spec.name));
+            QCOMPARE(widget->mapTo(area, QPoint(0, 0)),
+                     control<QWidget>(without, toQString(spec.name))->mapTo(areaWithout, QPoint(0, 0)));
+            QCOMPARE(widget->size(), control<QWidget>(without, toQString(spec.name))->size());
+        }
+        // Each grabbed while it is the active window, which the focused
+        // list's selection shows.
+        with.activate();
+        const QImage shown = with.form.grab(QRect(area->mapTo(&with.form, QPoint(0, 0)), area->size())).toImage();
+        without.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&without));
+        const QImage shownWithout = without.grab(QRect(QPoint(0, 0), areaWithout->size())).toImage();
+        QCOMPARE(shown.size(), QSize(835, 690) * with.form.devicePixelRatio());
+        QVERIFY(shown == shownWithout);
     }
 
     void twips_roundEdgesNotWidths()

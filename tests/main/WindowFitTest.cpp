@@ -1,19 +1,26 @@
 // On the screens planners have (a 1366 x 768 laptop at 125 %, a 1920 x 1080
 // one at 150 %, a 1280 x 720 one with a task bar) all three windows open within
 // the available area, and every step can still be reached and taken, with the
-// keyboard and with the mouse. Each screen runs in a child process of its
-// own, on Qt's offscreen platform given that screen.
+// keyboard and with the mouse; the main window's menu bar stays whole above
+// the scrolled designed area, its menus open on the screen, and the help
+// window it opens fits and scrolls. Each screen runs in a child process of
+// its own, on Qt's offscreen platform given that screen.
 
 #include "UiTestSupport.h"
 
 #include "Form2.h"
 
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace siltmere;
 using namespace siltmere::test;
@@ -48,6 +55,55 @@ void fitsTheScreen(const QWidget& window)
                 .arg(window.height())
                 .arg(available.width())
                 .arg(available.height()));
+}
+
+// The menu bar: whole across the top of the window, every menu's title in
+// it, the scrolled designed area right under it; Alt+H opens the Help menu
+// within the screen, and the help window it opens fits the screen and
+// scrolls its guide.
+void menuBarAndHelpFit(MainWindow& w)
+{
+    auto* bar = w.form.findChild<QMenuBar*>();
+    require(bar && bar->isVisible() && bar->height() > 0, "no menu bar shown");
+    require(bar->geometry() == QRect(0, 0, w.form.width(), bar->height()), "the menu bar is not across the top");
+    for (QAction* menu : bar->actions())
+        require(bar->rect().contains(bar->actionGeometry(menu)),
+                QStringLiteral("the menu %1 is cut off").arg(menu->text()));
+    // At 125 % or 150 % the designed area starts on a whole device pixel,
+    // so that it is drawn as in a window without a menu bar.
+    const qreal areaTop = bar->height() * w.form.devicePixelRatioF();
+    require(std::abs(areaTop - std::round(areaTop)) < 1e-6,
+            QStringLiteral("the designed area starts at %1 device pixels, between two").arg(areaTop));
+    const auto* scroll = w.form.findChild<QScrollArea*>();
+    require(scroll->geometry().top() == bar->height() && scroll->geometry().bottom() == w.form.height() - 1,
+            "the designed area does not fill the window under the menu bar");
+
+    w.activate();
+    QTest::keyClick(w.focus(), Qt::Key_H, Qt::AltModifier);
+    auto* help = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    require(help && QTest::qWaitForWindowExposed(help), "Alt+H opened no menu");
+    require(help->screen()->availableGeometry().contains(help->geometry()), "the Help menu is off the screen");
+    QAction* guide = nullptr;
+    for (QAction* item : help->actions()) {
+        if (item->text() == QStringLiteral("Siltmere &help"))
+            guide = item;
+    }
+    require(guide != nullptr, "the Help menu has no Siltmere help");
+    for (int i = 0; i < 10 && help->activeAction() != guide; ++i)
+        QTest::keyClick(help, Qt::Key_Down);
+    QTest::keyClick(help, Qt::Key_Return);
+    QWidget* window = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->windowTitle() == QStringLiteral("Siltmere Help") && top->isVisible())
+            window = top;
+    }
+    require(window && QTest::qWaitForWindowExposed(window), "Siltmere help opened no help window");
+    fitsTheScreen(*window);
+    auto* browser = window->findChild<QTextBrowser*>();
+    browser->moveCursor(QTextCursor::End);
+    require(browser->verticalScrollBar()->value() > 0, "the guide does not scroll to its end");
+    require(browser->viewport()->rect().contains(browser->cursorRect()), "the guide's end is out of view");
+    window->close();
 }
 
 // The child: the main window on the screen it was given, the three steps
@@ -103,6 +159,8 @@ int childMain(const QString& mode)
                 .arg(overviewScroll->widget()->height()));
     require(scrolls || overviewScroll->widget()->size() == overviewScroll->viewport()->size(),
             "the overview is cut off without scroll bars");
+
+    menuBarAndHelpFit(w);
     return 0;
 }
 

@@ -1,6 +1,6 @@
 // Takes the README's pictures from the program itself: the main window after
 // the three steps (5 mm, earthworks with controls, limit 20 %), the
-// background window and the overview. Usage: siltmere_screenshots OUTPUT_DIR [--texts] [--dark]
+// background window, the overview and the help window. Usage: siltmere_screenshots OUTPUT_DIR [--texts] [--dark]
 // Run it through tools/screenshots/screenshots.sh, which provides a display.
 //
 // With --texts it writes beside each picture NAME.texts.tsv, where each text of the
@@ -21,6 +21,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -160,5 +162,25 @@ int main(int argc, char* argv[])
     if (!overview || !QTest::qWaitForWindowExposed(overview))
         return 1;
     ok = save(*overview, out.filePath("overview-window.png"), texts) && ok;
+
+    // The help window, from the main window's Help menu.
+    QAction* guide = nullptr;
+    for (QAction* menu : main.findChild<QMenuBar*>()->actions()) {
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->text() == QStringLiteral("Siltmere &help"))
+                guide = item;
+        }
+    }
+    if (!guide)
+        return 1;
+    guide->trigger();
+    QWidget* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("Help"))
+            help = window;
+    }
+    if (!help || !QTest::qWaitForWindowExposed(help))
+        return 1;
+    ok = save(*help, out.filePath("help-window.png"), false) && ok;
     return ok ? 0 : 1;
 }

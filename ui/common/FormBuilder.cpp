@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -26,7 +27,9 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <stdexcept>
 #include <vector>
 
 namespace siltmere::ui {
@@ -282,7 +285,7 @@ private:
         if (frame.isNull())
             frame.setTop(window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
         const QSize room = screen->availableGeometry().size().shrunkBy(frame);
-        const QSize designed = window.size();
+        const QSize designed = window.size().grownBy(QMargins(0, reserveMenuBarHeight(window), 0, 0));
         QSize fitted = designed.boundedTo(room);
         // A scroll bar takes room across the other way: widen (or heighten)
         // the window by it where the screen allows, so that only the bar
@@ -292,8 +295,36 @@ private:
             fitted.setWidth(std::min(designed.width() + bar, room.width()));
         if (fitted.width() < designed.width())
             fitted.setHeight(std::min(designed.height() + bar, room.height()));
-        if (fitted != designed)
+        if (fitted != window.size())
             window.resize(fitted);
+    }
+
+    // The height the window's layout gives its menu bar at the window's
+    // width, as QLayout works it out; 0 where there is none, or where the
+    // desktop shows the menus outside the window. Where the desktop scales
+    // by a fraction (125 %), the bar is made a whole number of device pixels
+    // tall too, through its minimum height: the client area under it then
+    // starts on a whole device pixel and is drawn exactly as at the top of a
+    // window without a menu bar, not shifted by a pixel here and there.
+    static int reserveMenuBarHeight(QWidget& window)
+    {
+        const QLayout* layout = window.layout();
+        auto* bar = layout ? qobject_cast<QMenuBar*>(layout->menuBar()) : nullptr;
+        if (!bar || bar->isNativeMenuBar() || bar->isHidden())
+            return 0;
+        int height = bar->heightForWidth(std::max(window.width(), bar->minimumWidth()));
+        if (height < 0)
+            height = bar->sizeHint().height();
+        height = std::max(height, bar->minimumSizeHint().height());
+        const qreal ratio = window.devicePixelRatioF();
+        for (int whole = height; whole < height + 8; ++whole) {
+            if (std::abs(whole * ratio - std::round(whole * ratio)) < 1e-6) {
+                height = whole;
+                break;
+            }
+        }
+        bar->setMinimumHeight(height);
+        return std::min(height, bar->maximumHeight());
     }
 };
 
@@ -302,6 +333,14 @@ private:
 void fitToScreenOnFirstShow(QWidget& window)
 {
     window.installEventFilter(new FitToScreenOnFirstShow(&window));
+}
+
+void placeMenuBar(QWidget& window, QMenuBar& menuBar)
+{
+    QLayout* layout = window.layout();
+    if (!layout)
+        throw std::logic_error("a menu bar is placed only over a window with a layout");
+    layout->setMenuBar(&menuBar);
 }
 
 Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls,

@@ -17,6 +17,7 @@
 #include <stdexcept>
 
 class QLineEdit;
+class QMenuBar;
 
 namespace siltmere::ui {
 
@@ -44,11 +45,21 @@ private:
 Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls,
                    std::span<const LineSpec> lines = {});
 
-// When `window` is first shown, shrinks it to the screen's available area
-// where it is larger, leaving room for its frame, and widens it by a scroll
-// bar where the screen allows, so that only the bar that is needed appears.
-// The window's contents must scroll.
+// When `window` is first shown, grows it by its menu bar's height (see
+// placeMenuBar), then shrinks it to the screen's available area where it is
+// larger, leaving room for its frame, and widens it by a scroll bar where the
+// screen allows, so that only the bar that is needed appears. The window's
+// contents must scroll.
 void fitToScreenOnFirstShow(QWidget& window);
+
+// Puts `menuBar` above everything `window`'s layout holds (a built form's
+// scrolled client area): that keeps its size, and its controls their places
+// on it. The window, sized for its contents, grows by the menu bar's height
+// as it is first shown, before it is fitted to the screen; the menu bar is
+// measured then, in the style and fonts it is shown in. Call it before the
+// window is first shown; throws std::logic_error for a window without a
+// layout.
+void placeMenuBar(QWidget& window, QMenuBar& menuBar);
 
 // Paints a control's background in a Windows colour number, in every colour
 // group, so a disabled box stays on its row's colour.

@@ -5,6 +5,7 @@
 #include "FatalError.h"
 #include "Form1Layout.h"
 #include "Form2.h"
+#include "MenuBar.h"
 #include "ModelError.h"
 #include "PdfReport.h"
 #include "Report.h"
@@ -70,6 +71,14 @@ Form1::Form1(QWidget* parent)
     offerOverview();
     offerSaveReport();
     connectHandlers();
+    // Every command also in a menu bar above the designed area: the same
+    // actions as the context menus' and the shortcuts'.
+    MainCommands commands{.saveReport = saveReportAction_,
+                          .copyResults = copyResultsAction_,
+                          .overview = overviewAction_,
+                          .background = pressingAction(*Command4)};
+    addProgramCommands(*this, commands);
+    placeMenuBar(*this, *buildMainMenuBar(this, commands));
     guarded([this] { Form_Load(); })();
 }
 
@@ -166,6 +175,8 @@ void Form1::openOverview()
         overview_ = new OverviewWindow(QString::fromStdString(inputs.limitText), inputs.limitValue.value_or(0));
         // The report, with the overview's tables, from the overview too.
         overview_->addAction(saveReportAction_);
+        placeMenuBar(*overview_, *buildOverviewMenuBar(overview_, {.saveReport = saveReportAction_,
+                                                                   .copyOverview = &overview_->copyAction()}));
         updateOverview();
     }
     const bool alreadyShown = overview_->isVisible();

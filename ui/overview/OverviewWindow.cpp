@@ -245,6 +245,7 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
     addAction(copy);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(copy, &QAction::triggered, this, guarded([this] { copyOverview(); }));
+    copy_ = copy;
 
     showResults();
     fitToScreenOnFirstShow(*this);

@@ -49,6 +49,8 @@ public:
     QTableWidget& percentageTable(std::size_t scenario) const { return *percentages_.at(scenario); }
     QTableWidget& loadsTable() const { return *loads_; }
     ExceedanceChart& chart() const { return *chart_; }
+    // Copy overview (Ctrl+C), for the window's menu bar.
+    QAction& copyAction() const { return *copy_; }
 
     void setVisible(bool visible) override;
 
@@ -76,6 +78,7 @@ private:
     std::array<OutlinedRowDelegate*, kScenarios.size()> outlines_{};
     QTableWidget* loads_ = nullptr;
     ExceedanceChart* chart_ = nullptr;
+    QAction* copy_ = nullptr;
 };
 
 } // namespace siltmere::ui
