@@ -229,7 +229,7 @@ Line inputsLine(const Assessment& assessment, ResultRowId row)
 {
     const AssessmentInputs& inputs = assessment.inputs;
     Line built = thickness(assessment).empty() ? line("For no critical deposition thickness chosen")
-                                                : line("For a critical deposition thickness of ", thickness(assessment));
+                                               : line("For a critical deposition thickness of ", thickness(assessment));
     if (row == ResultRowId::Baseline)
         append(built, ", under the existing land use");
     if (row == ResultRowId::Scenario || row == ResultRowId::Percentage)
@@ -315,17 +315,17 @@ std::vector<WorkingSection> loadSections(const Assessment& assessment, int k)
     const Figure unitThickness = significantFigure(Quantity::UnitThickness, figures.unitThickness);
     unit.lines.push_back(line("Spread over the deposition area of ", in, ", ", area,
                               " m\u00b2, at the settled density of ", density, " kg/m\u00b3:"));
-    unit.lines.push_back(line(total, " kg \u00f7 (", area, " m\u00b2 \u00d7 ", density, " kg/m\u00b3) = ",
-                              unitThickness, " m per tonne of total load."));
+    unit.lines.push_back(line(total, " kg \u00f7 (", area, " m\u00b2 \u00d7 ", density,
+                              " kg/m\u00b3) = ", unitThickness, " m per tonne of total load."));
     sections.push_back(std::move(unit));
 
     WorkingSection critical;
     critical.heading = "Critical total load";
     const Figure cdt = significantFigure(Quantity::CriticalThickness, chain.criticalThicknessM);
     const Figure load = decidingFigure(Quantity::CriticalLoad, figures.criticalLoad);
-    critical.lines.push_back(line("The critical deposition thickness chosen: ", thickness(assessment), " = ", cdt,
-                                  " m."));
-    critical.lines.push_back(line(cdt, " m \u00f7 ", unitThickness, " m per tonne = ", load, " tonnes", 
+    critical.lines.push_back(
+        line("The critical deposition thickness chosen: ", thickness(assessment), " = ", cdt, " m."));
+    critical.lines.push_back(line(cdt, " m \u00f7 ", unitThickness, " m per tonne = ", load, " tonnes",
                                   load.exact ? " exactly" : "", ": the load of one event that lays exactly ",
                                   thickness(assessment), " in ", in, "."));
     critical.lines.push_back(line("Rounded to whole tonnes (", kRoundingWords, "), the box shows: ",
@@ -355,8 +355,7 @@ WorkingSection countSection(const Assessment& assessment, ResultRowId row, int k
     section.heading = "Exceedances over 25 years";
     section.lines.push_back(countMeaning(assessment, k));
     section.lines.push_back(line("From the table of ", tableName(assessment, row), ", row ", thickness(assessment),
-                                 ", column ", k, ", the box shows: ",
-                                 resultSpan(assessment.box(row, k).text)));
+                                 ", column ", k, ", the box shows: ", resultSpan(assessment.box(row, k).text)));
     return section;
 }
 
@@ -386,8 +385,8 @@ std::vector<WorkingSection> percentSections(const Assessment& assessment, int k)
     counts.lines.push_back(countMeaning(assessment, k));
     counts.lines.push_back(line("Existing land use: ", baseline, events(figures.baseline), " (its table, row ",
                                 thickness(assessment), ", column ", k, ")."));
-    counts.lines.push_back(line(capitalised(scenarioName(assessment)), ": ", scenario, events(figures.scenario), " (its table, row ",
-                                thickness(assessment), ", column ", k, ")."));
+    counts.lines.push_back(line(capitalised(scenarioName(assessment)), ": ", scenario, events(figures.scenario),
+                                " (its table, row ", thickness(assessment), ", column ", k, ")."));
 
     WorkingSection percent;
     percent.heading = "Percentage increase";
@@ -409,22 +408,24 @@ std::vector<WorkingSection> percentSections(const Assessment& assessment, int k)
         const Figure limit = limitFigure(assessment);
         const bool above = box.verdict == Verdict::Above;
         percent.lines.push_back(line("Judged on the unrounded increase: ", unrounded, " % is ",
-                                     above ? "above " : "not above ", limit, " %: ", verdictPhrase(box.verdict),
-                                     "."));
+                                     above ? "above " : "not above ", limit, " %: ", verdictPhrase(box.verdict), "."));
         if (figures.shown && roundedMisleads(box.verdict, *figures.shown, *limitValue)) {
             percent.lines.push_back(line("The whole percentage the box shows is rounded for display; the verdict "
                                          "was decided on the unrounded ",
                                          unrounded, " %."));
         }
     }
-    const char* colour = box.verdict == Verdict::Within ? ", on green" : box.verdict == Verdict::Above ? ", on red" : "";
+    const char* colour = box.verdict == Verdict::Within  ? ", on green"
+                         : box.verdict == Verdict::Above ? ", on red"
+                                                         : "";
     if (increase - std::floor(increase) == 0.5) {
-        percent.lines.push_back(line(unrounded, " lies exactly half-way between two whole percentages and goes to "
-                                                "the even one, so the box shows",
+        percent.lines.push_back(line(unrounded,
+                                     " lies exactly half-way between two whole percentages and goes to "
+                                     "the even one, so the box shows",
                                      colour, ": ", resultSpan(box.text)));
     } else {
-        percent.lines.push_back(
-            line("Rounded to a whole percent (", kRoundingWords, "), the box shows", colour, ": ", resultSpan(box.text)));
+        percent.lines.push_back(line("Rounded to a whole percent (", kRoundingWords, "), the box shows", colour, ": ",
+                                     resultSpan(box.text)));
     }
     return {counts, percent};
 }
@@ -532,8 +533,10 @@ std::vector<WorkingSection> workingTables(const Assessment& assessment)
                                      "kg settling are summed and spread over the subestuary's deposition area at "
                                      "the settled density of ",
                                      density, " kg/m\u00b3; the critical deposition thickness, ", thickness(assessment),
-                                     " = ", cdt, " m, divided by that unit deposition thickness is the critical "
-                                     "total load, rounded to whole tonnes (", kRoundingWords, ")."));
+                                     " = ", cdt,
+                                     " m, divided by that unit deposition thickness is the critical "
+                                     "total load, rounded to whole tonnes (",
+                                     kRoundingWords, ")."));
         WorkingTable table;
         table.header = header;
         const LoadFigures& first = assessment.loadFigures(1);
@@ -556,17 +559,15 @@ std::vector<WorkingSection> workingTables(const Assessment& assessment)
         table.rows.push_back(tableRow(line("Deposition area, m\u00b2"), [&assessment](int k) {
             return line(exactFigure(Quantity::Area, assessment.loadFigures(k).areaM2));
         }));
-        table.rows.push_back(tableRow(line("Unit deposition thickness, m per tonne: settled \u00f7 (area \u00d7 ",
-                                           density, " kg/m\u00b3)"),
-                                      [&assessment](int k) {
-                                          return line(significantFigure(Quantity::UnitThickness,
-                                                                        assessment.loadFigures(k).unitThickness));
-                                      }));
-        table.rows.push_back(
-            tableRow(line("Critical total load, tonnes: ", cdt, " m \u00f7 unit deposition thickness"),
-                     [&assessment](int k) {
-                         return line(decidingFigure(Quantity::CriticalLoad, assessment.loadFigures(k).criticalLoad));
-                     }));
+        table.rows.push_back(tableRow(
+            line("Unit deposition thickness, m per tonne: settled \u00f7 (area \u00d7 ", density, " kg/m\u00b3)"),
+            [&assessment](int k) {
+                return line(significantFigure(Quantity::UnitThickness, assessment.loadFigures(k).unitThickness));
+            }));
+        table.rows.push_back(tableRow(
+            line("Critical total load, tonnes: ", cdt, " m \u00f7 unit deposition thickness"), [&assessment](int k) {
+                return line(decidingFigure(Quantity::CriticalLoad, assessment.loadFigures(k).criticalLoad));
+            }));
         table.rows.push_back(tableRow(line("Shown, whole tonnes"), [&assessment](int k) {
             return line(resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text));
         }));
@@ -577,13 +578,12 @@ std::vector<WorkingSection> workingTables(const Assessment& assessment)
     if (assessment.taken(StepId::Exceedances)) {
         WorkingSection section;
         section.heading = "Exceedances over 25 years";
-        section.lines.push_back(line("A count is the number of events over 25 years whose deposit in the subestuary "
-                                     "is thicker than the critical deposition thickness of ",
-                                     thickness(assessment),
-                                     ", from long-run event simulations of the catchment: the row ",
-                                     thickness(assessment),
-                                     " of the table of the existing land use and of the table of ",
-                                     scenarioName(assessment), "."));
+        section.lines.push_back(
+            line("A count is the number of events over 25 years whose deposit in the subestuary "
+                 "is thicker than the critical deposition thickness of ",
+                 thickness(assessment), ", from long-run event simulations of the catchment: the row ",
+                 thickness(assessment), " of the table of the existing land use and of the table of ",
+                 scenarioName(assessment), "."));
         WorkingTable table;
         table.header = header;
         for (const ResultRowId row : {ResultRowId::Baseline, ResultRowId::Scenario}) {
@@ -603,9 +603,10 @@ std::vector<WorkingSection> workingTables(const Assessment& assessment)
         section.heading = "Percentage increase";
         section.lines.push_back(line("(scenario \u2212 existing land use) \u00f7 existing land use \u00d7 100, from "
                                      "the counts above, judged unrounded against the acceptability limit of ",
-                                     limit, " % (an increase exactly at the limit is within it), then rounded to a "
-                                     "whole percent (", kRoundingWords, "). n/a: ", kNoComparison,
-                                     ", so no increase and no verdict."));
+                                     limit,
+                                     " % (an increase exactly at the limit is within it), then rounded to a "
+                                     "whole percent (",
+                                     kRoundingWords, "). n/a: ", kNoComparison, ", so no increase and no verdict."));
         WorkingTable table;
         table.header = header;
         table.rows.push_back(tableRow(line("Increase, %, unrounded"), [&assessment](int k) {
