@@ -3,9 +3,9 @@
 // from the catchment's constants by plain double arithmetic (not the model's
 // functions), and each chain ending in exactly the box's text.
 
+#include "Working.h"
 #include "AssessmentSteps.h"
 #include "StartedModel.h"
-#include "Working.h"
 
 #include <gtest/gtest.h>
 
@@ -221,12 +221,12 @@ AssessmentInputs inputsFor(const Case& c)
 
 std::set<Quantity> loadQuantities()
 {
-    return {Quantity::UnitEventLoad, Quantity::LoadShare,     Quantity::UnitLoad,          Quantity::Proportion,
-            Quantity::SettledFrom,   Quantity::Settled,       Quantity::Area,              Quantity::Density,
+    return {Quantity::UnitEventLoad, Quantity::LoadShare,         Quantity::UnitLoad,    Quantity::Proportion,
+            Quantity::SettledFrom,   Quantity::Settled,           Quantity::Area,        Quantity::Density,
             Quantity::UnitThickness, Quantity::CriticalThickness, Quantity::CriticalLoad};
 }
 
-class EveryWorking : public testing::TestWithParam<Case> { };
+class EveryWorking : public testing::TestWithParam<Case> {};
 
 TEST_P(EveryWorking, ShowsTheIndependentNumbersAndEndsInTheBoxText)
 {
@@ -241,8 +241,8 @@ TEST_P(EveryWorking, ShowsTheIndependentNumbersAndEndsInTheBoxText)
         ASSERT_EQ(a.box(ResultRowId::Percentage, k).text, e.percentText);
         ASSERT_EQ(a.box(ResultRowId::Percentage, k).verdict, e.verdict);
 
-        for (const ResultRowId row : {ResultRowId::CriticalLoads, ResultRowId::Baseline, ResultRowId::Scenario,
-                                      ResultRowId::Percentage}) {
+        for (const ResultRowId row :
+             {ResultRowId::CriticalLoads, ResultRowId::Baseline, ResultRowId::Scenario, ResultRowId::Percentage}) {
             SCOPED_TRACE(testing::Message() << "row " << static_cast<int>(row));
             const Working w = workingFor(a, row, k);
             ASSERT_TRUE(w.pending.empty());
@@ -298,8 +298,8 @@ TEST_P(EveryWorking, ShowsTheIndependentNumbersAndEndsInTheBoxText)
                     EXPECT_TRUE(says(w, verdictPhrase(e.verdict)));
                     EXPECT_TRUE(says(w, e.verdict == Verdict::Above ? " % is above " : " % is not above "));
                 } else {
-                    EXPECT_EQ(seen, (std::set<Quantity>{Quantity::BaselineCount, Quantity::ScenarioCount,
-                                                        Quantity::Limit}));
+                    EXPECT_EQ(seen,
+                              (std::set<Quantity>{Quantity::BaselineCount, Quantity::ScenarioCount, Quantity::Limit}));
                 }
                 break;
             }
@@ -371,14 +371,20 @@ struct Example {
 };
 
 constexpr std::array<Example, 2> kExamples{{
-    {"1 mm with controls, limit 20: 20% within", {0, 1, 20.0}, 2,
+    {"1 mm with controls, limit 20: 20% within",
+     {0, 1, 20.0},
+     2,
      "(scenario \u2212 existing land use) \u00f7 existing land use \u00d7 100 = (73 \u2212 61) \u00f7 61 \u00d7 100 = "
      "19.67 %, unrounded.",
-     "Judged on the unrounded increase: 19.67 % is not above 20 %: within the limit.", "20%"},
-    {"5 mm with controls, limit 37.5: 38% within", {2, 1, 37.5}, 3,
+     "Judged on the unrounded increase: 19.67 % is not above 20 %: within the limit.",
+     "20%"},
+    {"5 mm with controls, limit 37.5: 38% within",
+     {2, 1, 37.5},
+     3,
      "(scenario \u2212 existing land use) \u00f7 existing land use \u00d7 100 = (11 \u2212 8) \u00f7 8 \u00d7 100 = "
      "37.5 % exactly.",
-     "Judged on the unrounded increase: 37.5 % is not above 37.5 %: within the limit.", "38%"},
+     "Judged on the unrounded increase: 37.5 % is not above 37.5 %: within the limit.",
+     "38%"},
 }};
 
 TEST(WorkingExamples, TheRoundedPercentagesNextToTheirLimitsReadAsExplained)
@@ -407,10 +413,11 @@ TEST(WorkingExamples, SubcatchmentsSendingNothingAreNamedAndUnitThicknessHasItsP
     for (const Line* l : linesOf(w))
         lines.push_back(plainText(*l));
     // 169.2 kg over 58500 m2 at 1200 kg/m3, by hand: 2.41026 x 10^-6 m.
-    for (const char* expected : {"Subcatchments 1 and 5 send nothing to subestuary 2.",
-                                 "Sum: 3 + 108 + 58 + 0.2 = 169.2 kg settled in subestuary 2 per tonne of total load.",
-                                 "169.2 kg \u00f7 (58500 m\u00b2 \u00d7 1200 kg/m\u00b3) = 2.41026 \u00d7 10\u207b\u2076 m "
-                                 "per tonne of total load."})
+    for (const char* expected :
+         {"Subcatchments 1 and 5 send nothing to subestuary 2.",
+          "Sum: 3 + 108 + 58 + 0.2 = 169.2 kg settled in subestuary 2 per tonne of total load.",
+          "169.2 kg \u00f7 (58500 m\u00b2 \u00d7 1200 kg/m\u00b3) = 2.41026 \u00d7 10\u207b\u2076 m "
+          "per tonne of total load."})
         EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
 }
 
