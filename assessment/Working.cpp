@@ -620,7 +620,7 @@ std::vector<WorkingSection> workingTables(const Assessment& assessment)
             const Verdict verdict = assessment.box(ResultRowId::Percentage, k).verdict;
             if (verdict == Verdict::None)
                 return line("\u2013");
-            return line(verdict == Verdict::Above ? "above" : "not above: within");
+            return line(verdictWord(verdict));
         }));
         table.rows.push_back(tableRow(line("Shown"), [&assessment](int k) {
             return line(resultSpan(assessment.box(ResultRowId::Percentage, k).text));

@@ -228,7 +228,8 @@ private slots:
         overview->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(overview));
         const bool loads = table == 2;
-        QTableWidget& cells = loads ? overview->loadsTable() : overview->percentageTable(static_cast<std::size_t>(table));
+        QTableWidget& cells =
+            loads ? overview->loadsTable() : overview->percentageTable(static_cast<std::size_t>(table));
         const QModelIndex cell = cells.model()->index(thickness, k - 1);
         cells.setFocus(Qt::TabFocusReason);
         cells.setCurrentIndex(cell);
@@ -249,8 +250,8 @@ private slots:
         case Way::F1Elsewhere:
             QFAIL("not a way of the overview");
         }
-        const Assessment& assessment =
-            overview->results().assessment(loads ? 0 : static_cast<std::size_t>(table), static_cast<std::size_t>(thickness));
+        const Assessment& assessment = overview->results().assessment(loads ? 0 : static_cast<std::size_t>(table),
+                                                                      static_cast<std::size_t>(thickness));
         const ResultRowId row = loads ? ResultRowId::CriticalLoads : ResultRowId::Percentage;
         // The cell's own first word: the load, or the percentage.
         const QString shown = cells.item(thickness, k - 1)->text().section(QLatin1Char(' '), 0, 0).section('\n', 0, 0);
