@@ -6,10 +6,8 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
@@ -57,14 +55,14 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
 
-    // Ctrl+C copies the whole working, not a selection; the view's own
-    // shortcut for its selection gives way to it.
+    // Ctrl+C copies the whole working, not a selection: the read-only view
+    // leaves the key to the window. Its context menu's own "Copy" copies a
+    // selection.
     copy_ = new QAction(tr("Copy working"), this);
     copy_->setShortcut(QKeySequence::Copy);
     copy_->setShortcutContext(Qt::WindowShortcut);
     addAction(copy_);
     connect(copy_, &QAction::triggered, this, guarded([this] { copyWorking(); }));
-    browser_->installEventFilter(this);
     connect(browser_, &QTextBrowser::customContextMenuRequested, this, [this](const QPoint& position) {
         guarded([this, position] {
             std::unique_ptr<QMenu> menu(browser_->createStandardContextMenu(position));
@@ -81,36 +79,15 @@ WorkingWindow::WorkingWindow(QWidget* parent)
 
 void WorkingWindow::showWorking(const Working& working, const QString& origin)
 {
+    const QString title = QString::fromStdString(working.title);
+    // The same result again (an input changed) keeps its place; another
+    // starts at its top.
+    const int scrolled = title == title_ ? browser_->verticalScrollBar()->value() : 0;
+    title_ = title;
     document_ = renderWorking(working, origin);
-    showDocument();
-    browser_->setAccessibleDescription(QString::fromStdString(working.title));
-}
-
-void WorkingWindow::showDocument()
-{
-    // The same result again (the inputs changed) keeps its place.
-    const int scrolled = browser_->verticalScrollBar()->value();
     browser_->setHtml(document_.html);
     browser_->verticalScrollBar()->setValue(scrolled);
-}
-
-void WorkingWindow::changeEvent(QEvent* event)
-{
-    // The HTML names no text colours but the verdicts' own: a new theme's
-    // palette reaches the text as it is laid out again.
-    if (event->type() == QEvent::PaletteChange)
-        showDocument();
-    QWidget::changeEvent(event);
-}
-
-bool WorkingWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    // The text view would take Ctrl+C for its selection; kept from it, the
-    // key goes to the window's "Copy working".
-    if (watched == browser_ && event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
-        return true;
-    return QWidget::eventFilter(watched, event);
+    browser_->setAccessibleDescription(title);
 }
 
 void WorkingWindow::copyWorking() const

@@ -30,15 +30,11 @@ public:
     QTextBrowser& browser() const { return *browser_; }
     QAction& copyAction() const { return *copy_; }
 
-protected:
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void copyWorking() const;
-    void showDocument();
 
     WorkingDocument document_;
+    QString title_; // of the working shown
     QTextBrowser* browser_ = nullptr;
     QAction* copy_ = nullptr;
 };
