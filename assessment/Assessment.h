@@ -55,6 +55,30 @@ struct PercentFigures {
     std::optional<std::int16_t> shown;
 };
 
+// What the critical-load step worked with for one subestuary k, copied from
+// the model's record as it computed them: for each subcatchment j (index
+// j - 1) its share of the event load, the kg of the one-tonne unit event
+// load it sends (UnitLoad), the proportion of that settling in k (jk) and
+// the kg settling there (Cjk); their sum; k's deposition area, its unit
+// deposition thickness and its critical total load unrounded.
+struct LoadFigures {
+    std::array<double, constants::kSubcatchments> loadShare{};
+    std::array<double, constants::kSubcatchments> unitLoadKg{};
+    std::array<double, constants::kSubcatchments> proportion{};
+    std::array<double, constants::kSubcatchments> settledKg{};
+    double settledKgTotal = 0.0; // kg settled in k per tonne of total load
+    std::int32_t areaM2 = 0;     // DepArea(k)
+    double unitThickness = 0.0;  // UDT(k), m per tonne of total load
+    double criticalLoad = 0.0;   // CSL(k), tonnes per event
+};
+
+// The numbers every subestuary's critical total load shares.
+struct LoadChain {
+    double criticalThicknessM = 0.0; // CDT, m
+    double settledDensity = 0.0;     // kg/m3
+    double unitEventLoadKg = 0.0;    // the unit event load, kg
+};
+
 struct Assessment {
     AssessmentInputs inputs;
     // By ResultRowId; nothing: the step that fills the row has not been
@@ -62,6 +86,9 @@ struct Assessment {
     std::array<std::optional<ResultTexts>, kResultRowCount> rows;
     // Set with the percentage row.
     std::array<PercentFigures, kSubestuaries> percentages{};
+    // Set with the critical-load row.
+    LoadChain loadChain{};
+    std::array<LoadFigures, kSubestuaries> loads{};
 
     const std::optional<ResultTexts>& row(ResultRowId id) const { return rows[indexOf(id)]; }
     bool filled(ResultRowId id) const { return row(id).has_value(); }
@@ -69,6 +96,7 @@ struct Assessment {
     bool taken(StepId id) const;
     const ResultBox& box(ResultRowId id, int k) const { return row(id).value()[static_cast<std::size_t>(k - 1)]; }
     const PercentFigures& figures(int k) const { return percentages[static_cast<std::size_t>(k - 1)]; }
+    const LoadFigures& loadFigures(int k) const { return loads[static_cast<std::size_t>(k - 1)]; }
 };
 
 } // namespace siltmere

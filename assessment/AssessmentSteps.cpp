@@ -90,6 +90,24 @@ void takeCriticalLoads(SedimentModel& model, Assessment& assessment)
 {
     model.Calc_CriticalLoads();
     assessment.rows[indexOf(ResultRowId::CriticalLoads)] = rowTexts(model);
+    // The numbers the step worked with, as the model holds them, for the
+    // working behind each box.
+    assessment.loadChain = {model.CDT, constants::kSettledDensity, constants::kUnitEventLoadKg};
+    for (int k = 1; k <= kSubestuaries; ++k) {
+        LoadFigures& figures = assessment.loads[static_cast<std::size_t>(k - 1)];
+        for (int j = 1; j <= constants::kSubcatchments; ++j) {
+            const auto i = static_cast<std::size_t>(j - 1);
+            figures.loadShare[i] = model.LoadShare(j);
+            figures.unitLoadKg[i] = model.UnitLoad(j);
+            figures.proportion[i] = model.jk(j, k);
+            figures.settledKg[i] = model.Cjk(j, k);
+        }
+        // The model summed these without a fault moments ago.
+        figures.settledKgTotal = model.SettledKg(k);
+        figures.areaM2 = model.DepArea(k);
+        figures.unitThickness = model.UDT(k);
+        figures.criticalLoad = model.CSL(k);
+    }
 }
 
 void takeExceedances(SedimentModel& model, Assessment& assessment)

@@ -109,17 +109,21 @@ void SedimentModel::Calc_UDT()
 {
     fp::clearStatus();
     for (int k = 1; k <= kSubestuaries; ++k) {
-        // Sediment settled in k per unit event load, summed over the
-        // subcatchments strictly left to right.
-        double settledKg = fp::add(Cjk(1, k), Cjk(2, k));
-        for (int j = 3; j <= kSubcatchments; ++j)
-            settledKg = fp::add(settledKg, Cjk(j, k));
+        const double settledKg = SettledKg(k);
         // kg spread over the area at settled density gives metres.
         const double area = static_cast<double>(DepArea(k));
         const double kgPerMetre = fp::mul(area, constants::kSettledDensity);
         UDT(k) = fp::div(settledKg, kgPerMetre);
         fp::check();
     }
+}
+
+double SedimentModel::SettledKg(int k) const
+{
+    double settledKg = fp::add(Cjk(1, k), Cjk(2, k));
+    for (int j = 3; j <= kSubcatchments; ++j)
+        settledKg = fp::add(settledKg, Cjk(j, k));
+    return settledKg;
 }
 
 void SedimentModel::Calc_CSL()

@@ -84,6 +84,12 @@ struct SedimentModel {
     void Return_jk();
     void Calc_Cjk();
     void Calc_UDT();
+    // Kilograms of the unit event load that settle in subestuary k: Cjk(j, k)
+    // summed over the subcatchments strictly left to right, as Calc_UDT sums
+    // them, so that whoever shows the sum shows the model's own number. Its
+    // additions raise any fault in the floating-point status; the caller
+    // checks it.
+    double SettledKg(int k) const;
     void Calc_CSL();
     // The whole chain, then strRow := the six loads rounded to whole tonnes.
     void Calc_CriticalLoads();

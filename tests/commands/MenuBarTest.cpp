@@ -308,10 +308,11 @@ private slots:
     {
         QTest::addColumn<bool>("inOverview");
         QTest::addColumn<QStringList>("menus");
-        QTest::newRow("main window") << false
-                                     << QStringList{"&File: Save report as PDF… | &Quit", "&Edit: Copy results",
-                                                    "&View: Overview of all thicknesses and scenarios… | Background",
-                                                    "&Help: Siltmere &help | &About Siltmere | About &Qt"};
+        QTest::newRow("main window")
+            << false
+            << QStringList{"&File: Save report as PDF… | &Quit", "&Edit: Copy results",
+                           "&View: Overview of all thicknesses and scenarios… | Background",
+                           "&Help: How was this worked out? | Siltmere &help | &About Siltmere | About &Qt"};
         QTest::newRow("overview") << true << QStringList{"&File: Save report as PDF…", "&Edit: Copy overview"};
     }
 

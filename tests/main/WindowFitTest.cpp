@@ -1,5 +1,5 @@
 // On the screens planners have (a 1366 x 768 laptop at 125 %, a 1920 x 1080
-// one at 150 %, a 1280 x 720 one with a task bar) all three windows open within
+// one at 150 %, a 1280 x 720 one with a task bar) all four windows open within
 // the available area, and every step can still be reached and taken, with the
 // keyboard and with the mouse; the main window's menu bar stays whole above
 // the scrolled designed area, its menus open on the screen, and the help
@@ -9,6 +9,7 @@
 #include "UiTestSupport.h"
 
 #include "Form2.h"
+#include "WorkingWindow.h"
 
 #include <QFile>
 #include <QMenu>
@@ -161,6 +162,16 @@ int childMain(const QString& mode)
             "the overview is cut off without scroll bars");
 
     menuBarAndHelpFit(w);
+    // The working of a critical load, the longest there is, from F1 on its
+    // box: within the screen, its text scrolling where it is longer.
+    w.activate();
+    resultBox(w.form, CriticalLoads, 2)->setFocus(Qt::TabFocusReason);
+    w.key(Qt::Key_F1);
+    ui::WorkingWindow* working = w.form.workingWindow();
+    require(working && QTest::qWaitForWindowExposed(working), "F1 opened no working window");
+    fitsTheScreen(*working);
+    const QScrollBar* bar = working->browser().verticalScrollBar();
+    require(bar->maximum() == 0 || bar->isVisible(), "the working is cut off without a scroll bar");
     return 0;
 }
 

@@ -1,16 +1,26 @@
-// The report as a file: a PDF/A-1b document that fits on two pages of A4 or
-// US Letter, with embedded outline fonts and text that reads back as the
-// windows showed it; and a write that fails keeps whatever file was there.
+// The report as a file: a PDF/A-1b document that fits on three pages of A4
+// or US Letter with the working and the overview (two without them), with
+// embedded outline fonts and text that reads back as the windows showed it
+// and as the results were worked out; and a write that fails keeps whatever
+// file was there.
 
 #include "PdfReport.h"
 #include "PdfReadBack.h"
 #include "Report.h"
 #include "UiTestSupport.h"
 
+#include "AssessmentSteps.h"
+#include "StartedModel.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QtTest>
+
+#include <array>
+#include <cmath>
+#include <tuple>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
@@ -25,13 +35,21 @@ namespace {
 const ui::ReportStamp kStamp{QDateTime(QDate(2026, 12, 9), QTime(23, 50), QTimeZone(3600)), QStringLiteral("9.8.7"),
                              QStringLiteral("Test Platform 1")};
 
-// The fullest report there is: the three steps taken and the overview open.
-ui::Report fullReport()
+// The report after `steps` of the three steps, with the overview open or
+// not; the fullest there is: all three and the overview.
+ui::Report report(int steps, bool withOverview)
 {
     MainWindow w;
-    w.allSteps();
+    const std::array<QPushButton*, 3> buttons{w.command1, w.command2, w.command3};
+    for (int i = 0; i < steps; ++i)
+        click(buttons.at(static_cast<std::size_t>(i)));
     const ui::OverviewResults overview = ui::computeOverview(QStringLiteral("20"), 20.0);
-    return ui::buildReport(w.form.assessment(), &overview, kStamp);
+    return ui::buildReport(w.form.assessment(), withOverview ? &overview : nullptr, kStamp);
+}
+
+ui::Report fullReport()
+{
+    return report(3, true);
 }
 
 #ifdef Q_OS_LINUX
@@ -80,23 +98,36 @@ class PdfReportTest : public QObject {
 private slots:
     void initTestCase() { QVERIFY(dir_.isValid()); }
 
-    void fullReport_fitsOnTwoPages_data()
+    void report_fitsItsPages_data()
     {
         QTest::addColumn<int>("paper");
         // The paper's name as pdfinfo finds it from the page's size.
         QTest::addColumn<QString>("pdfinfoPaper");
-        QTest::newRow("A4") << int(QPageSize::A4) << "(A4)";
-        QTest::newRow("US Letter") << int(QPageSize::Letter) << "(letter)";
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<bool>("overview");
+        QTest::addColumn<int>("most"); // pages at most
+        for (const auto& [paper, name, tag] : {std::tuple{int(QPageSize::A4), "(A4)", "A4"},
+                                               std::tuple{int(QPageSize::Letter), "(letter)", "US Letter"}}) {
+            QTest::addRow("%s, results, working and overview: three pages", tag) << paper << name << 3 << true << 3;
+            QTest::addRow("%s, results and working, no overview: two pages", tag) << paper << name << 3 << false << 2;
+            QTest::addRow("%s, no step taken, no overview: two pages", tag) << paper << name << 0 << false << 2;
+        }
     }
 
-    void fullReport_fitsOnTwoPages()
+    void report_fitsItsPages()
     {
         QFETCH(int, paper);
         QFETCH(QString, pdfinfoPaper);
-        const QString path = written(QStringLiteral("full %1.pdf").arg(QTest::currentDataTag()),
-                                     QPageSize(static_cast<QPageSize::PageSizeId>(paper)));
+        QFETCH(int, steps);
+        QFETCH(bool, overview);
+        QFETCH(int, most);
+        const QString path = dir_.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()).replace(':', ' '));
+        const std::optional<QString> error =
+            ui::writePdfReport(report(steps, overview), path, QPageSize(static_cast<QPageSize::PageSizeId>(paper)));
+        QVERIFY2(!error, qPrintable(error.value_or(QString())));
+        keepSample(path, QFileInfo(path).fileName());
         const int pages = pdfPageCount(path);
-        QVERIFY2(pages >= 1 && pages <= 2, qPrintable(QString::number(pages)));
+        QVERIFY2(pages >= 1 && pages <= most, qPrintable(QString::number(pages)));
         const QString info = toolOutput(QStringLiteral("pdfinfo"), {path});
         if (!info.isNull())
             QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Page size:.* pts ") +
@@ -159,6 +190,92 @@ private slots:
                  qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("5 mm 40909 2074 2219 4093 1509 7248")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("Earthworks without Controls")), qPrintable(text));
+    }
+
+    // The working of the results shown, as a reviewer reads it from the
+    // printed page: each step's table against values worked out here from
+    // the catchment's constants, by plain arithmetic.
+    void working_readsBackAsWorkedOut_data()
+    {
+        QTest::addColumn<int>("thickness"); // position in the list
+        QTest::addColumn<int>("scenario");  // the model's number
+        QTest::addColumn<double>("limit");
+        QTest::newRow("1 mm with controls, limit 20: 19.67 % within") << 0 << 1 << 20.0;
+        QTest::newRow("5 mm with controls, limit 37.5: exactly 37.5 % within") << 2 << 1 << 37.5;
+        QTest::newRow("20 mm without controls, limit 50: mostly n/a") << 4 << 2 << 50.0;
+    }
+
+    void working_readsBackAsWorkedOut()
+    {
+        QFETCH(int, thickness);
+        QFETCH(int, scenario);
+        QFETCH(double, limit);
+        namespace c = constants;
+        SedimentModel model = test::startedModel();
+        AssessmentInputs inputs;
+        inputs.thicknessPosition = thickness;
+        inputs.scenarioNo = static_cast<std::int16_t>(scenario);
+        inputs.limitValue = limit;
+        inputs.limitText = QString::number(limit).toStdString();
+        const QString path = dir_.filePath(QStringLiteral("working %1.pdf").arg(thickness));
+        QVERIFY(!ui::writePdfReport(ui::buildReport(assessFully(model, inputs), nullptr, kStamp), path,
+                                    QPageSize(QPageSize::A4)));
+        keepSample(path, QFileInfo(path).fileName());
+        const QString text = pdfText(path);
+        if (text.isNull())
+            QSKIP("pdftotext is not installed");
+        QVERIFY(text.contains(QStringLiteral("How the results were worked out")));
+
+        // Each row of a step's table: its name (which may wrap in its cell)
+        // and its six cells in a run.
+        const std::array<double, 5> metres{0.001, 0.002, 0.005, 0.01, 0.02};
+        const double cdt = metres.at(static_cast<std::size_t>(thickness));
+        const auto row = static_cast<std::size_t>(thickness);
+        QString scenarioName = ui::toQString(kScenarios.at(scenario == 1 ? 0 : 1).spokenName);
+        scenarioName[0] = scenarioName[0].toUpper();
+        std::array<std::pair<QString, QStringList>, 8> rows{{
+            {QStringLiteral("Settled, kg per tonne"), {}},
+            {QStringLiteral("Critical total load, tonnes: %1 m").arg(cdt), {}},
+            {QStringLiteral("Shown, whole tonnes"), {}},
+            {QStringLiteral("Existing land use, events"), {}},
+            {scenarioName + QStringLiteral(", events"), {}},
+            {QStringLiteral("Increase, %, unrounded"), {}},
+            {QStringLiteral("Against the limit of %1 %").arg(limit), {}},
+            {QStringLiteral("Shown"), {}},
+        }};
+        for (std::size_t k = 0; k < 6; ++k) {
+            double kg = 0;
+            for (std::size_t j = 0; j < 6; ++j)
+                kg += c::kJk[j][k] * c::kLoadShare[j] * 1000.0;
+            const double load = cdt / (kg / (c::kDepArea[k] * 1200.0));
+            rows[0].second << QString::number(kg, 'g', 6);
+            rows[1].second << QString::number(load, 'f', 2);
+            rows[2].second << QString::number(std::nearbyint(load), 'f', 0);
+            const int b = c::kBaselineCounts[row][k];
+            const int s = (scenario == 1 ? c::kScenario1Counts : c::kScenario2Counts)[row][k];
+            rows[3].second << QString::number(b);
+            rows[4].second << QString::number(s);
+            if (b == 0) {
+                rows[5].second << QStringLiteral("none");
+                rows[6].second << QStringLiteral("\u2013");
+                rows[7].second << QStringLiteral("n/a");
+                continue;
+            }
+            const double increase = (s - b) * 100.0 / b;
+            // A whole or half percentage is exact; the others to the
+            // hundredth, which decides both the rounding and the verdict here.
+            const bool exact = (s - b) * 200 % b == 0;
+            rows[5].second << (exact ? QString::number(increase) + QStringLiteral(" exactly")
+                                     : QString::number(increase, 'f', 2));
+            rows[6].second << (increase > limit ? QStringLiteral("above") : QStringLiteral("within"));
+            rows[7].second << QStringLiteral("%1%").arg(std::nearbyint(increase));
+        }
+        for (const auto& [name, cells] : rows) {
+            QVERIFY2(text.contains(name), qPrintable(name));
+            const QString run = cells.join(QLatin1Char(' '));
+            QVERIFY2(text.contains(QLatin1Char(' ') + run + QLatin1Char(' ')),
+                     qPrintable(name + QStringLiteral(": ") + run));
+        }
     }
 
     // Names as planners give them, and folders deeper than Windows' old

@@ -1,6 +1,7 @@
 // Takes the README's pictures from the program itself: the main window after
 // the three steps (5 mm, earthworks with controls, limit 20 %), the
-// background window, the overview and the help window. Usage: siltmere_screenshots OUTPUT_DIR [--texts] [--dark]
+// background window, the overview, the help window and the working behind a
+// percentage. Usage: siltmere_screenshots OUTPUT_DIR [--texts] [--dark]
 // Run it through tools/screenshots/screenshots.sh, which provides a display.
 //
 // With --texts it writes beside each picture NAME.texts.tsv, where each text of the
@@ -182,5 +183,22 @@ int main(int argc, char* argv[])
     if (!help || !QTest::qWaitForWindowExposed(help))
         return 1;
     ok = save(*help, out.filePath("help-window.png"), false) && ok;
+    // The working behind a percentage that looks at its limit: 1 mm with
+    // controls, subestuary 2 ("20%" within 20), its box clicked and F1.
+    main.activateWindow();
+    if (!QTest::qWaitForWindowActive(&main))
+        return 1;
+    auto* list = main.findChild<QListWidget*>("List1");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(0)).center());
+    for (const char* step : {"Command1", "Command2", "Command3"})
+        QTest::mouseClick(main.findChild<QPushButton*>(step), Qt::LeftButton);
+    auto* box = main.findChild<QLineEdit*>("Text29");
+    scroll->ensureWidgetVisible(box);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_F1);
+    QWidget* working = main.workingWindow();
+    if (!working || !QTest::qWaitForWindowExposed(working))
+        return 1;
+    ok = save(*working, out.filePath("working-window.png"), texts) && ok;
     return ok ? 0 : 1;
 }

@@ -12,14 +12,17 @@
 #include "ResultsTable.h"
 #include "Thickness.h"
 #include "ThicknessList.h"
+#include "Working.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +35,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
+#include <functional>
 #include <memory>
 
 namespace siltmere::ui {
@@ -45,6 +49,32 @@ ResultRow rowOf(const Controls& controls, const ResultRowSpec& row)
         boxes[i] = controls.get<QLineEdit>(toQString(row.boxes[i]));
     return ResultRow(boxes);
 }
+
+// Tells of a widget that takes the focus by the planner's hand (a click, Tab,
+// a shortcut), not by its window coming to the front again.
+class PickedFilter : public QObject {
+public:
+    PickedFilter(std::function<void(QObject*)> picked, QObject* parent)
+        : QObject(parent)
+        , picked_(std::move(picked))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                reason == Qt::ShortcutFocusReason)
+                picked_(watched);
+        }
+        return false;
+    }
+
+private:
+    std::function<void(QObject*)> picked_;
+};
 
 } // namespace
 
@@ -70,13 +100,15 @@ Form1::Form1(QWidget* parent)
     offerCopyResults();
     offerOverview();
     offerSaveReport();
+    offerWorking();
     connectHandlers();
     // Every command also in a menu bar above the designed area: the same
     // actions as the context menus' and the shortcuts'.
     MainCommands commands{.saveReport = saveReportAction_,
                           .copyResults = copyResultsAction_,
                           .overview = overviewAction_,
-                          .background = pressingAction(*Command4)};
+                          .background = pressingAction(*Command4),
+                          .working = workingAction_};
     addProgramCommands(*this, commands);
     placeMenuBar(*this, *buildMainMenuBar(this, commands));
     guarded([this] { Form_Load(); })();
@@ -86,6 +118,7 @@ Form1::~Form1()
 {
     delete form2_.data();
     delete overview_.data();
+    delete working_.data();
 }
 
 void Form1::connectHandlers()
@@ -150,10 +183,18 @@ void Form1::showBoxMenu(QLineEdit& box, const QPoint& position)
 {
     std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
     menu->addSeparator();
+    // A filled result box first offers its working; the action reads which
+    // box from menuBox_ while the menu is open.
+    menuBox_ = box.isEnabled() ? resultBoxAt(&box) : std::nullopt;
+    if (menuBox_) {
+        menu->addAction(workingAction_);
+        menu->addSeparator();
+    }
     menu->addAction(copyResultsAction_);
     menu->addAction(overviewAction_);
     menu->addAction(saveReportAction_);
     menu->exec(box.mapToGlobal(position));
+    menuBox_.reset();
 }
 
 // The overview from the keyboard anywhere in the window, and from the same
@@ -177,6 +218,12 @@ void Form1::openOverview()
         overview_->addAction(saveReportAction_);
         placeMenuBar(*overview_, *buildOverviewMenuBar(overview_, {.saveReport = saveReportAction_,
                                                                    .copyOverview = &overview_->copyAction()}));
+        connect(overview_, &OverviewWindow::workingRequested, this,
+                [this](std::size_t scenario, std::size_t thickness, ResultRowId row, int k) {
+                    guarded([this, scenario, thickness, row, k] {
+                        showWorkingFor({row, k, std::make_pair(scenario, thickness)});
+                    })();
+                });
         updateOverview();
     }
     const bool alreadyShown = overview_->isVisible();
@@ -198,6 +245,86 @@ void Form1::updateOverview()
         overview_->showLimit(limit, *inputs.limitValue);
     // The combination as the model holds it: its thickness row and scenario.
     overview_->outlineCombination(model_.ThickIdx - 1, scenarioIndex(model_.ScenarioNo));
+}
+
+// F1 (the key for help on the control in hand) and "How was this worked
+// out?" in the result boxes' context menus, and the window's. While the
+// working window is open it follows the result box the planner picks next.
+void Form1::offerWorking()
+{
+    workingAction_ = new QAction(tr("How was this worked out?"), this);
+    workingAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    workingAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(workingAction_);
+    connect(workingAction_, &QAction::triggered, this, guarded([this] { openWorking(); }));
+    auto* follower = new PickedFilter(
+        [this](QObject* picked) {
+            guarded([this, picked] {
+                const std::optional<WorkingSubject> box = resultBoxAt(picked);
+                if (box && working_ && working_->isVisible()) {
+                    workingSubject_ = *box;
+                    updateWorking();
+                }
+            })();
+        },
+        this);
+    for (const ResultRowSpec& row : kResultRows) {
+        for (int k = 1; k <= kSubestuaries; ++k)
+            resultBox(row.id, k).installEventFilter(follower);
+    }
+}
+
+std::optional<Form1::WorkingSubject> Form1::resultBoxAt(const QObject* widget) const
+{
+    for (const ResultRowSpec& row : kResultRows) {
+        for (int k = 1; k <= kSubestuaries; ++k) {
+            if (&resultBox(row.id, k) == widget)
+                return WorkingSubject{row.id, k, std::nullopt};
+        }
+    }
+    return std::nullopt;
+}
+
+void Form1::openWorking()
+{
+    std::optional<WorkingSubject> box = menuBox_ ? menuBox_ : resultBoxAt(QApplication::focusWidget());
+    if (!box) {
+        // The last row filled, at the subestuary last looked at.
+        WorkingSubject last{ResultRowId::CriticalLoads, workingSubject_.k, std::nullopt};
+        for (const ResultRowSpec& row : kResultRows) {
+            if (assessment_.filled(row.id))
+                last.row = row.id;
+        }
+        box = last;
+    }
+    showWorkingFor(*box);
+}
+
+void Form1::showWorkingFor(const WorkingSubject& subject)
+{
+    workingSubject_ = subject;
+    if (!working_)
+        working_ = new WorkingWindow();
+    updateWorking();
+    const bool alreadyShown = working_->isVisible();
+    working_->show();
+    if (alreadyShown)
+        working_->raise();
+    working_->activateWindow();
+}
+
+void Form1::updateWorking()
+{
+    if (!working_)
+        return;
+    const WorkingSubject& subject = workingSubject_;
+    if (subject.overviewCell && overview_) {
+        const auto [scenario, thickness] = *subject.overviewCell;
+        working_->showWorking(workingFor(overview_->results().assessment(scenario, thickness), subject.row, subject.k),
+                              tr("From the overview, for the limit the main window holds"));
+        return;
+    }
+    working_->showWorking(workingFor(assessment_, subject.row, subject.k), tr("From the main window"));
 }
 
 void Form1::copyResults() const
@@ -348,6 +475,7 @@ void Form1::List1_Click()
     showScenarioCaption(0);
     Label16->setVisible(false);
     updateOverview();
+    updateWorking();
 }
 
 void Form1::AcceptanceBox_Change()
@@ -363,6 +491,7 @@ void Form1::AcceptanceBox_Change()
     showAllRows();
     Label16->setVisible(false);
     updateOverview();
+    updateWorking();
 }
 
 void Form1::Option1_Click()
@@ -387,6 +516,7 @@ void Form1::chooseScenario(std::int16_t scenarioNo)
     showScenarioCaption(scenarioNo);
     Label16->setVisible(false);
     updateOverview();
+    updateWorking();
 }
 
 void Form1::Command1_Click()
@@ -394,6 +524,7 @@ void Form1::Command1_Click()
     takeCriticalLoads(model_, assessment_);
     showRow(ResultRowId::CriticalLoads);
     Command2->setEnabled(true);
+    updateWorking();
 }
 
 void Form1::Command2_Click()
@@ -403,6 +534,7 @@ void Form1::Command2_Click()
     showRow(ResultRowId::Scenario);
     Command3->setEnabled(true);
     showScenarioCaption(static_cast<int>(scenarioIndex(assessment_.inputs.scenarioNo)) + 1);
+    updateWorking();
 }
 
 void Form1::Command3_Click()
@@ -410,6 +542,7 @@ void Form1::Command3_Click()
     takePctIncrease(model_, assessment_);
     showRow(ResultRowId::Percentage);
     Label16->setVisible(true);
+    updateWorking();
 }
 
 void Form1::Command4_Click()
@@ -436,6 +569,8 @@ void Form1::closeEvent(QCloseEvent* event)
         form2_->close();
     if (overview_)
         overview_->close();
+    if (working_)
+        working_->close();
     QWidget::closeEvent(event);
 }
 

@@ -17,12 +17,15 @@
 #include "OverviewWindow.h"
 #include "ResultGrid.h"
 #include "SedimentModel.h"
+#include "WorkingWindow.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 class QAction;
 class QLabel;
@@ -66,6 +69,11 @@ public:
     // The inputs and the results as the window shows them now, kept by the
     // handlers as they run.
     const Assessment& assessment() const { return assessment_; }
+    // "How was this worked out?" (F1): the working window for the result box
+    // in hand; one action, for every menu that offers it.
+    QAction* workingAction() const { return workingAction_; }
+    // The working window, while it exists.
+    WorkingWindow* workingWindow() const { return working_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,6 +101,25 @@ private:
     // this window holds now.
     void updateOverview();
     void showBoxMenu(QLineEdit& box, const QPoint& position);
+
+    // The result the working window shows: result box k of a row of this
+    // window or, where `overviewCell` (scenario, thickness) is given, of
+    // that assessment of the overview.
+    struct WorkingSubject {
+        ResultRowId row = ResultRowId::CriticalLoads;
+        int k = 1;
+        std::optional<std::pair<std::size_t, std::size_t>> overviewCell;
+    };
+    // Opens the working (F1, or "How was this worked out?" in a result
+    // box's context menu) of the box whose menu offers it, else of the
+    // result box with the focus, else of the last row filled.
+    void offerWorking();
+    void openWorking();
+    void showWorkingFor(const WorkingSubject& subject);
+    // Tells the working window, while it exists, the working of its result
+    // for the inputs and results as they are now.
+    void updateWorking();
+    std::optional<WorkingSubject> resultBoxAt(const QObject* widget) const;
 
     // Saves a report of the inputs and results shown as a PDF where the
     // planner chooses (Ctrl+S, or "Save report as PDF…" in the context
@@ -146,6 +173,11 @@ private:
     QPointer<OverviewWindow> overview_;
     QAction* overviewAction_ = nullptr;
     QAction* saveReportAction_ = nullptr;
+    QAction* workingAction_ = nullptr;
+    QPointer<WorkingWindow> working_;
+    WorkingSubject workingSubject_;
+    // The box whose context menu is open.
+    std::optional<WorkingSubject> menuBox_;
     // The folder the last report of this run went to; the next one is
     // proposed there. Not kept after the program ends.
     QString reportFolder_;

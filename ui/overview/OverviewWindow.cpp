@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollArea>
@@ -25,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 namespace siltmere::ui {
 
@@ -246,6 +248,7 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(copy, &QAction::triggered, this, guarded([this] { copyOverview(); }));
     copy_ = copy;
+    offerWorking();
 
     showResults();
     fitToScreenOnFirstShow(*this);
@@ -422,6 +425,66 @@ void OverviewWindow::fillLoadsTable()
         }
     }
     evenOut(*loads_);
+}
+
+// "How was this worked out?" for every cell: F1 or Enter on the current cell
+// of the table in hand, and each cell's context menu, which also offers the
+// window's own entries.
+void OverviewWindow::offerWorking()
+{
+    auto* working = new QAction(tr("How was this worked out?"), this);
+    working->setShortcut(QKeySequence(Qt::Key_F1));
+    // The table's own: the window's would offer it in the window's context
+    // menu, where no cell is meant.
+    working->setShortcutContext(Qt::WidgetShortcut);
+    std::vector<QTableWidget*> tables(percentages_.begin(), percentages_.end());
+    tables.push_back(loads_);
+    for (QTableWidget* table : tables) {
+        table->addAction(working);
+        connect(table, &QAbstractItemView::activated, this, [this, table](const QModelIndex& cell) {
+            guarded([this, table, cell] { requestWorking(*table, cell); })();
+        });
+        table->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(table, &QWidget::customContextMenuRequested, this, [this, table](const QPoint& position) {
+            guarded([this, table, position] {
+                const QModelIndex cell = table->indexAt(position);
+                QMenu menu;
+                if (cell.isValid()) {
+                    table->setCurrentIndex(cell);
+                    QAction* entry = menu.addAction(tr("How was this worked out?"));
+                    entry->setShortcut(QKeySequence(Qt::Key_F1));
+                    connect(entry, &QAction::triggered, this,
+                            guarded([this, table, cell] { requestWorking(*table, cell); }));
+                    menu.addSeparator();
+                }
+                menu.addActions(actions());
+                menu.exec(table->viewport()->mapToGlobal(position));
+            })();
+        });
+    }
+    connect(working, &QAction::triggered, this, guarded([this, tables] {
+                for (QTableWidget* table : tables) {
+                    if (table->hasFocus())
+                        requestWorking(*table, table->currentIndex());
+                }
+            }));
+}
+
+void OverviewWindow::requestWorking(const QTableWidget& table, const QModelIndex& cell)
+{
+    // A table just given the focus may have no current cell yet: its first.
+    const int row = cell.isValid() ? cell.row() : 0;
+    const int column = cell.isValid() ? cell.column() : 0;
+    const auto thickness = static_cast<std::size_t>(row);
+    const int k = column + 1;
+    if (&table == loads_) {
+        emit workingRequested(0, thickness, ResultRowId::CriticalLoads, k);
+        return;
+    }
+    for (std::size_t s = 0; s < percentages_.size(); ++s) {
+        if (&table == percentages_[s])
+            emit workingRequested(s, thickness, ResultRowId::Percentage, k);
+    }
 }
 
 void OverviewWindow::copyOverview() const

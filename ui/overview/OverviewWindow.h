@@ -54,7 +54,16 @@ public:
 
     void setVisible(bool visible) override;
 
+signals:
+    // "How was this worked out?" for a cell (F1, Enter or its context
+    // menu): result box k of `row` in the assessment of `scenario` and
+    // `thickness` (kScenarios and list order).
+    void workingRequested(std::size_t scenario, std::size_t thickness, ResultRowId row, int k);
+
 private:
+    void offerWorking();
+    // Asks for the working of a cell of one of the tables.
+    void requestWorking(const QTableWidget& table, const QModelIndex& cell);
     // Puts the overview's tables on the clipboard (Ctrl+C, or "Copy
     // overview" in the window's context menu).
     void copyOverview() const;

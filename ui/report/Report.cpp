@@ -5,6 +5,8 @@
 #include "ResultGrid.h"
 #include "ResultsTable.h"
 #include "WindowsColor.h"
+#include "Working.h"
+#include "WorkingText.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -161,6 +163,38 @@ QString resultsSection(const Assessment& assessment)
     return html;
 }
 
+// How the results shown were worked out: for each step taken, what its
+// table's rows mean, then the table, a column per subestuary, so that a
+// printed report can be checked without the program.
+QString workingSection(const Assessment& assessment)
+{
+    const std::vector<WorkingSection> steps = workingTables(assessment);
+    if (steps.empty())
+        return {};
+    QString html = heading(QStringLiteral("How the results were worked out"));
+    html += QStringLiteral("<div style=\"font-size: 8pt;\">\n");
+    for (const WorkingSection& step : steps) {
+        html += QStringLiteral("<h3>%1</h3>\n").arg(escaped(step.heading));
+        for (const Line& line : step.lines)
+            html += QStringLiteral("<p>%1</p>\n").arg(lineHtml(line));
+        if (!step.table)
+            continue;
+        html += kTable + subestuaryHeader(QString::fromStdString(step.table->header.front()));
+        for (const std::vector<Line>& row : step.table->rows) {
+            html += QStringLiteral("<tr><td>%1</td>").arg(lineHtml(row.front()));
+            for (std::size_t k = 1; k < row.size(); ++k) {
+                // The boxes' texts in bold, as the results show them.
+                const bool shown = !row[k].empty() && row[k].front().result;
+                html += QStringLiteral("<td align=\"center\">%1</td>")
+                            .arg(shown ? QStringLiteral("<b>%1</b>").arg(lineHtml(row[k])) : lineHtml(row[k]));
+            }
+            html += QStringLiteral("</tr>\n");
+        }
+        html += QStringLiteral("</table>\n");
+    }
+    return html + QStringLiteral("</div>\n");
+}
+
 QString overviewTable(const OverviewResults& overview, std::size_t scenario)
 {
     QString html = QStringLiteral("<h3>%1</h3>\n").arg(escaped(kScenarios.at(scenario).caption));
@@ -230,6 +264,7 @@ Report buildReport(const Assessment& assessment, const OverviewResults* overview
                 .arg(escaped(madeText(stamp.made)), escaped(stamp.version), escaped(stamp.platform));
     html += inputsSection(assessment.inputs);
     html += resultsSection(assessment);
+    html += workingSection(assessment);
     if (overview)
         html += overviewSection(*overview);
     html += backgroundSection();

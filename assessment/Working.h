@@ -1,0 +1,112 @@
+#pragma once
+
+// How each result was worked out: for one result box (a row and a subestuary
+// k) the chain of steps that gave its text, in words and numbers, so that a
+// reviewer can check it with a pocket calculator; and for the report the same
+// steps for all six subestuaries, one table per step. Every number is read
+// from the assessment, as the model computed it, and written to a sensible
+// number of significant figures, or with as many decimals as deciding its
+// rounding or its verdict takes; the chain ends in exactly the box's text.
+// Nothing here is worked out afresh: the working shows what was computed.
+
+#include "Assessment.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace siltmere {
+
+// What a number of the working stands for.
+enum class Quantity {
+    LoadShare,         // share of the event load from subcatchment j
+    UnitLoad,          // kg of one tonne of total load from subcatchment j
+    Proportion,        // proportion of subcatchment j's load that settles in k
+    SettledFrom,       // kg from subcatchment j that settle in k, per tonne
+    Settled,           // kg that settle in k, per tonne of total load
+    Area,              // deposition area of k, m2
+    Density,           // settled density, kg/m3
+    UnitEventLoad,     // the unit event load, kg
+    UnitThickness,     // unit deposition thickness of k, m per tonne
+    CriticalThickness, // the critical deposition thickness, m
+    CriticalLoad,      // critical total load of k, tonnes per event, unrounded
+    BaselineCount,     // exceedances over 25 years, existing land use
+    ScenarioCount,     // exceedances over 25 years, the chosen scenario
+    Increase,          // percentage increase, unrounded
+    Limit,             // the acceptability limit, percent
+};
+
+// A number as the working shows it: `text`, times ten to `exponent` where
+// that is not 0 (2.41026 x 10^-6), in the units the words around it name.
+struct Figure {
+    Quantity quantity;
+    // The subcatchment, for the quantities of one; 0 otherwise.
+    int j = 0;
+    // As the assessment holds it.
+    double value = 0.0;
+    std::string text;
+    int exponent = 0;
+    // `text` (and exponent) is exactly `value`, not a rounding of it.
+    bool exact = false;
+};
+
+// A piece of a line: words, a number, or the box's text that ends a chain.
+struct Span {
+    std::string text; // the words, or the number's text, or the box's text
+    std::optional<Figure> figure;
+    bool result = false;
+};
+
+using Line = std::vector<Span>;
+
+// A small table of a step (the subcatchments' contributions): a header and
+// rows of cells, each cell a line.
+struct WorkingTable {
+    std::vector<std::string> header;
+    std::vector<std::vector<Line>> rows;
+};
+
+struct WorkingSection {
+    std::string heading;
+    std::vector<Line> lines;
+    std::optional<WorkingTable> table;
+    std::vector<Line> after; // lines after the table
+};
+
+struct Working {
+    // "Percentage increase, subestuary 2".
+    std::string title;
+    // The inputs the result was worked out for.
+    Line inputs;
+    // Empty where the box has not been worked out for the current inputs;
+    // `pending` then says which step to take first.
+    std::vector<WorkingSection> sections;
+    std::string pending;
+    // The box's text, and the verdict it is shown with, where worked out: the
+    // last span of the last section's last line.
+    std::optional<std::string> result;
+    Verdict verdict = Verdict::None;
+};
+
+// The working behind result box k (1..6) of `row`.
+Working workingFor(const Assessment& assessment, ResultRowId row, int k);
+
+// The working of every step taken, for the six subestuaries at once: one
+// section per step, its table a row per quantity and a column per
+// subestuary (header: the quantity, then 1 to 6), its lines what the table's
+// rows mean. Empty before the first step.
+std::vector<WorkingSection> workingTables(const Assessment& assessment);
+
+// A line as plain text; numbers with an exponent as "2.41026 × 10⁻⁶".
+std::string plainText(const Line& line);
+
+// How a number is written in the working, without its unit: `value` to six
+// significant figures, trailing zeros dropped, times a power of ten below
+// 0.001 and from ten million up.
+Figure significantFigure(Quantity quantity, double value, int j = 0);
+
+// The exponent as superscript digits: -6 as "⁻⁶".
+std::string superscript(int exponent);
+
+} // namespace siltmere

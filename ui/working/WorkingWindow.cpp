@@ -1,0 +1,101 @@
+#include "WorkingWindow.h"
+
+#include "DesignFonts.h"
+#include "FatalError.h"
+#include "FormBuilder.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace siltmere::ui {
+
+namespace {
+
+// About ninety characters a line and forty lines: a working's longest
+// section without scrolling, on a screen that has the room.
+constexpr int kColumns = 90;
+constexpr int kLines = 40;
+
+} // namespace
+
+WorkingWindow::WorkingWindow(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Working"));
+    setWindowTitle(tr("Siltmere Working"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/siltmere.png")));
+    // A window of its own beside the main window, as the background window
+    // is; closing it destroys it.
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The overview's font: the main window's, one size up, for reading.
+    QFont windowFont = designFont(kWindowFont);
+    windowFont.setPointSizeF(9.0);
+    setFont(windowFont);
+
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("WorkingText"));
+    browser_->setAccessibleName(tr("How the result was worked out"));
+    browser_->setOpenLinks(false);
+    browser_->document()->setDocumentMargin(10);
+    // Read with the keyboard too: a caret to move through the text, as a
+    // screen reader needs.
+    browser_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    browser_->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+
+    // Ctrl+C copies the whole working, not a selection: the read-only view
+    // leaves the key to the window. Its context menu's own "Copy" copies a
+    // selection.
+    copy_ = new QAction(tr("Copy working"), this);
+    copy_->setShortcut(QKeySequence::Copy);
+    copy_->setShortcutContext(Qt::WindowShortcut);
+    addAction(copy_);
+    connect(copy_, &QAction::triggered, this, guarded([this] { copyWorking(); }));
+    connect(browser_, &QTextBrowser::customContextMenuRequested, this, [this](const QPoint& position) {
+        guarded([this, position] {
+            std::unique_ptr<QMenu> menu(browser_->createStandardContextMenu(position));
+            menu->addSeparator();
+            menu->addAction(copy_);
+            menu->exec(browser_->viewport()->mapToGlobal(position));
+        })();
+    });
+
+    const QFontMetrics metrics(windowFont);
+    resize(metrics.averageCharWidth() * kColumns, metrics.lineSpacing() * kLines);
+    fitToScreenOnFirstShow(*this);
+}
+
+void WorkingWindow::showWorking(const Working& working, const QString& origin)
+{
+    const QString title = QString::fromStdString(working.title);
+    // The same result again (an input changed) keeps its place; another
+    // starts at its top.
+    const int scrolled = title == title_ ? browser_->verticalScrollBar()->value() : 0;
+    title_ = title;
+    document_ = renderWorking(working, origin);
+    browser_->setHtml(document_.html);
+    browser_->verticalScrollBar()->setValue(scrolled);
+    browser_->setAccessibleDescription(title);
+}
+
+void WorkingWindow::copyWorking() const
+{
+    auto* mime = new QMimeData;
+    mime->setText(document_.text);
+    mime->setHtml(document_.html);
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+} // namespace siltmere::ui
