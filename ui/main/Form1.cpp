@@ -7,6 +7,8 @@
 #include "ModelError.h"
 #include "PdfReport.h"
 #include "Report.h"
+#include "ReportPrinting.h"
+#include "ReportSaving.h"
 #include "ResultsTable.h"
 #include "Thickness.h"
 #include "ThicknessList.h"
@@ -73,6 +75,7 @@ Form1::Form1(QWidget* parent)
     offerCopyResults();
     offerOverview();
     offerSaveReport();
+    offerPrintReport();
     connectHandlers();
     guarded([this] { Form_Load(); })();
 }
@@ -148,6 +151,8 @@ void Form1::showBoxMenu(QLineEdit& box, const QPoint& position)
     menu->addAction(copyResultsAction_);
     menu->addAction(overviewAction_);
     menu->addAction(saveReportAction_);
+    menu->addAction(printReportAction_);
+    menu->addAction(printPreviewAction_);
     menu->exec(box.mapToGlobal(position));
 }
 
@@ -170,6 +175,8 @@ void Form1::openOverview()
             new OverviewWindow(AcceptanceBox->text(), parseAcceptabilityLimit(AcceptanceBox->text()).value_or(0));
         // The report, with the overview's tables, from the overview too.
         overview_->addAction(saveReportAction_);
+        overview_->addAction(printReportAction_);
+        overview_->addAction(printPreviewAction_);
         updateOverview();
     }
     const bool alreadyShown = overview_->isVisible();
@@ -240,17 +247,29 @@ void Form1::saveReport()
     if (path.isEmpty())
         return;
 
-    const ReportStamp stamp{QDateTime::currentDateTime(), QStringLiteral(SILTMERE_VERSION),
-                            QSysInfo::prettyProductName()};
-    const Report report = buildReport(shownResults(), overviewResults(), stamp);
-    if (const std::optional<QString> error = writePdfReport(report, path, reportPageSize())) {
-        QMessageBox::warning(
-            this, tr("Save report as PDF"),
-            tr("The report could not be saved as\n%1\n\n%2").arg(QDir::toNativeSeparators(path), *error));
+    if (!saveReportWithRetry(this, currentReport(), path, reportPageSize()))
         return;
-    }
     // Only a folder that took a report is proposed again.
     reportFolder_ = QFileInfo(path).absolutePath();
+}
+
+Report Form1::currentReport() const
+{
+    const ReportStamp stamp{QDateTime::currentDateTime(), QStringLiteral(SILTMERE_VERSION),
+                            QSysInfo::prettyProductName()};
+    return buildReport(shownResults(), overviewResults(), stamp);
+}
+
+void Form1::offerPrintReport()
+{
+    printReportAction_ = new QAction(printReportEntry(), this);
+    printReportAction_->setShortcut(printReportShortcut());
+    printReportAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(printReportAction_);
+    connect(printReportAction_, &QAction::triggered, this, guarded([this] { printReport(this, currentReport()); }));
+    printPreviewAction_ = new QAction(printPreviewEntry(), this);
+    addAction(printPreviewAction_);
+    connect(printPreviewAction_, &QAction::triggered, this, guarded([this] { previewReport(this, currentReport()); }));
 }
 
 QLabel* Form1::Label15(int index) const

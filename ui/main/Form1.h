@@ -34,6 +34,7 @@ class QRadioButton;
 namespace siltmere::ui {
 
 struct OverviewResults;
+struct Report;
 
 // A row of result boxes, one per subestuary, addressed 1..6 like the
 // model's rows.
@@ -100,6 +101,11 @@ private:
     // was.
     void offerSaveReport();
     void saveReport();
+    // "Print report…" (Ctrl+P) and "Print preview…" beside it: the same
+    // report on the printer chosen in the platform's print dialog.
+    void offerPrintReport();
+    // The report of the inputs and results shown now.
+    Report currentReport() const;
     // The overview window's results, for the report, while that window is
     // open; nullptr: no overview.
     const OverviewResults* overviewResults() const
@@ -148,6 +154,8 @@ private:
     QPointer<OverviewWindow> overview_;
     QAction* overviewAction_ = nullptr;
     QAction* saveReportAction_ = nullptr;
+    QAction* printReportAction_ = nullptr;
+    QAction* printPreviewAction_ = nullptr;
     // The folder the last report of this run went to; the next one is
     // proposed there. Not kept after the program ends.
     QString reportFolder_;

@@ -77,26 +77,25 @@ QPageSize reportPageSize(const QLocale& locale)
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
 }
 
-int renderPdfReport(const Report& report, QIODevice& device, const QPageSize& pageSize)
+QPageLayout reportPageLayout(const QPageSize& pageSize)
 {
-    QPdfWriter writer(&device);
-    // PDF/A-1b: everything needed to show the pages is in the file.
-    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-    writer.setTitle(report.title);
-    writer.setCreator(report.creator);
-    writer.setResolution(kResolution);
-    writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait,
-                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+    return QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                       QPageLayout::Millimeter);
+}
 
+int paintReport(const Report& report, QPagedPaintDevice& device)
+{
     // The painter's origin is the top left of the area inside the margins;
     // the footer takes the bottom of that area, the text the rest.
     const QFont footerFont = reportFont(8.0);
-    const double footerHeight = 2.5 * QFontMetricsF(footerFont, &writer).height();
-    const double width = writer.width();
-    const double bodyHeight = writer.height() - footerHeight;
+    const double footerHeight = 2.5 * QFontMetricsF(footerFont, &device).height();
+    const double width = device.width();
+    const double bodyHeight = device.height() - footerHeight;
+    if (width <= 0 || bodyHeight <= 0)
+        return 0;
 
     QTextDocument document;
-    document.documentLayout()->setPaintDevice(&writer);
+    document.documentLayout()->setPaintDevice(&device);
     document.setDefaultFont(reportFont(9.5));
     document.setDefaultStyleSheet(kStyleSheet);
     document.setDocumentMargin(0);
@@ -106,12 +105,14 @@ int renderPdfReport(const Report& report, QIODevice& device, const QPageSize& pa
     keepTablesWhole(document, bodyHeight);
 
     QPainter painter;
-    if (!painter.begin(&writer))
+    if (!painter.begin(&device))
         return 0;
     const int pages = document.pageCount();
     for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            writer.newPage();
+        if (page > 0 && !device.newPage()) {
+            painter.end();
+            return 0;
+        }
         const QRectF shown(0, page * bodyHeight, width, bodyHeight);
         painter.save();
         painter.translate(0, -shown.top());
@@ -123,6 +124,18 @@ int renderPdfReport(const Report& report, QIODevice& device, const QPageSize& pa
                          reportFooter(page + 1, pages));
     }
     return painter.end() ? pages : 0;
+}
+
+int renderPdfReport(const Report& report, QIODevice& device, const QPageSize& pageSize)
+{
+    QPdfWriter writer(&device);
+    // PDF/A-1b: everything needed to show the pages is in the file.
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setTitle(report.title);
+    writer.setCreator(report.creator);
+    writer.setResolution(kResolution);
+    writer.setPageLayout(reportPageLayout(pageSize));
+    return paintReport(report, writer);
 }
 
 std::optional<QString> writePdfReport(const Report& report, const QString& path, const QPageSize& pageSize)

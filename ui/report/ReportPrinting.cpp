@@ -1,0 +1,170 @@
+#include "ReportPrinting.h"
+
+#include "FileInUse.h"
+#include "PdfReport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPaintEngine>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+#include <optional>
+
+#ifdef SILTMERE_HAS_CUPS
+#include <cups/cups.h>
+#endif
+
+namespace siltmere::ui {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("siltmere::ui::ReportPrinting", text);
+}
+
+QString printTitle()
+{
+    return tr("Print report");
+}
+
+// Why a print to a file failed: the print engine keeps its reason to
+// itself, so the file (or, where there is none yet, its folder) is asked.
+QString fileFailure(const QString& path)
+{
+    if (QFileInfo::exists(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite))
+            return file.errorString();
+    } else {
+        QSaveFile probe(path);
+        if (!probe.open(QIODevice::WriteOnly))
+            return probe.errorString();
+        probe.cancelWriting();
+    }
+    return tr("The file could not be written.");
+}
+
+// One print of the report on `printer`; why it failed, or nothing.
+std::optional<QString> printOnce(QPrinter& printer, const Report& report)
+{
+    const bool toFile = !printer.outputFileName().isEmpty();
+    if (paintReport(report, printer) == 0)
+        return toFile ? fileFailure(printer.outputFileName()) : tr("The print system did not take the job.");
+#ifdef SILTMERE_HAS_CUPS
+    // Qt hands the finished job to CUPS as the painter ends and drops
+    // CUPS's answer; CUPS keeps the answer to this thread's last request,
+    // which was that job's, so a printer that refuses it is told here.
+    if (!toFile && printer.outputFormat() == QPrinter::NativeFormat &&
+        cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST)
+        return QString::fromUtf8(cupsLastErrorString());
+#endif
+    return std::nullopt;
+}
+
+// Says why the print failed; true where the planner asks to print again
+// (a file another program holds open).
+bool retryAfterFailure(QWidget* parent, const QPrinter& printer, const QString& reason)
+{
+    const QString file = printer.outputFileName();
+    if (!file.isEmpty()) {
+        const QString failed = tr("The report could not be printed to");
+        if (isHeldOpenByAnotherProgram(file))
+            return askRetryWhileInUse(parent, printTitle(), failed, file);
+        QMessageBox::warning(parent, printTitle(),
+                             QStringLiteral("%1\n%2\n\n%3").arg(failed, QDir::toNativeSeparators(file), reason));
+        return false;
+    }
+    QMessageBox::warning(parent, printTitle(),
+                         tr("The report could not be printed on “%1”.\n\n%2").arg(printer.printerName(), reason));
+    return false;
+}
+
+} // namespace
+
+QString printReportEntry()
+{
+    return tr("Print report…");
+}
+
+QString printPreviewEntry()
+{
+    return tr("Print preview…");
+}
+
+QKeySequence printReportShortcut()
+{
+    return QKeySequence(Qt::CTRL | Qt::Key_P);
+}
+
+void prepareReportPrinter(QPrinter& printer, const Report& report)
+{
+    printer.setDocName(report.title);
+    printer.setCreator(report.creator);
+    if (printer.outputFormat() != QPrinter::NativeFormat)
+        printer.setPageSize(reportPageSize());
+    // Margins below the printer's least are raised to it by the printer.
+    printer.setPageMargins(reportPageLayout(printer.pageLayout().pageSize()).margins(), QPageLayout::Millimeter);
+    if (printer.outputFormat() != QPrinter::NativeFormat ||
+        QPrinterInfo(printer).supportedColorModes().contains(QPrinter::Color))
+        printer.setColorMode(QPrinter::Color);
+}
+
+bool printReport(QWidget* parent, const Report& report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    prepareReportPrinter(printer, report);
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    // These platforms' print dialogs show printers only, and none opens
+    // where there is none.
+    if (printer.outputFormat() != QPrinter::NativeFormat) {
+        QMessageBox::warning(parent, printTitle(),
+                             tr("No printer is installed. Add one in the system's printer settings, or save the "
+                                "report as PDF and print that where a printer is."));
+        return false;
+    }
+#endif
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(printTitle());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return printReportOn(parent, printer, report);
+}
+
+void previewReport(QWidget* parent, const Report& report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    prepareReportPrinter(printer, report);
+    QPrintPreviewDialog dialog(&printer, parent);
+    // The preview paints on a recording engine; its Print button paints on
+    // the printer itself, and the dialog then closes as accepted.
+    std::optional<QString> printError;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        if (target->paintEngine() && target->paintEngine()->type() == QPaintEngine::Picture)
+            paintReport(report, *target);
+        else
+            printError = printOnce(*target, report);
+    });
+    if (dialog.exec() == QDialog::Accepted && printError && retryAfterFailure(parent, printer, *printError))
+        printReportOn(parent, printer, report);
+}
+
+bool printReportOn(QWidget* parent, QPrinter& printer, const Report& report)
+{
+    for (;;) {
+        const std::optional<QString> error = printOnce(printer, report);
+        if (!error)
+            return true;
+        if (!retryAfterFailure(parent, printer, *error))
+            return false;
+    }
+}
+
+} // namespace siltmere::ui
