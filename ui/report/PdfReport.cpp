@@ -3,6 +3,7 @@
 #include "DesignFonts.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -10,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QUrl>
 
@@ -85,17 +87,27 @@ QPageLayout reportPageLayout(const QPageSize& pageSize)
 
 int paintReport(const Report& report, QPagedPaintDevice& device)
 {
+    // Laid out in units of 1/kResolution inch on a device of that
+    // resolution, whatever the device painted on has (a printer's 300 or
+    // 1200 dpi): font metrics and the tables' page breaks then come out
+    // alike on every device, and the painter scales the pages to it.
+    QBuffer sink;
+    QPdfWriter layoutDevice(&sink);
+    layoutDevice.setResolution(kResolution);
+    constexpr double kUnitsPerPoint = kResolution / 72.0;
+    const QSizeF area = device.pageLayout().paintRect(QPageLayout::Point).size() * kUnitsPerPoint;
+
     // The painter's origin is the top left of the area inside the margins;
     // the footer takes the bottom of that area, the text the rest.
     const QFont footerFont = reportFont(8.0);
-    const double footerHeight = 2.5 * QFontMetricsF(footerFont, &device).height();
-    const double width = device.width();
-    const double bodyHeight = device.height() - footerHeight;
+    const double footerHeight = 2.5 * QFontMetricsF(footerFont, &layoutDevice).height();
+    const double width = area.width();
+    const double bodyHeight = area.height() - footerHeight;
     if (width <= 0 || bodyHeight <= 0)
         return 0;
 
     QTextDocument document;
-    document.documentLayout()->setPaintDevice(&device);
+    document.documentLayout()->setPaintDevice(&layoutDevice);
     document.setDefaultFont(reportFont(9.5));
     document.setDefaultStyleSheet(kStyleSheet);
     document.setDocumentMargin(0);
@@ -107,6 +119,7 @@ int paintReport(const Report& report, QPagedPaintDevice& device)
     QPainter painter;
     if (!painter.begin(&device))
         return 0;
+    painter.scale(device.logicalDpiX() / double(kResolution), device.logicalDpiY() / double(kResolution));
     const int pages = document.pageCount();
     for (int page = 0; page < pages; ++page) {
         if (page > 0 && !device.newPage()) {
@@ -118,10 +131,16 @@ int paintReport(const Report& report, QPagedPaintDevice& device)
         painter.translate(0, -shown.top());
         document.drawContents(&painter, shown);
         painter.restore();
-        painter.setFont(footerFont);
+        // Laid out on the layout device too: a font set on the painter
+        // would take the printer's resolution.
+        QTextLayout footer(reportFooter(page + 1, pages), footerFont, &layoutDevice);
+        footer.beginLayout();
+        QTextLine line = footer.createLine();
+        line.setLineWidth(width);
+        footer.endLayout();
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, bodyHeight, width, footerHeight), Qt::AlignHCenter | Qt::AlignBottom,
-                         reportFooter(page + 1, pages));
+        footer.draw(&painter,
+                    QPointF((width - line.naturalTextWidth()) / 2, bodyHeight + footerHeight - line.height()));
     }
     return painter.end() ? pages : 0;
 }

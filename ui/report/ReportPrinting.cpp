@@ -62,8 +62,7 @@ std::optional<QString> printOnce(QPrinter& printer, const Report& report)
     // Qt hands the finished job to CUPS as the painter ends and drops
     // CUPS's answer; CUPS keeps the answer to this thread's last request,
     // which was that job's, so a printer that refuses it is told here.
-    if (!toFile && printer.outputFormat() == QPrinter::NativeFormat &&
-        cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST)
+    if (!toFile && printer.outputFormat() == QPrinter::NativeFormat && cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST)
         return QString::fromUtf8(cupsLastErrorString());
 #endif
     return std::nullopt;
