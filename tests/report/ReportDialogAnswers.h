@@ -54,7 +54,7 @@ public:
     // What was shown.
     QList<ShownMessage> messages;
     int printDialogs = 0;
-    int previewPages = -1;  // the pages the preview showed
+    int previewPages = -1;    // the pages the preview showed
     QStringList printerNames; // the printers the print dialog offered
 
 private:
