@@ -120,6 +120,9 @@ int paintReport(const Report& report, QPagedPaintDevice& device)
     if (!painter.begin(&device))
         return 0;
     painter.scale(device.logicalDpiX() / double(kResolution), device.logicalDpiY() / double(kResolution));
+    // The print preview shrinks the pages to the screen: the diagram stays
+    // whole there. Qt's PDF writer never interpolates images, as PDF/A wants.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const int pages = document.pageCount();
     for (int page = 0; page < pages; ++page) {
         if (page > 0 && !device.newPage()) {

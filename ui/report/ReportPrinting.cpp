@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPaintEngine>
 #include <QPrintDialog>
@@ -14,7 +15,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QScreen>
 
+#include <algorithm>
 #include <optional>
 
 #ifdef SILTMERE_HAS_CUPS
@@ -142,6 +145,13 @@ void previewReport(QWidget* parent, const Report& report)
     QPrinter printer(QPrinter::HighResolution);
     prepareReportPrinter(printer, report);
     QPrintPreviewDialog dialog(&printer, parent);
+    // Tall enough to read a page at once: Qt's own size shows it as a
+    // thumbnail.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        const int height = available.height() * 9 / 10;
+        dialog.resize(std::min(available.width(), height * 4 / 5), height);
+    }
     // The preview paints on a recording engine; its Print button paints on
     // the printer itself, and the dialog then closes as accepted.
     std::optional<QString> printError;
