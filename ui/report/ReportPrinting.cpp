@@ -108,7 +108,9 @@ QKeySequence printReportShortcut()
 
 void prepareReportPrinter(QPrinter& printer, const Report& report)
 {
-    printer.setDocName(report.title);
+    // The job's name in the print queue, and the file a print to a file
+    // proposes: the name a saved report is proposed under.
+    printer.setDocName(QFileInfo(proposedReportName(QDate::currentDate())).completeBaseName());
     printer.setCreator(report.creator);
     if (printer.outputFormat() != QPrinter::NativeFormat)
         printer.setPageSize(reportPageSize());

@@ -21,7 +21,7 @@ QString printReportEntry();
 QString printPreviewEntry();
 QKeySequence printReportShortcut();
 
-// Sets `printer` up for the report: its title, the report's margins, colour
+// Sets `printer` up for the report: its job name, the report's margins, colour
 // where the printer has it, and where there is no printer to print on (only
 // a file) the paper a saved report has. The printer's own paper stays.
 void prepareReportPrinter(QPrinter& printer, const Report& report);
