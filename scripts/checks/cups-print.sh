@@ -119,9 +119,13 @@ fi
 
 # lpadmin's -P still works in CUPS 2.4, with a warning that PPD files are to
 # go one day.
-lpadmin -p "$pdf_queue" -E -v "cups-pdf:/$pdf_queue" -P "$ppd" -o PageSize=A4
-lpadmin -p "$reject_queue" -E -v "cups-pdf:/$pdf_queue" -P "$ppd" -o PageSize=A4
+for queue in "$pdf_queue" "$reject_queue"; do
+    lpadmin -p "$queue" -E -v "cups-pdf:/$pdf_queue" -P "$ppd" -o PageSize=A4 2>&1 |
+        { grep -v 'Printer drivers are deprecated' || true; } >&2
+done
 cupsreject -r "refused by the print test" "$reject_queue"
+# The default printer, as an office's is: what a print dialog offers first.
+lpadmin -d "$pdf_queue"
 
 export SILTMERE_TEST_PRINTER="$pdf_queue" SILTMERE_TEST_REJECTING_PRINTER="$reject_queue"
 export SILTMERE_TEST_PRINTER_OUT="$work/out"

@@ -114,7 +114,7 @@ void prepareReportPrinter(QPrinter& printer, const Report& report)
     printer.setCreator(report.creator);
     if (printer.outputFormat() != QPrinter::NativeFormat)
         printer.setPageSize(reportPageSize());
-    // Margins below the printer's least are raised to it by the printer.
+    // A printer that cannot print that near the edge keeps its own margins.
     printer.setPageMargins(reportPageLayout(printer.pageLayout().pageSize()).margins(), QPageLayout::Millimeter);
     if (printer.outputFormat() != QPrinter::NativeFormat ||
         QPrinterInfo(printer).supportedColorModes().contains(QPrinter::Color))
