@@ -38,6 +38,13 @@ QString printTitle()
     return tr("Print report");
 }
 
+// The PDF file Qt prints to, or empty where the print system takes the
+// job (which on Windows may write a file of its own: "Print to file").
+QString outputFile(const QPrinter& printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+}
+
 // Why a print to a file failed: the print engine keeps its reason to
 // itself, so the file (or, where there is none yet, its folder) is asked.
 QString fileFailure(const QString& path)
@@ -55,17 +62,68 @@ QString fileFailure(const QString& path)
     return tr("The file could not be written.");
 }
 
+#ifdef Q_OS_WIN
+// Qt's Windows print engine tells of a job the spooler refused (StartDoc or
+// EndDoc failing) only in a logged message, and still ends the print as
+// done: that message is the one place the failure shows, so it is listened
+// for while a report prints. Every message goes on to the handler before.
+class SpoolerWarnings {
+public:
+    SpoolerWarnings()
+    {
+        active_ = this;
+        previous_ = qInstallMessageHandler(&SpoolerWarnings::handle);
+    }
+    ~SpoolerWarnings()
+    {
+        qInstallMessageHandler(previous_);
+        active_ = nullptr;
+    }
+    SpoolerWarnings(const SpoolerWarnings&) = delete;
+    SpoolerWarnings& operator=(const SpoolerWarnings&) = delete;
+
+    // The system's reason, e.g. "Access is denied.", or empty.
+    QString failure;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        // "QWin32PrintEngine::end: EndDoc failed (<the system's reason>)"
+        if (active_ && active_->failure.isEmpty() && (type == QtWarningMsg || type == QtCriticalMsg) &&
+            message.startsWith(QLatin1String("QWin32PrintEngine")) && message.contains(QLatin1String(" failed"))) {
+            const qsizetype open = message.lastIndexOf(QLatin1Char('('));
+            active_->failure = open < 0 ? message : message.mid(open + 1).chopped(1).trimmed();
+        }
+        if (previous_)
+            previous_(type, context, message);
+    }
+
+    static inline SpoolerWarnings* active_ = nullptr;
+    static inline QtMessageHandler previous_ = nullptr;
+};
+#endif
+
 // One print of the report on `printer`; why it failed, or nothing.
 std::optional<QString> printOnce(QPrinter& printer, const Report& report)
 {
-    const bool toFile = !printer.outputFileName().isEmpty();
-    if (paintReport(report, printer) == 0)
-        return toFile ? fileFailure(printer.outputFileName()) : tr("The print system did not take the job.");
+    const QString file = outputFile(printer);
+#ifdef Q_OS_WIN
+    const SpoolerWarnings spooler;
+#endif
+    const bool painted = paintReport(report, printer) > 0;
+    if (!file.isEmpty())
+        return painted ? std::nullopt : std::optional<QString>(fileFailure(file));
+#ifdef Q_OS_WIN
+    if (!spooler.failure.isEmpty())
+        return tr("The print system did not take the job: %1").arg(spooler.failure);
+#endif
+    if (!painted)
+        return tr("The print system did not take the job.");
 #ifdef SILTMERE_HAS_CUPS
     // Qt hands the finished job to CUPS as the painter ends and drops
     // CUPS's answer; CUPS keeps the answer to this thread's last request,
     // which was that job's, so a printer that refuses it is told here.
-    if (!toFile && printer.outputFormat() == QPrinter::NativeFormat && cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST)
+    if (printer.outputFormat() == QPrinter::NativeFormat && cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST)
         return QString::fromUtf8(cupsLastErrorString());
 #endif
     return std::nullopt;
@@ -75,7 +133,7 @@ std::optional<QString> printOnce(QPrinter& printer, const Report& report)
 // (a file another program holds open).
 bool retryAfterFailure(QWidget* parent, const QPrinter& printer, const QString& reason)
 {
-    const QString file = printer.outputFileName();
+    const QString file = outputFile(printer);
     if (!file.isEmpty()) {
         const QString failed = tr("The report could not be printed to");
         if (isHeldOpenByAnotherProgram(file))
