@@ -18,6 +18,10 @@ if(WIN32)
     install(TARGETS siltmere RUNTIME DESTINATION .)
     install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
         DESTINATION .)
+    # Printing the report (ui/report): on Windows Qt's print support talks
+    # to the spooler itself, with no plugin.
+    find_package(Qt6 REQUIRED COMPONENTS PrintSupport)
+    install(FILES $<TARGET_FILE:Qt6::PrintSupport> DESTINATION .)
     install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
     install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
     install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> DESTINATION imageformats)

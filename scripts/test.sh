@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/lib/install-deps.sh build test
+scripts/lib/install-deps.sh build test print
 
 # The window tests never need a screen; they run on Qt's offscreen platform.
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"

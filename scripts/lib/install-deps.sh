@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Siltmere needs that this machine lacks.
 #   scripts/lib/install-deps.sh [build] [test] [display] [screenshot] [fuzz] [package] [leakcheck] [lint]
-#                               [format] [a11y] [release-check] [themes] [windows] [calc]
+#                               [format] [a11y] [release-check] [themes] [windows] [calc] [print]
 # "build" (the default) is everything needed to build, run and test the
 # program; "test" what the tests read saved reports back with (poppler's
 # pdftotext, pdfinfo and pdffonts, and qpdf; without them those tests check
@@ -21,14 +21,16 @@
 # verify, and openssl for the throwaway certificate of the signing check;
 # "calc" LibreOffice Calc with its X11 front end and its Python bridge, for
 # pasting the copied results into a real spreadsheet (the "nogui" Calc has
-# no X clipboard to paste from), and pdftoppm to look at the pasted sheet.
+# no X clipboard to paste from), and pdftoppm to look at the pasted sheet;
+# "print" CUPS with cups-pdf, its PDF printer, for printing the report to a
+# real print queue, and poppler's tools to read the printed job back.
 set -euo pipefail
 
 # The packages of the fonts that stand in for the design's Windows fonts.
 fonts="$(sed -e '/^#/d' -e '/^$/d' -e 's/:.*//' "$(dirname "$0")/../../packaging/font-packages.txt" | tr '\n' ' ')"
 
 declare -A groups=(
-    [build]="g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev $fonts"
+    [build]="g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libcups2-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev $fonts"
     [test]="poppler-utils qpdf"
     [display]="xvfb xauth"
     [debootstrap]="debootstrap"
@@ -42,6 +44,7 @@ declare -A groups=(
     [format]="clang-format"
     [themes]="xvfb xauth qt6-gtk-platformtheme gnome-themes-extra x11-utils xdotool imagemagick python3-pil"
     [calc]="xvfb xauth libreoffice-calc python3-uno poppler-utils"
+    [print]="cups cups-client printer-driver-cups-pdf poppler-utils"
     [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip $fonts fonts-wine xdotool imagemagick icoutils osslsigncode openssl"
 )
 

@@ -310,10 +310,12 @@ private slots:
         QTest::addColumn<QStringList>("menus");
         QTest::newRow("main window")
             << false
-            << QStringList{"&File: Save report as PDF… | &Quit", "&Edit: Copy results",
+            << QStringList{"&File: Save report as PDF… | Print report… | Print preview… | &Quit", "&Edit: Copy results",
                            "&View: Overview of all thicknesses and scenarios… | Background",
                            "&Help: How was this worked out? | Siltmere &help | &About Siltmere | About &Qt"};
-        QTest::newRow("overview") << true << QStringList{"&File: Save report as PDF…", "&Edit: Copy overview"};
+        QTest::newRow("overview") << true
+                                  << QStringList{"&File: Save report as PDF… | Print report… | Print preview…",
+                                                 "&Edit: Copy overview"};
     }
 
     void menus_holdEveryCommandInOrder()

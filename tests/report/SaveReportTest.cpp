@@ -238,7 +238,8 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("“above the limit” (red) of 37.5%")), qPrintable(text));
     }
 
-    // The context menu's entry after "Copy results" and the overview, Ctrl+S, and the save
+    // The context menu's entry after "Copy results" and the overview, before
+    // the print entries, Ctrl+S, and the save
     // dialog's proposal: today's report in the documents folder. A name with
     // spaces and letters beyond ASCII, replacing a file, is written.
     void entry_proposesTodaysReportInTheDocumentsFolder()
@@ -262,8 +263,9 @@ private slots:
             }
         });
         emit w.limit->customContextMenuRequested(QPoint(4, 4));
-        QCOMPARE(boxMenu.mid(boxMenu.size() - 3),
-                 (QStringList{QStringLiteral("Copy results"), overviewEntry, kSaveEntry}));
+        QCOMPARE(boxMenu.mid(boxMenu.size() - 5),
+                 (QStringList{QStringLiteral("Copy results"), overviewEntry, kSaveEntry,
+                              QStringLiteral("Print report…"), QStringLiteral("Print preview…")}));
 
         const QString folder = dir_.filePath(QStringLiteral("Rapports d’été – Ōtāhuhu"));
         QVERIFY(QDir().mkpath(folder));

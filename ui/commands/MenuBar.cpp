@@ -102,6 +102,7 @@ QMenuBar* buildOverviewMenuBar(QWidget* parent, const OverviewCommands& commands
     QMenu* file = bar->addMenu(QObject::tr("&File"));
     add(*file, commands.saveReport, "Save report");
     addOptional(*file, commands.print);
+    addOptional(*file, commands.printPreview);
     QMenu* edit = bar->addMenu(QObject::tr("&Edit"));
     add(*edit, commands.copyOverview, "Copy overview");
     return bar;

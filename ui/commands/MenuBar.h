@@ -32,10 +32,11 @@ struct MainCommands {
     QAction* aboutQt = nullptr;
 };
 
-// The overview window's commands; print is optional.
+// The overview window's commands; print and its preview are optional.
 struct OverviewCommands {
     QAction* saveReport = nullptr;
-    QAction* print = nullptr; // optional
+    QAction* print = nullptr;        // optional
+    QAction* printPreview = nullptr; // optional
     QAction* copyOverview = nullptr;
 };
 

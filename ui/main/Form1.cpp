@@ -9,6 +9,8 @@
 #include "ModelError.h"
 #include "PdfReport.h"
 #include "Report.h"
+#include "ReportPrinting.h"
+#include "ReportSaving.h"
 #include "ResultsTable.h"
 #include "Thickness.h"
 #include "ThicknessList.h"
@@ -100,6 +102,7 @@ Form1::Form1(QWidget* parent)
     offerCopyResults();
     offerOverview();
     offerSaveReport();
+    offerPrintReport();
     offerWorking();
     connectHandlers();
     // Every command also in a menu bar above the designed area: the same
@@ -109,6 +112,8 @@ Form1::Form1(QWidget* parent)
                           .overview = overviewAction_,
                           .background = pressingAction(*Command4),
                           .working = workingAction_};
+    commands.print = printReportAction_;
+    commands.printPreview = printPreviewAction_;
     addProgramCommands(*this, commands);
     placeMenuBar(*this, *buildMainMenuBar(this, commands));
     guarded([this] { Form_Load(); })();
@@ -193,6 +198,8 @@ void Form1::showBoxMenu(QLineEdit& box, const QPoint& position)
     menu->addAction(copyResultsAction_);
     menu->addAction(overviewAction_);
     menu->addAction(saveReportAction_);
+    menu->addAction(printReportAction_);
+    menu->addAction(printPreviewAction_);
     menu->exec(box.mapToGlobal(position));
     menuBox_.reset();
 }
@@ -217,6 +224,8 @@ void Form1::openOverview()
         // The report, with the overview's tables, from the overview too.
         overview_->addAction(saveReportAction_);
         placeMenuBar(*overview_, *buildOverviewMenuBar(overview_, {.saveReport = saveReportAction_,
+                                                                   .print = printReportAction_,
+                                                                   .printPreview = printPreviewAction_,
                                                                    .copyOverview = &overview_->copyAction()}));
         connect(overview_, &OverviewWindow::workingRequested, this,
                 [this](std::size_t scenario, std::size_t thickness, ResultRowId row, int k) {
@@ -224,6 +233,8 @@ void Form1::openOverview()
                         showWorkingFor({row, k, std::make_pair(scenario, thickness)});
                     })();
                 });
+        overview_->addAction(printReportAction_);
+        overview_->addAction(printPreviewAction_);
         updateOverview();
     }
     const bool alreadyShown = overview_->isVisible();
@@ -360,17 +371,29 @@ void Form1::saveReport()
     if (path.isEmpty())
         return;
 
-    const ReportStamp stamp{QDateTime::currentDateTime(), QStringLiteral(SILTMERE_VERSION),
-                            QSysInfo::prettyProductName()};
-    const Report report = buildReport(assessment_, overviewResults(), stamp);
-    if (const std::optional<QString> error = writePdfReport(report, path, reportPageSize())) {
-        QMessageBox::warning(
-            this, tr("Save report as PDF"),
-            tr("The report could not be saved as\n%1\n\n%2").arg(QDir::toNativeSeparators(path), *error));
+    if (!saveReportWithRetry(this, currentReport(), path, reportPageSize()))
         return;
-    }
     // Only a folder that took a report is proposed again.
     reportFolder_ = QFileInfo(path).absolutePath();
+}
+
+Report Form1::currentReport() const
+{
+    const ReportStamp stamp{QDateTime::currentDateTime(), QStringLiteral(SILTMERE_VERSION),
+                            QSysInfo::prettyProductName()};
+    return buildReport(assessment_, overviewResults(), stamp);
+}
+
+void Form1::offerPrintReport()
+{
+    printReportAction_ = new QAction(printReportEntry(), this);
+    printReportAction_->setShortcut(printReportShortcut());
+    printReportAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(printReportAction_);
+    connect(printReportAction_, &QAction::triggered, this, guarded([this] { printReport(this, currentReport()); }));
+    printPreviewAction_ = new QAction(printPreviewEntry(), this);
+    addAction(printPreviewAction_);
+    connect(printPreviewAction_, &QAction::triggered, this, guarded([this] { previewReport(this, currentReport()); }));
 }
 
 QLabel* Form1::Label15(int index) const

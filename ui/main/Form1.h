@@ -37,6 +37,7 @@ class QRadioButton;
 namespace siltmere::ui {
 
 struct OverviewResults;
+struct Report;
 
 // A row of result boxes, one per subestuary, addressed 1..6 like the
 // model's rows.
@@ -128,6 +129,11 @@ private:
     // was.
     void offerSaveReport();
     void saveReport();
+    // "Print report…" (Ctrl+P) and "Print preview…" beside it: the same
+    // report on the printer chosen in the platform's print dialog.
+    void offerPrintReport();
+    // The report of the inputs and results shown now.
+    Report currentReport() const;
     // The overview window's results, for the report, while that window is
     // open; nullptr: no overview.
     const OverviewResults* overviewResults() const
@@ -178,6 +184,8 @@ private:
     WorkingSubject workingSubject_;
     // The box whose context menu is open.
     std::optional<WorkingSubject> menuBox_;
+    QAction* printReportAction_ = nullptr;
+    QAction* printPreviewAction_ = nullptr;
     // The folder the last report of this run went to; the next one is
     // proposed there. Not kept after the program ends.
     QString reportFolder_;

@@ -3,6 +3,7 @@
 #include "DesignFonts.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -10,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QUrl>
 
@@ -77,26 +79,35 @@ QPageSize reportPageSize(const QLocale& locale)
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
 }
 
-int renderPdfReport(const Report& report, QIODevice& device, const QPageSize& pageSize)
+QPageLayout reportPageLayout(const QPageSize& pageSize)
 {
-    QPdfWriter writer(&device);
-    // PDF/A-1b: everything needed to show the pages is in the file.
-    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-    writer.setTitle(report.title);
-    writer.setCreator(report.creator);
-    writer.setResolution(kResolution);
-    writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait,
-                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+    return QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                       QPageLayout::Millimeter);
+}
+
+int paintReport(const Report& report, QPagedPaintDevice& device)
+{
+    // Laid out in units of 1/kResolution inch on a device of that
+    // resolution, whatever the device painted on has (a printer's 300 or
+    // 1200 dpi): font metrics and the tables' page breaks then come out
+    // alike on every device, and the painter scales the pages to it.
+    QBuffer sink;
+    QPdfWriter layoutDevice(&sink);
+    layoutDevice.setResolution(kResolution);
+    constexpr double kUnitsPerPoint = kResolution / 72.0;
+    const QSizeF area = device.pageLayout().paintRect(QPageLayout::Point).size() * kUnitsPerPoint;
 
     // The painter's origin is the top left of the area inside the margins;
     // the footer takes the bottom of that area, the text the rest.
     const QFont footerFont = reportFont(8.0);
-    const double footerHeight = 2.5 * QFontMetricsF(footerFont, &writer).height();
-    const double width = writer.width();
-    const double bodyHeight = writer.height() - footerHeight;
+    const double footerHeight = 2.5 * QFontMetricsF(footerFont, &layoutDevice).height();
+    const double width = area.width();
+    const double bodyHeight = area.height() - footerHeight;
+    if (width <= 0 || bodyHeight <= 0)
+        return 0;
 
     QTextDocument document;
-    document.documentLayout()->setPaintDevice(&writer);
+    document.documentLayout()->setPaintDevice(&layoutDevice);
     document.setDefaultFont(reportFont(9.5));
     document.setDefaultStyleSheet(kStyleSheet);
     document.setDocumentMargin(0);
@@ -106,23 +117,47 @@ int renderPdfReport(const Report& report, QIODevice& device, const QPageSize& pa
     keepTablesWhole(document, bodyHeight);
 
     QPainter painter;
-    if (!painter.begin(&writer))
+    if (!painter.begin(&device))
         return 0;
+    painter.scale(device.logicalDpiX() / double(kResolution), device.logicalDpiY() / double(kResolution));
+    // The print preview shrinks the pages to the screen: the diagram stays
+    // whole there. Qt's PDF writer never interpolates images, as PDF/A wants.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const int pages = document.pageCount();
     for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            writer.newPage();
+        if (page > 0 && !device.newPage()) {
+            painter.end();
+            return 0;
+        }
         const QRectF shown(0, page * bodyHeight, width, bodyHeight);
         painter.save();
         painter.translate(0, -shown.top());
         document.drawContents(&painter, shown);
         painter.restore();
-        painter.setFont(footerFont);
+        // Laid out on the layout device too: a font set on the painter
+        // would take the printer's resolution.
+        QTextLayout footer(reportFooter(page + 1, pages), footerFont, &layoutDevice);
+        footer.beginLayout();
+        QTextLine line = footer.createLine();
+        line.setLineWidth(width);
+        footer.endLayout();
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, bodyHeight, width, footerHeight), Qt::AlignHCenter | Qt::AlignBottom,
-                         reportFooter(page + 1, pages));
+        footer.draw(&painter,
+                    QPointF((width - line.naturalTextWidth()) / 2, bodyHeight + footerHeight - line.height()));
     }
     return painter.end() ? pages : 0;
+}
+
+int renderPdfReport(const Report& report, QIODevice& device, const QPageSize& pageSize)
+{
+    QPdfWriter writer(&device);
+    // PDF/A-1b: everything needed to show the pages is in the file.
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setTitle(report.title);
+    writer.setCreator(report.creator);
+    writer.setResolution(kResolution);
+    writer.setPageLayout(reportPageLayout(pageSize));
+    return paintReport(report, writer);
 }
 
 std::optional<QString> writePdfReport(const Report& report, const QString& path, const QPageSize& pageSize)

@@ -166,7 +166,7 @@ install_state() {
 
 check_folder() {
     local folder="$1"
-    for file in siltmere.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+    for file in siltmere.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll platforms/qwindows.dll \
         styles/qwindowsvistastyle.dll imageformats/qjpeg.dll LICENSE.txt licenses/LGPL-3.txt Uninstall.exe; do
         [[ -f "$folder/$file" ]] || fail "the installed folder $folder lacks $file"
     done
