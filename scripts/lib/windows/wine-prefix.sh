@@ -33,21 +33,33 @@ wine_default_prefix() {
 # here, by a program whose output goes nowhere, as they would otherwise
 # keep the first test's output pipe open for as long as they run (and
 # ctest, which reads the model tests' list through such a pipe, would wait
-# for them). A server that another run started for the same prefix is used
+# for them). A server still running for the prefix (wineserver -p exits
+# with 2) is waited for, as one that a program just left ends within
+# seconds; one that is still there after 10 seconds, another run's, is used
 # and left running.
 
 wine_server_start() {
     mkdir -p "$WINEPREFIX"
-    local status=0
-    wineserver -p || status=$?
-    case "$status" in
-        0) wine_server_ours=1 ;;
-        2)
-            wine_server_ours=0
-            echo "wine-prefix: a Wine server for $WINEPREFIX runs already; using it" >&2
-            ;;
-        *) return "$status" ;;
-    esac
+    local status tries=0
+    wine_server_ours=0
+    while true; do
+        status=0
+        wineserver -p || status=$?
+        case "$status" in
+            0)
+                wine_server_ours=1
+                break
+                ;;
+            2)
+                if ((++tries >= 20)); then
+                    echo "wine-prefix: a Wine server for $WINEPREFIX runs already; using it" >&2
+                    break
+                fi
+                sleep 0.5
+                ;;
+            *) return "$status" ;;
+        esac
+    done
     wine cmd /c exit 0 </dev/null >/dev/null 2>&1
 }
 
