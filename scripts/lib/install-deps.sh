@@ -19,6 +19,8 @@
 # Wine, NSIS, what building Qt for Windows from source needs, and for the
 # installer wrestool (icoutils) to read resources, osslsigncode to sign and
 # verify, and openssl for the throwaway certificate of the signing check;
+# wixl to build the Windows Installer package and msitools' msiinfo to read
+# its tables;
 # "calc" LibreOffice Calc with its X11 front end and its Python bridge, for
 # pasting the copied results into a real spreadsheet (the "nogui" Calc has
 # no X clipboard to paste from), and pdftoppm to look at the pasted sheet;
@@ -45,7 +47,7 @@ declare -A groups=(
     [themes]="xvfb xauth qt6-gtk-platformtheme gnome-themes-extra x11-utils xdotool imagemagick python3-pil"
     [calc]="xvfb xauth libreoffice-calc python3-uno poppler-utils"
     [print]="cups cups-client printer-driver-cups-pdf poppler-utils"
-    [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip $fonts fonts-wine xdotool imagemagick icoutils osslsigncode openssl"
+    [windows]="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev cmake ninja-build perl libgtest-dev libgmock-dev wine wine64 nsis xvfb xauth zip $fonts fonts-wine xdotool imagemagick icoutils osslsigncode openssl wixl msitools"
 )
 
 wanted=()

@@ -17,6 +17,9 @@
 #      there, and removed on uninstalling, with the parent folder it made.
 # Wine runs everything as an administrator, so that no elevation is asked
 # for up front is checked in the installer's manifest, not by a prompt.
+# The registry and the file tree are compared as an installation can touch
+# them (scripts/lib/windows/wine-prefix.sh says what is left out: what Wine
+# and the print system change by themselves).
 #   scripts/lib/windows/installer-check.sh [INSTALLER] [SCREENSHOT_DIR]
 # Defaults: the newest build/windows/Siltmere-*-win64.exe; build/windows/installer-check.
 # SILTMERE_WINDOWS_BUILD names the build folder when it is not build/windows.
@@ -36,21 +39,12 @@ shots="${2:-build/windows/installer-check}"
 mkdir -p "$shots"
 version="$(basename "$installer" | sed -n 's/^Siltmere-\(.*\)-win64\.exe$/\1/p')"
 
-work="$(mktemp -d /tmp/siltmere-installer-check.XXXXXX)"
-# Every prefix is made here, fresh, never one from the environment.
-unset WINEPREFIX
-# No Mono or Gecko installers, and no menu entries on this machine's own
-# desktop for the shortcuts made inside the prefixes.
-export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Fresh prefixes in a work folder of the check's own, and the helpers the
+# Windows checks share.
+source scripts/lib/windows/wine-prefix.sh
+wine_check_work installer-check
 # Wine turns the command line and the file names from the locale's encoding.
 export LC_ALL=C.UTF-8
-cleanup() {
-    if [[ -n "${WINEPREFIX:-}" ]]; then
-        wineserver -k 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 fail() {
     echo "installer-check: FAILED: $*" >&2
@@ -62,98 +56,8 @@ step() { echo "installer-check: $*"; }
 
 # --- Helpers -------------------------------------------------------------
 
-fresh_prefix() {
-    if [[ -n "${WINEPREFIX:-}" ]]; then
-        wineserver -k 2>/dev/null || true
-        wineserver -w
-        rm -rf "$WINEPREFIX"
-    fi
-    export WINEPREFIX="$work/prefix-$1"
-    wineboot --init
-    wineserver -w
-    cp /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/coure.fon "$WINEPREFIX/drive_c/windows/Fonts/"
-    user_dir="$WINEPREFIX/drive_c/users/${USER:-$(id -un)}"
-    user_folder="$user_dir/AppData/Local/Programs/Siltmere"
-    user_shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Siltmere.lnk"
-    machine_folder="$WINEPREFIX/drive_c/Program Files/Siltmere"
-    machine_shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Siltmere.lnk"
-}
-
-# Runs a Windows program and waits for everything it started; the exit code
-# is the program's.
-run() {
-    local status=0
-    wine "$@" || status=$?
-    wineserver -w
-    return "$status"
-}
-
 hkcu_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Siltmere'
 hklm_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Siltmere'
-
-# reg_value KEY NAME: the data of a value (a number in decimal), empty when
-# there is none; reg_type KEY NAME: its type. Read from an export, which is
-# in UTF-16: `reg query` prints in the console's code page, which has no Ω.
-reg_export() {
-    rm -f "$work/key.reg"
-    wine reg export "$1" "$(windows_path "$work/key.reg")" /y >/dev/null 2>&1 || return 0
-    iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r'
-}
-reg_value() {
-    local line
-    line="$(reg_export "$1" | grep -F "\"$2\"=" | head -n 1 || true)"
-    line="${line#*=}"
-    case "$line" in
-        dword:*) echo $((16#${line#dword:})) ;;
-        \"*) line="${line#\"}" && line="${line%\"}" && printf '%s\n' "$line" | sed -e 's/\\"/"/g' -e 's/\\\\/\\/g' ;;
-        *) printf '%s\n' "$line" ;;
-    esac
-}
-reg_type() {
-    local line
-    line="$(reg_export "$1" | grep -F "\"$2\"=" | head -n 1 || true)"
-    case "${line#*=}" in
-        dword:*) echo REG_DWORD ;;
-        \"*) echo REG_SZ ;;
-        "") ;;
-        *) echo other ;;
-    esac
-}
-has_key() { wine reg query "$1" >/dev/null 2>&1; }
-
-# A path outside the prefix as Wine shows it (Z: is the root); one inside
-# drive_c as Windows names it.
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-drive_c_path() {
-    local inside="${1#"$WINEPREFIX/drive_c"}"
-    printf 'C:%s' "${inside//\//\\}"
-}
-
-# The registry as Wine keeps it on disk, and the file tree of drive C:, to
-# compare before installing and after uninstalling. Left out, with reason:
-# the time stamps of keys; the temporary folder, where the uninstaller's
-# copy of itself ran, and the list of files to delete at the next restart
-# that it put itself on (NSIS's way of removing a running uninstaller); the
-# fonts cache that Wine fills on the first start of a program with windows,
-# and the display adapters and monitors that its X11 driver writes anew for
-# each X display.
-snapshot() {
-    wineserver -w
-    cat "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" |
-        sed -e '/^#time=/d' -e 's/^\(\[.*\]\) [0-9]*$/\1/' |
-        awk '/^\[/ { skip = ($0 ~ /^\[Software\\\\Wine\\\\Fonts\\\\Cache/ ||
-                            $0 ~ /^\[System\\\\CurrentControlSet\\\\(Control\\\\Class|Enum|Control\\\\Video)\\\\/ ||
-                            $0 ~ /^\[Hardware\\\\DEVICEMAP\\\\VIDEO/) }
-             /^"PendingFileRenameOperations"=/ { next }
-             !skip' >"$work/$1.reg"
-    (cd "$WINEPREFIX/drive_c" && find . ! -path './users/*/Temp/*' ! -path './users/*/AppData/Local/Temp/*' | LC_ALL=C sort) >"$work/$1.files"
-}
-same_as() {
-    diff -u "$work/$1.reg" "$work/$2.reg" >"$work/diff.reg" ||
-        fail "$3: the registry differs: $(head -n 40 "$work/diff.reg")"
-    diff -u "$work/$1.files" "$work/$2.files" >"$work/diff.files" ||
-        fail "$3: the files differ: $(head -n 40 "$work/diff.files")"
-}
 
 # The state of an installation that must not change: its files with their
 # contents, its entry and its shortcut.
@@ -210,11 +114,6 @@ wait_for_uninstaller_copy() {
     done
 }
 
-# Waits for the main window; prints its id.
-main_window() {
-    timeout 60 xdotool search --sync --onlyvisible --name '^Siltmere$' | head -n 1
-}
-
 # --- The files themselves ------------------------------------------------
 
 step "checking the resources of $(basename "$installer")"
@@ -232,7 +131,6 @@ grep -q 'requestedExecutionLevel level="asInvoker"' "$work/installer.manifest" |
 
 fresh_prefix per-user
 step "1. per-user install: installing $(basename "$installer") silently, no switch"
-run cmd /c exit 0 # the first start of a program with windows fills Wine's font cache
 snapshot before-per-user
 run "$installer" /S || fail "the silent per-user install failed with exit code $?"
 check_folder "$user_folder"
@@ -257,20 +155,8 @@ window="$(main_window)" || fail "the main window did not appear"
 sleep 3
 import -window "$window" "$shots/main-window-started.png"
 
-# The three steps and the background window, clicked where the buttons are
-# on the designed area (the window's client area is at the window's origin:
-# no window manager runs here). The designed area, 690 pixels tall, lies
-# under the menu bar, which takes what the window has beyond that.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-menu_bar=$((HEIGHT - 690))
-((menu_bar > 0 && menu_bar < 60)) || fail "the main window is $HEIGHT pixels tall: no menu bar above its 690"
-click() {
-    xdotool mousemove --sync $((X + $1)) $((Y + menu_bar + $2)) click 1
-    sleep 1
-}
-click 419 340 # Calculate: Critical Total Loads
-click 419 493 # Calculate: Exceedances over 25 Year Period
-click 419 646 # Calculate: % increase scenario vs baseline
+window_geometry "$window"
+three_steps
 import -window "$window" "$shots/main-window.png"
 
 step "uninstalling while Siltmere runs: must fail and change nothing"
@@ -291,8 +177,7 @@ diff -u "$work/running-before.txt" "$work/running-after.txt" ||
 step "refused (exit code $status), installation untouched"
 
 # Still working: it opens its background window.
-click 200 258 # Background
-background="$(timeout 30 xdotool search --sync --onlyvisible --name '^Siltmere Background Information$' | head -n 1)" ||
+background="$(background_window)" ||
     fail "the background window did not appear after the refused uninstall"
 sleep 2
 import -window "$background" "$shots/background-window.png"
@@ -314,7 +199,6 @@ step "per user: installed, refused while running, uninstalled without a trace"
 
 fresh_prefix all-users
 step "2. all-users install: $(basename "$installer") /S /AllUsers"
-run cmd /c exit 0
 snapshot before-all-users
 run "$installer" /S /AllUsers || fail "the silent all-users install failed with exit code $?"
 check_folder "$machine_folder"
@@ -383,7 +267,6 @@ fresh_prefix non-ascii
 folder_windows='C:\Planungsbüro Ørsted\Siltmere Ω'
 folder="$WINEPREFIX/drive_c/Planungsbüro Ørsted/Siltmere Ω"
 step "4. non-ASCII folder: $(basename "$installer") /S /D=$folder_windows"
-run cmd /c exit 0
 snapshot before-non-ascii
 # NSIS takes /D= last and unquoted, spaces and all; wine would quote it,
 # cmd passes the command line as written.

@@ -1,38 +1,34 @@
 #!/usr/bin/env bash
 # Checks that signing works: makes a throwaway self-signed code-signing
-# certificate (never kept), packs the installer again with it named as
-# packaging/windows/sign.sh expects, and has osslsigncode verify the
-# signatures of the installer, of siltmere.exe and of the uninstaller that
-# it installs (in a fresh Wine prefix). Also checks that the build's own
-# installer, made without a certificate, is unsigned.
+# certificate (never kept), packs the installer and the Windows Installer
+# package again with it named as packaging/windows/sign.sh expects, and has
+# osslsigncode verify the signatures of the installer, of siltmere.exe, of
+# the uninstaller that the installer installs (in a fresh Wine prefix), of
+# the package and of the siltmere.exe it carries; the signed package must
+# install too. Also checks that the build's own installer and package, made
+# without a certificate, are unsigned.
 #   scripts/lib/windows/signing-check.sh [BUILD_DIR]
-# Default: build/windows, after cpack has run there.
+# Default: build/windows, after cpack and packaging/windows/msi.sh have run there.
 set -euo pipefail
 cd "$(dirname "$0")/../../.."
 
 build="$(realpath "${1:-build/windows}")"
-work="$(mktemp -d /tmp/siltmere-signing-check.XXXXXX)"
-unset WINEPREFIX
-export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-cleanup() {
-    if [[ -n "${WINEPREFIX:-}" ]]; then
-        wineserver -k 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source scripts/lib/windows/wine-prefix.sh
+wine_check_work signing-check
 
 fail() {
     echo "signing-check: FAILED: $*" >&2
     exit 1
 }
 
-unsigned="$(ls -t "$build"/Siltmere-*-win64.exe | head -n 1)"
-if osslsigncode verify -in "$unsigned" >"$work/unsigned.log" 2>&1; then
-    fail "$(basename "$unsigned") is signed, though no certificate was named"
-fi
-grep -q "No signature found" "$work/unsigned.log" || fail "osslsigncode could not read $(basename "$unsigned"): $(cat "$work/unsigned.log")"
-echo "signing-check: $(basename "$unsigned") is unsigned, as built without a certificate"
+for unsigned in "$(ls -t "$build"/Siltmere-*-win64.exe | head -n 1)" "$(ls -t "$build"/Siltmere-*-win64.msi | head -n 1)"; do
+    if osslsigncode verify -in "$unsigned" >"$work/unsigned.log" 2>&1; then
+        fail "$(basename "$unsigned") is signed, though no certificate was named"
+    fi
+    grep -E "No signature found|MSI file has no signature" "$work/unsigned.log" >/dev/null ||
+        fail "osslsigncode could not read $(basename "$unsigned"): $(cat "$work/unsigned.log")"
+    echo "signing-check: $(basename "$unsigned") is unsigned, as built without a certificate"
+done
 
 # A key and a certificate for code signing that live as long as this check.
 openssl req -x509 -newkey rsa:3072 -nodes -sha256 -days 2 \
@@ -58,12 +54,21 @@ verify "$signed" "the installer"
 verify "$(find "$work/out/_CPack_Packages" -name siltmere.exe | head -n 1)" "siltmere.exe"
 
 # The uninstaller exists only inside the installer: install it.
-export WINEPREFIX="$work/prefix"
-wineboot --init
-wineserver -w
-wine "$signed" /S || fail "the signed installer failed"
-wineserver -w
-uninstaller="$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Local/Programs/Siltmere/Uninstall.exe"
+fresh_prefix installer
+run "$signed" /S || fail "the signed installer failed"
+uninstaller="$user_folder/Uninstall.exe"
 [[ -f "$uninstaller" ]] || fail "the signed installer installed no uninstaller"
 verify "$uninstaller" "the uninstaller"
 verify "$(dirname "$uninstaller")/siltmere.exe" "the installed siltmere.exe"
+
+echo "signing-check: building the Windows Installer package signed with the throwaway certificate"
+signed_msi="$(SILTMERE_SIGN_CERT="$work/cert.pem" SILTMERE_SIGN_KEY="$work/key.pem" \
+    packaging/windows/msi.sh "$build" "$work/msi" 2>"$work/msi.log" | tail -n 1)" ||
+    { tail -n 30 "$work/msi.log"; fail "the package could not be signed"; }
+verify "$signed_msi" "the Windows Installer package"
+mkdir -p "$work/msi-files"
+msiextract -C "$work/msi-files" "$signed_msi" >/dev/null
+verify "$work/msi-files/Siltmere/siltmere.exe" "the package's siltmere.exe"
+fresh_prefix msi
+run msiexec /i "$(windows_path "$signed_msi")" /qn || fail "the signed package did not install (exit code $?)"
+verify "$machine_folder/siltmere.exe" "siltmere.exe installed by the package"

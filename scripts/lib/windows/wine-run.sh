@@ -5,20 +5,16 @@
 # It finds the Qt and MinGW runtime DLLs on the Windows search path, passes
 # the QT_* variables through to the program (Wine hides them otherwise) and
 # gives Qt's offscreen platform a folder of fonts, which it has none of on
-# Windows. Wine needs an X display even for offscreen runs; scripts/windows.sh
-# starts one.
+# Windows. The prefix is $WINEPREFIX, or one kept in the cache
+# (scripts/lib/windows/wine-prefix.sh, which sets the rest of Wine's
+# environment). Wine needs an X display even for offscreen runs;
+# scripts/windows.sh starts one.
 set -euo pipefail
 
 : "${SILTMERE_WINDOWS_QT:?set SILTMERE_WINDOWS_QT to the Qt for Windows prefix (scripts/lib/windows/build-qt.sh prints it)}"
-cache="${SILTMERE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/siltmere}"
-
-export WINEPREFIX="${WINEPREFIX:-$cache/wine-prefix}"
-export WINEARCH=win64
-export WINEDEBUG="${WINEDEBUG:--all}"
-# No Mono or Gecko installers on the first start of a prefix.
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+source "$(dirname "$0")/wine-prefix.sh"
+WINEPREFIX="$(wine_default_prefix)"
+export WINEPREFIX
 
 mingw_runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
 mingw_pthread="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")"
