@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QMimeData>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -259,6 +260,49 @@ private slots:
                 QCOMPARE(said.contains(QStringLiteral("within the limit")), back == kGreen);
                 QCOMPARE(table.item(t, c)->text().contains(QStringLiteral(" above")), back == kRed);
             }
+        }
+    }
+
+    // The percentage cells keep their texts' layouts between paintings; they
+    // must paint exactly as Qt's own item delegate paints them, whatever the
+    // verdicts, at every desktop scaling.
+    void percentageCells_paintAsQtsOwnDelegate_data()
+    {
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<qreal>("scaling");
+        for (const char* limit : {"20", "205", "0"}) {
+            for (const qreal scaling : {1.0, 1.25, 1.5, 2.0})
+                QTest::addRow("limit %s %%, desktop at %d %%", limit, qRound(scaling * 100)) << limit << scaling;
+        }
+    }
+
+    void percentageCells_paintAsQtsOwnDelegate()
+    {
+        QFETCH(QString, limit);
+        QFETCH(qreal, scaling);
+        ui::OverviewWindow overview(QStringLiteral("20"), 20.0);
+        overview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&overview));
+        overview.showLimit(limit, limit.toDouble());
+        const auto painted = [scaling](QTableWidget& table) {
+            QImage image((QSizeF(table.size()) * scaling).toSize(), QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(scaling);
+            image.fill(Qt::transparent);
+            table.render(&image);
+            return image;
+        };
+        for (std::size_t s = 0; s < kScenarios.size(); ++s) {
+            QTableWidget& table = overview.percentageTable(s);
+            // Twice: the layouts made in the first painting are drawn again.
+            const QImage first = painted(table);
+            const QImage kept = painted(table);
+            QStyledItemDelegate qtsOwn;
+            QAbstractItemDelegate* ours = table.itemDelegate();
+            table.setItemDelegate(&qtsOwn);
+            const QImage reference = painted(table);
+            table.setItemDelegate(ours);
+            QVERIFY(first == reference);
+            QVERIFY(kept == reference);
         }
     }
 

@@ -1,25 +1,69 @@
 #include "ReadableText.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace siltmere::ui {
 
 namespace {
 
-// WCAG 2's relative luminance of an sRGB colour.
-double luminance(const QColor& color)
+// The linear light of an sRGB channel, QColor's 16-bit channel value.
+double linear(quint16 channel)
 {
-    const auto linear = [](double channel) {
-        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-    };
-    const QColor rgb = color.toRgb();
-    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+    // Exactly as QColor's redF() and the others give it: in float.
+    const double c = static_cast<float>(channel) / 65535.0F;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-QColor mix(const QColor& from, const QColor& to, int step, int steps)
+// An 8-bit colour, as the screen shows it.
+struct Rgb8 {
+    int red;
+    int green;
+    int blue;
+};
+
+// The linear light of every 8-bit channel value, looked up: the greyed
+// text's search tries a few hundred colours on every change of a box's
+// colour, and the main window's boxes change colour on every keystroke in
+// the limit.
+double linear8Bit(int value)
+{
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> linearLight{};
+        for (int v = 0; v < 256; ++v)
+            linearLight[static_cast<std::size_t>(v)] = linear(static_cast<quint16>(v * 0x101));
+        return linearLight;
+    }();
+    return table[static_cast<std::size_t>(value)];
+}
+
+// WCAG 2's relative luminance of an sRGB colour.
+double luminance(const Rgb8& rgb)
+{
+    return 0.2126 * linear8Bit(rgb.red) + 0.7152 * linear8Bit(rgb.green) + 0.0722 * linear8Bit(rgb.blue);
+}
+
+double luminance(const QColor& color)
+{
+    const QRgba64 rgb = color.toRgb().rgba64();
+    // A colour given in 8-bit channels is looked up; a finer one worked out.
+    const auto light = [](quint16 channel) {
+        return channel % 0x101 == 0 ? linear8Bit(channel / 0x101) : linear(channel);
+    };
+    return 0.2126 * light(rgb.red()) + 0.7152 * light(rgb.green()) + 0.0722 * light(rgb.blue());
+}
+
+double luminanceContrast(double la, double lb)
+{
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Rgb8 mix(const Rgb8& from, const Rgb8& to, int step, int steps)
 {
     const auto channel = [&](int a, int b) { return a + (b - a) * step / steps; };
-    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
+    return {channel(from.red, to.red), channel(from.green, to.green), channel(from.blue, to.blue)};
 }
 
 // Text is aimed a little above the contrast it must reach: the thin strokes
@@ -32,9 +76,7 @@ constexpr QPalette::ColorGroup kGroups[] = {QPalette::Active, QPalette::Inactive
 
 double contrastRatio(const QColor& a, const QColor& b)
 {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return luminanceContrast(luminance(a), luminance(b));
 }
 
 QColor plainTextOn(const QColor& back)
@@ -50,17 +92,19 @@ QColor greyedTextOn(const QColor& back, const QColor& text)
     // text, the darkest) grey on the way from the text to mid-grey that still
     // reaches the contrast. The screen shows whole 8-bit channels, so the
     // ratio is checked on those.
-    const QColor readable = readableOn(back, text);
-    const QColor midGrey(128, 128, 128);
+    const QColor readableColor = readableOn(back, text);
+    const Rgb8 readable{readableColor.red(), readableColor.green(), readableColor.blue()};
+    const Rgb8 midGrey{128, 128, 128};
     constexpr int kSteps = 255;
-    QColor best = readable;
-    for (int step = 1; step <= kSteps; ++step) {
-        const QColor candidate = mix(readable, midGrey, step, kSteps);
-        if (contrastRatio(candidate, back) < kAimedContrast)
-            break;
-        best = candidate;
-    }
-    return best;
+    const double backLuminance = luminance(back);
+    int greyest = 0;
+    while (greyest < kSteps &&
+           luminanceContrast(luminance(mix(readable, midGrey, greyest + 1, kSteps)), backLuminance) >= kAimedContrast)
+        ++greyest;
+    if (greyest == 0)
+        return readableColor;
+    const Rgb8 best = mix(readable, midGrey, greyest, kSteps);
+    return QColor(best.red, best.green, best.blue);
 }
 
 QColor readableOn(const QColor& back, const QColor& wanted)

@@ -5,6 +5,7 @@
 #include "ExceedanceChart.h"
 #include "FatalError.h"
 #include "FormBuilder.h"
+#include "OutlinedRowDelegate.h"
 #include "ReadableText.h"
 #include "ResultsTable.h"
 #include "WindowsColor.h"
@@ -19,9 +20,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QScrollArea>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -29,35 +28,6 @@
 #include <memory>
 
 namespace siltmere::ui {
-
-// Outlines one row of a table: the main window's chosen thickness.
-class OutlinedRowDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    int row = -1;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::paint(painter, option, index);
-        if (index.row() != row)
-            return;
-        painter->save();
-        constexpr int kWidth = 3;
-        QPen pen(option.palette.color(QPalette::Highlight), kWidth);
-        pen.setJoinStyle(Qt::MiterJoin);
-        painter->setPen(pen);
-        const QRectF r = QRectF(option.rect).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0);
-        const QRectF across = QRectF(option.rect).adjusted(0, kWidth / 2.0, 0, -kWidth / 2.0);
-        painter->drawLine(across.topLeft(), across.topRight());
-        painter->drawLine(across.bottomLeft(), across.bottomRight());
-        if (index.column() == 0)
-            painter->drawLine(r.topLeft(), r.bottomLeft());
-        if (index.column() == index.model()->columnCount() - 1)
-            painter->drawLine(r.topRight(), r.bottomRight());
-        painter->restore();
-    }
-};
 
 namespace {
 
