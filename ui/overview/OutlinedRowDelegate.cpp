@@ -133,7 +133,7 @@ const OutlinedRowDelegate::KeptText* OutlinedRowDelegate::keptText(const QStyleO
         kept.layout = std::move(layout);
         kept.position = QPointF(textRect.x(), placed.top());
     }
-    const auto stored = kept_.insert(option.text, std::move(kept));
+    const auto stored = kept_.insert(option.text, kept);
     return stored->layout ? &*stored : nullptr;
 }
 
