@@ -104,7 +104,7 @@ BENCHMARK(BM_OverviewFirstOpen)->Unit(benchmark::kMillisecond);
 // A keystroke in the limit box while the overview is open: the overview
 // works its ten combinations out again and redraws what changed, its
 // percentage tables (the loads and the chart do not depend on the limit),
-// as the event loop puts it on the screen. Its budget is 3 ms a keystroke.
+// as the event loop puts it on the screen. Its budget is 3 ms for the two keystrokes.
 void BM_LimitKeystrokeWithOverview(benchmark::State& state)
 {
     ShownWindow w;

@@ -293,15 +293,14 @@ private slots:
         };
         for (std::size_t s = 0; s < kScenarios.size(); ++s) {
             QTableWidget& table = overview.percentageTable(s);
-            // Twice: the layouts made in the first painting are drawn again.
-            const QImage first = painted(table);
+            // Shown, the table has painted its cells once: its layouts are
+            // the ones kept from then.
             const QImage kept = painted(table);
             QStyledItemDelegate qtsOwn;
             QAbstractItemDelegate* ours = table.itemDelegate();
             table.setItemDelegate(&qtsOwn);
             const QImage reference = painted(table);
             table.setItemDelegate(ours);
-            QVERIFY(first == reference);
             QVERIFY(kept == reference);
         }
     }

@@ -39,10 +39,16 @@ double linear8Bit(int value)
     return table[static_cast<std::size_t>(value)];
 }
 
-// WCAG 2's relative luminance of an sRGB colour.
+// WCAG 2's relative luminance of an sRGB colour, from its channels' linear
+// light.
+double luminance(double red, double green, double blue)
+{
+    return 0.2126 * red + 0.7152 * green + 0.0722 * blue;
+}
+
 double luminance(const Rgb8& rgb)
 {
-    return 0.2126 * linear8Bit(rgb.red) + 0.7152 * linear8Bit(rgb.green) + 0.0722 * linear8Bit(rgb.blue);
+    return luminance(linear8Bit(rgb.red), linear8Bit(rgb.green), linear8Bit(rgb.blue));
 }
 
 double luminance(const QColor& color)
@@ -52,7 +58,7 @@ double luminance(const QColor& color)
     const auto light = [](quint16 channel) {
         return channel % 0x101 == 0 ? linear8Bit(channel / 0x101) : linear(channel);
     };
-    return 0.2126 * light(rgb.red()) + 0.7152 * light(rgb.green()) + 0.0722 * light(rgb.blue());
+    return luminance(light(rgb.red()), light(rgb.green()), light(rgb.blue()));
 }
 
 double luminanceContrast(double la, double lb)

@@ -6,8 +6,7 @@
 #include <QTextLine>
 #include <QTextOption>
 
-#include <algorithm>
-#include <vector>
+#include <utility>
 
 namespace siltmere::ui {
 
@@ -100,14 +99,12 @@ const OutlinedRowDelegate::KeptText* OutlinedRowDelegate::keptText(const QStyleO
     auto layout = std::make_shared<QTextLayout>(option.text, option.font);
     layout->setTextOption(textOption);
     layout->setCacheEnabled(true);
-    std::vector<QTextLine> lines;
     qreal height = 0;
     layout->beginLayout();
     for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
         line.setLineWidth(textRect.width());
         line.setPosition(QPointF(0, height));
         height += line.height();
-        lines.push_back(line);
     }
     layout->endLayout();
     const QRect placed = QStyle::alignedRect(Qt::LayoutDirectionAuto, option.displayAlignment,
@@ -118,13 +115,13 @@ const OutlinedRowDelegate::KeptText* OutlinedRowDelegate::keptText(const QStyleO
     // own measures: with the next line taken to be as tall as this one, and
     // half of it having to show.
     bool whole = placed.top() >= textRect.top();
-    qreal bottom = 0;
-    for (std::size_t i = 0; i < lines.size() && whole; ++i) {
-        bottom += lines[i].height();
-        whole = lines[i].naturalTextWidth() <= textRect.width();
-        if (i + 1 < lines.size()) {
-            const int halfNext = static_cast<int>(bottom + lines[i + 1].height() / 2);
-            whole = whole && bottom + lines[i].height() <= textRect.height() &&
+    for (int i = 0; i < layout->lineCount() && whole; ++i) {
+        const QTextLine line = layout->lineAt(i);
+        const qreal bottom = line.y() + line.height();
+        whole = line.naturalTextWidth() <= textRect.width();
+        if (i + 1 < layout->lineCount()) {
+            const int halfNext = static_cast<int>(bottom + layout->lineAt(i + 1).height() / 2);
+            whole = whole && bottom + line.height() <= textRect.height() &&
                     halfNext + placed.top() <= textRect.height() + textRect.top() &&
                     bottom + placed.top() < textRect.bottom();
         }
