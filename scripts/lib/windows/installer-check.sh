@@ -240,7 +240,7 @@ wine "$installer" /S || status=$?
 install_state "$machine_folder" "$hklm_key" "$machine_shortcut" >"$work/upgrade-after.txt"
 diff -u "$work/upgrade-before.txt" "$work/upgrade-after.txt" ||
     fail "the installer changed the installation while Siltmere runs"
-xdotool search --onlyvisible --name '^Siltmere$' >/dev/null || fail "Siltmere stopped during the refused upgrade"
+main_window >/dev/null || fail "Siltmere stopped during the refused upgrade"
 step "refused while the previous version runs (exit code $status), nothing changed"
 xdotool windowclose "$window" 2>/dev/null || true
 wineserver -k || true

@@ -296,7 +296,7 @@ step "installing $(basename "$msi") while version $older_version runs"
 status=0
 wine msiexec /i "$(windows_path "$msi")" /qn || status=$?
 ((status == 0 || status == 194)) || fail "the upgrade while Siltmere runs: exit code $status"
-xdotool search --onlyvisible --name '^Siltmere$' >/dev/null || fail "Siltmere stopped during the upgrade"
+main_window >/dev/null || fail "Siltmere stopped during the upgrade"
 window_geometry "$window"
 three_steps
 import -window "$window" "$shots/upgraded-while-running.png"

@@ -230,9 +230,21 @@ same_as() {
 
 # --- Siltmere's windows --------------------------------------------------
 
-# Waits for the main window; prints its id.
+# Waits for the main window (60 s at most); prints its id. xdotool walks the
+# window tree and exits on an X error where a window goes away during the
+# walk (one of Wine's short-lived ones, as a program starts), so it is asked
+# again until the time is up rather than left to --sync.
 main_window() {
-    timeout 60 xdotool search --sync --onlyvisible --name '^Siltmere$' | head -n 1
+    local deadline=$((SECONDS + 60)) found
+    while ((SECONDS < deadline)); do
+        found="$(xdotool search --onlyvisible --name '^Siltmere$' 2>/dev/null | head -n 1)" || true
+        if [[ -n "$found" ]]; then
+            printf '%s\n' "$found"
+            return 0
+        fi
+        sleep 0.5
+    done
+    return 1
 }
 
 # window_geometry WINDOW reads the main window's geometry; click X Y then
