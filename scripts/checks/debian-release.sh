@@ -6,7 +6,8 @@
 # RELEASE is a Debian suite such as bookworm (12) or trixie (13); COMMAND
 # defaults to the quick start's test command, "bash scripts/test.sh". The
 # base root is made once per release and cached outside the checkout, in
-# ${SILTMERE_CACHE:-~/.cache/siltmere}; each run unpacks a fresh copy of it.
+# ${SILTMERE_CACHE:-~/.cache/siltmere}; each run unpacks a fresh copy of it,
+# with the packages earlier runs downloaded at hand.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -31,19 +32,24 @@ fi
 
 root="$(mktemp -d "/tmp/siltmere-$release.XXXXXX")"
 cleanup() {
-    for mount in dev/pts dev proc sys; do
+    for mount in var/cache/apt/archives dev/pts dev proc sys; do
         umount -l "$root/$mount" 2>/dev/null || true
     done
     rm -rf --one-file-system "$root"
 }
 trap cleanup EXIT
 tar -C "$root" -xf "$base"
+# The packages the command installs are kept between runs, beside the base
+# root: a run downloads only what is new since the last one.
+archives="$cache/debian-$release-archives"
+mkdir -p "$archives/partial"
 git clone -q . "$root/siltmere"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mount -t proc proc "$root/proc"
 mount -t sysfs sysfs "$root/sys"
 mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"
+mount --bind "$archives" "$root/var/cache/apt/archives"
 
 echo "debian-release: $(cat "$root/etc/debian_version") ($release): $command"
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \

@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(opener->open(), first);
         QPointer<HelpWindow> closed(first);
         first->close();
-        QTRY_VERIFY(!closed);
+        QVERIFY(QTest::qWaitFor([&closed] { return closed.isNull(); }));
         HelpWindow* second = opener->open();
         QVERIFY(second && second->isVisible());
         QPointer<HelpWindow> last(second);
@@ -199,7 +199,7 @@ private slots:
         QTextBrowser& browser = help->browser();
         browser.moveCursor(QTextCursor::End);
         QVERIFY(browser.verticalScrollBar()->maximum() > 0);
-        QTRY_VERIFY(browser.verticalScrollBar()->value() > 0);
+        QVERIFY(QTest::qWaitFor([&browser] { return browser.verticalScrollBar()->value() > 0; }));
         QVERIFY(browser.viewport()->rect().contains(browser.cursorRect()));
     }
 
