@@ -86,7 +86,7 @@ const CachedLayoutDelegate::Kept& CachedLayoutDelegate::kept(const QStyleOptionV
                                                              const QStyle& style) const
 {
     const Shape shape{option.font, option.rect.size(), option.displayAlignment, option.direction, &style};
-    if (!(shape == shape_)) {
+    if (shape != shape_) {
         kept_.clear();
         shape_ = shape;
     }

@@ -17,6 +17,7 @@
 #include <QTextLayout>
 
 #include <memory>
+#include <tuple>
 
 namespace siltmere::ui {
 
@@ -33,17 +34,10 @@ private:
         std::shared_ptr<QTextLayout> layout;
         QPointF position;
     };
-    // What the kept layouts were laid out for: the cells of one table share
-    // it, and a table shown at another size or in another font lays its
-    // texts out afresh.
-    struct Shape {
-        QFont font;
-        QSize cellSize;
-        Qt::Alignment alignment;
-        Qt::LayoutDirection direction = Qt::LeftToRight;
-        const QStyle* style = nullptr;
-        bool operator==(const Shape&) const = default;
-    };
+    // What the kept layouts were laid out for (font, cell size, alignment,
+    // direction and style): the cells of one table share it, and a table
+    // shown at another size or in another font lays its texts out afresh.
+    using Shape = std::tuple<QFont, QSize, Qt::Alignment, Qt::LayoutDirection, const QStyle*>;
 
     const Kept& kept(const QStyleOptionViewItem& option, const QStyle& style) const;
     static Kept layOut(const QStyleOptionViewItem& option, const QStyle& style);

@@ -23,12 +23,27 @@ struct SeriesStyle {
     enum class Marker { Circle, Square, Triangle } marker;
 };
 
-// Told apart by colour, line and marker alike, so the chart reads without
-// colour too (printed, or by a planner who does not see red and green
-// apart). The colours are Okabe and Ito's, lighter on a dark background.
-std::array<SeriesStyle, ExceedanceChart::kSeries> seriesStyles()
-{
-    return {{
+// What the chart's parts are drawn with, for the widget's palette and font.
+struct Look {
+    explicit Look(const QWidget& chart)
+        : text(chart.palette().color(QPalette::Text))
+        , dark(chart.palette().color(QPalette::Base).lightnessF() < 0.5)
+        , metrics(chart.font())
+        , line(metrics.height())
+    {
+    }
+    QColor text;
+    bool dark; // the background
+    QFontMetricsF metrics;
+    qreal line; // a line of text's height
+    qreal marker = std::max<qreal>(6, line * 0.45);
+    // The count axis's numbers, at a panel's left.
+    qreal countLabels = metrics.horizontalAdvance(QStringLiteral("000")) + line * 0.6;
+    // Told apart by colour, line and marker alike, so the chart reads
+    // without colour too (printed, or by a planner who does not see red and
+    // green apart). The colours are Okabe and Ito's, lighter on a dark
+    // background.
+    std::array<SeriesStyle, ExceedanceChart::kSeries> series{{
         {QStringLiteral("Existing land use"), QColor(0x40, 0x40, 0x40), QColor(0xd0, 0xd0, 0xd0), Qt::SolidLine,
          SeriesStyle::Marker::Circle},
         {toQString(kScenarios[0].caption), QColor(0x00, 0x72, 0xb2), QColor(0x56, 0xb4, 0xe9), Qt::DashLine,
@@ -36,40 +51,9 @@ std::array<SeriesStyle, ExceedanceChart::kSeries> seriesStyles()
         {toQString(kScenarios[1].caption), QColor(0xd5, 0x5e, 0x00), QColor(0xf0, 0x9a, 0x50), Qt::DotLine,
          SeriesStyle::Marker::Triangle},
     }};
-}
-
-// What the chart's parts are drawn with, for the widget's palette and font.
-struct Look {
-    QColor text;
-    QColor grid; // the count axis's lines, faint
-    bool dark;   // the background
-    QFontMetricsF metrics;
-    qreal line;        // a line of text's height
-    qreal marker;      // a marker's size
-    qreal countLabels; // the width of the count axis's numbers, at a panel's left
-    std::array<SeriesStyle, ExceedanceChart::kSeries> series;
 
     QColor colour(const SeriesStyle& style) const { return dark ? style.dark : style.light; }
 };
-
-Look lookOf(const QWidget& chart)
-{
-    const QPalette& palette = chart.palette();
-    const QFontMetricsF metrics(chart.font());
-    const QColor text = palette.color(QPalette::Text);
-    QColor grid = text;
-    grid.setAlphaF(0.25);
-    const qreal line = metrics.height();
-    const QString widestCount = QStringLiteral("000");
-    return {text,
-            grid,
-            palette.color(QPalette::Base).lightnessF() < 0.5,
-            metrics,
-            line,
-            std::max<qreal>(6, line * 0.45),
-            metrics.horizontalAdvance(widestCount) + line * 0.6,
-            seriesStyles()};
-}
 
 // Where a count and a thickness go in a panel's plot.
 struct Plot {
@@ -107,36 +91,34 @@ void drawMarker(QPainter& painter, const SeriesStyle& style, const QColor& colou
 // One entry per series, side by side along the top.
 void drawLegend(QPainter& painter, const Look& look)
 {
-    const qreal line = look.line;
-    const qreal y = line * 0.8;
-    qreal x = line * 0.5;
+    const qreal y = look.line * 0.8;
+    qreal x = look.line * 0.5;
     for (const SeriesStyle& style : look.series) {
         const QColor colour = look.colour(style);
         painter.setPen(QPen(colour, 2, style.line));
-        painter.drawLine(QPointF(x, y), QPointF(x + line * 2, y));
-        drawMarker(painter, style, colour, {x + line, y}, look.marker);
+        painter.drawLine(QPointF(x, y), QPointF(x + look.line * 2, y));
+        drawMarker(painter, style, colour, {x + look.line, y}, look.marker);
         painter.setPen(look.text);
-        painter.drawText(QPointF(x + line * 2.4, y + look.metrics.ascent() / 2 - 1), style.name);
-        x += line * 3 + look.metrics.horizontalAdvance(style.name);
+        painter.drawText(QPointF(x + look.line * 2.4, y + look.metrics.ascent() / 2 - 1), style.name);
+        x += look.line * 3 + look.metrics.horizontalAdvance(style.name);
     }
 }
 
-// Grid lines and their numbers, in the panel's left margin.
-void drawCountAxis(QPainter& painter, const Look& look, const QRectF& panel, const Plot& plot, int step)
+// The count axis's grid lines and their numbers, in the panel's left
+// margin; along the bottom the five thicknesses, in millimetres (the
+// chart's caption gives the unit).
+void drawAxes(QPainter& painter, const Look& look, const QRectF& panel, const Plot& plot, int step)
 {
+    QColor grid = look.text;
+    grid.setAlphaF(0.25);
     for (int count = 0; count <= plot.top; count += step) {
         const qreal y = plot.y(count);
-        painter.setPen(QPen(look.grid, 1));
+        painter.setPen(QPen(grid, 1));
         painter.drawLine(QPointF(plot.area.left(), y), QPointF(plot.area.right(), y));
         painter.setPen(look.text);
         painter.drawText(QRectF(panel.left(), y - look.line / 2, look.countLabels - look.line * 0.3, look.line),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(count));
     }
-}
-
-// The five thicknesses in millimetres: the chart's caption gives the unit.
-void drawThicknessAxis(QPainter& painter, const Look& look, const Plot& plot)
-{
     painter.setPen(QPen(look.text, 1));
     painter.drawLine(plot.area.bottomLeft(), plot.area.bottomRight());
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
@@ -150,14 +132,9 @@ void drawSeries(QPainter& painter, const Look& look, const SeriesStyle& style, c
                 const std::array<int, kThicknesses>& counts)
 {
     const QColor colour = look.colour(style);
-    QPainterPath path;
-    for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
-        const QPointF point(plot.x(t), plot.y(counts[t]));
-        if (t == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
+    QPainterPath path(QPointF(plot.x(0), plot.y(counts[0])));
+    for (std::size_t t = 1; t < kThicknessChoices.size(); ++t)
+        path.lineTo(plot.x(t), plot.y(counts[t]));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(colour, 2, style.line));
     painter.drawPath(path);
@@ -184,8 +161,7 @@ void drawPanel(QPainter& painter, const Look& look, const QRectF& panel, int k,
     const ExceedanceChart::Axis axis =
         ExceedanceChart::countAxis(largest, std::min(5, static_cast<int>(area.height() / (line * 1.1))));
     const Plot plot{area, axis.top};
-    drawCountAxis(painter, look, panel, plot, axis.step);
-    drawThicknessAxis(painter, look, plot);
+    drawAxes(painter, look, panel, plot, axis.step);
     for (std::size_t s = 0; s < series.size(); ++s)
         drawSeries(painter, look, look.series[s], plot, series[s][i]);
 }
@@ -247,7 +223,7 @@ void ExceedanceChart::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const Look look = lookOf(*this);
+    const Look look(*this);
     drawLegend(painter, look);
 
     // The panels, under the legend and above the thickness axis's caption,

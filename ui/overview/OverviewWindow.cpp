@@ -31,48 +31,38 @@
 
 namespace siltmere::ui {
 
-namespace {
-
-// A percentage cell's texts with either verdict.
-constexpr int kEitherVerdictRole = Qt::UserRole;
-
-// The chosen thickness's row outlined in the highlight colour, across the
-// table's cells.
-void paintOutline(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index)
-{
-    painter.save();
-    constexpr int kWidth = 3;
-    QPen pen(option.palette.color(QPalette::Highlight), kWidth);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    const QRectF r = QRectF(option.rect).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0);
-    const QRectF across = QRectF(option.rect).adjusted(0, kWidth / 2.0, 0, -kWidth / 2.0);
-    painter.drawLine(across.topLeft(), across.topRight());
-    painter.drawLine(across.bottomLeft(), across.bottomRight());
-    if (index.column() == 0)
-        painter.drawLine(r.topLeft(), r.bottomLeft());
-    if (index.column() == index.model()->columnCount() - 1)
-        painter.drawLine(r.topRight(), r.bottomRight());
-    painter.restore();
-}
-
-} // namespace
-
-// The percentage cells: the thickness chosen in the main window outlined,
-// and every cell as large as its text with either verdict, so that a new
-// limit changes the cells' words and colours but never the window's layout.
+// The percentage cells: the thickness chosen in the main window outlined in
+// the highlight colour across its row, and every cell as large as its text
+// with either verdict, so that a new limit changes the cells' words and
+// colours but never the window's layout.
 class PercentageCellDelegate : public CachedLayoutDelegate {
 public:
     using CachedLayoutDelegate::CachedLayoutDelegate;
 
+    // A cell's texts with either verdict.
+    static constexpr int kEitherVerdictRole = Qt::UserRole;
     // The row outlined, or -1 for none.
     int outlinedRow = -1;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         CachedLayoutDelegate::paint(painter, option, index);
-        if (index.row() == outlinedRow)
-            paintOutline(*painter, option, index);
+        if (index.row() != outlinedRow)
+            return;
+        painter->save();
+        constexpr int kWidth = 3;
+        QPen pen(option.palette.color(QPalette::Highlight), kWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter->setPen(pen);
+        const QRectF r = QRectF(option.rect).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0);
+        const QRectF across = QRectF(option.rect).adjusted(0, kWidth / 2.0, 0, -kWidth / 2.0);
+        painter->drawLine(across.topLeft(), across.topRight());
+        painter->drawLine(across.bottomLeft(), across.bottomRight());
+        if (index.column() == 0)
+            painter->drawLine(r.topLeft(), r.bottomLeft());
+        if (index.column() == index.model()->columnCount() - 1)
+            painter->drawLine(r.topRight(), r.bottomRight());
+        painter->restore();
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -115,12 +105,11 @@ QTableWidget* newTable(const QString& name, QWidget* parent)
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t)
         thicknesses << thicknessLabel(t);
     table->setVerticalHeaderLabels(thicknesses);
-    QStringList subestuaries;
-    for (int k = 1; k <= kSubestuaries; ++k)
-        subestuaries << QString::number(k);
-    table->setHorizontalHeaderLabels(subestuaries);
-    for (int k = 1; k <= kSubestuaries; ++k)
-        table->horizontalHeaderItem(k - 1)->setToolTip(QObject::tr("Subestuary %1").arg(k));
+    for (int k = 1; k <= kSubestuaries; ++k) {
+        auto* header = new QTableWidgetItem(QString::number(k));
+        header->setToolTip(QObject::tr("Subestuary %1").arg(k));
+        table->setHorizontalHeaderItem(k - 1, header);
+    }
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // A selection would paint over the verdict colours.
     table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -200,16 +189,6 @@ QGroupBox* group(const QString& title, QWidget* content, QWidget* parent)
     return box;
 }
 
-QLabel* headingLabel(QWidget* parent)
-{
-    auto* heading = new QLabel(parent);
-    QFont font = heading->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.2);
-    heading->setFont(font);
-    return heading;
-}
-
 // Two lines of their own, not wrapped: a wrapped label's height depends on
 // the width a scroll bar leaves, and the window is sized from it.
 QLabel* keyLabel(QWidget* parent)
@@ -250,7 +229,11 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
     setFont(windowFont);
 
     auto* content = new QWidget(this);
-    heading_ = headingLabel(content);
+    heading_ = new QLabel(content);
+    QFont headingFont = heading_->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
+    heading_->setFont(headingFont);
     QLabel* key = keyLabel(content);
     QLayout* scenarios = addPercentageTables(content);
     QLayout* lower = addLoadsAndChart(content);
@@ -370,11 +353,6 @@ void OverviewWindow::showPercentages()
         fillPercentageTable(s);
 }
 
-bool OverviewWindow::isOutlined(std::size_t scenario, std::size_t thickness) const
-{
-    return static_cast<int>(thickness) == outlines_[scenario]->outlinedRow;
-}
-
 QString OverviewWindow::cellName(std::size_t scenario, std::size_t thickness, int k) const
 {
     const Assessment& assessment = results_.assessment(scenario, thickness);
@@ -388,7 +366,7 @@ QString OverviewWindow::cellName(std::size_t scenario, std::size_t thickness, in
             .arg(k)
             .arg(toQString(kScenarios[scenario].spokenName), percentage, verdictWords(box.verdict),
                  boxText(assessment, ResultRowId::Baseline, k), boxText(assessment, ResultRowId::Scenario, k));
-    if (isOutlined(scenario, thickness))
+    if (static_cast<int>(thickness) == outlines_[scenario]->outlinedRow)
         name += tr("; chosen in the main window");
     return name;
 }
@@ -415,7 +393,7 @@ void OverviewWindow::fillPercentageTable(std::size_t scenario)
         for (int k = 1; k <= kSubestuaries; ++k)
             fillPercentageCell(cellAt(table, t, k - 1), scenario, t, k);
         QFont headerFont = table.font();
-        headerFont.setBold(isOutlined(scenario, t));
+        headerFont.setBold(static_cast<int>(t) == outlines_[scenario]->outlinedRow);
         QTableWidgetItem& header = *table.verticalHeaderItem(static_cast<int>(t));
         if (header.font() != headerFont) {
             header.setFont(headerFont);
@@ -439,7 +417,7 @@ void OverviewWindow::fillPercentageCell(QTableWidgetItem& item, std::size_t scen
     const Verdict verdict = results_.assessment(scenario, thickness).box(ResultRowId::Percentage, k).verdict;
     const QString text = cellText(scenario, thickness, k, verdict);
     setColoured(item, text, verdictColor(verdict));
-    setIfChanged(item, kEitherVerdictRole,
+    setIfChanged(item, PercentageCellDelegate::kEitherVerdictRole,
                  verdict == Verdict::None ? QStringList{text}
                                           : QStringList{cellText(scenario, thickness, k, Verdict::Within),
                                                         cellText(scenario, thickness, k, Verdict::Above)});
@@ -512,14 +490,10 @@ void OverviewWindow::offerWorking()
 void OverviewWindow::requestWorking(const QTableWidget& table, const QModelIndex& cell)
 {
     // A table just given the focus may have no current cell yet: its first.
-    const int row = cell.isValid() ? cell.row() : 0;
-    const int column = cell.isValid() ? cell.column() : 0;
-    const auto thickness = static_cast<std::size_t>(row);
-    const int k = column + 1;
-    if (&table == loads_) {
+    const auto thickness = static_cast<std::size_t>(cell.isValid() ? cell.row() : 0);
+    const int k = (cell.isValid() ? cell.column() : 0) + 1;
+    if (&table == loads_)
         emit workingRequested(0, thickness, ResultRowId::CriticalLoads, k);
-        return;
-    }
     for (std::size_t s = 0; s < percentages_.size(); ++s) {
         if (&table == percentages_[s])
             emit workingRequested(s, thickness, ResultRowId::Percentage, k);

@@ -78,8 +78,6 @@ private:
     void fillPercentageCell(QTableWidgetItem& item, std::size_t scenario, std::size_t thickness, int k) const;
     QString cellText(std::size_t scenario, std::size_t thickness, int k, Verdict verdict) const;
     QString cellName(std::size_t scenario, std::size_t thickness, int k) const;
-    // Whether the thickness is the main window's choice, and the scenario too.
-    bool isOutlined(std::size_t scenario, std::size_t thickness) const;
     void fillLoadsTable();
 
     OverviewResults results_;
