@@ -55,18 +55,6 @@ struct Look {
     QColor colour(const SeriesStyle& style) const { return dark ? style.dark : style.light; }
 };
 
-// Where a count and a thickness go in a panel's plot.
-struct Plot {
-    QRectF area;
-    int top; // the count at the top of the axis
-
-    qreal x(std::size_t thickness) const
-    {
-        return area.left() + area.width() * (static_cast<qreal>(thickness) + 0.5) / kThicknesses;
-    }
-    qreal y(int count) const { return area.bottom() - area.height() * count / top; }
-};
-
 void drawMarker(QPainter& painter, const SeriesStyle& style, const QColor& colour, QPointF at, qreal size)
 {
     painter.setPen(QPen(colour, 1.5));
@@ -104,54 +92,16 @@ void drawLegend(QPainter& painter, const Look& look)
     }
 }
 
-// The count axis's grid lines and their numbers, in the panel's left
-// margin; along the bottom the five thicknesses, in millimetres (the
-// chart's caption gives the unit).
-void drawAxes(QPainter& painter, const Look& look, const QRectF& panel, const Plot& plot, int step)
-{
-    QColor grid = look.text;
-    grid.setAlphaF(0.25);
-    for (int count = 0; count <= plot.top; count += step) {
-        const qreal y = plot.y(count);
-        painter.setPen(QPen(grid, 1));
-        painter.drawLine(QPointF(plot.area.left(), y), QPointF(plot.area.right(), y));
-        painter.setPen(look.text);
-        painter.drawText(QRectF(panel.left(), y - look.line / 2, look.countLabels - look.line * 0.3, look.line),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(count));
-    }
-    painter.setPen(QPen(look.text, 1));
-    painter.drawLine(plot.area.bottomLeft(), plot.area.bottomRight());
-    for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
-        const long millimetres = std::lround(kThicknessChoices[t].cdtMetres * 1000);
-        painter.drawText(QRectF(plot.x(t) - look.line * 1.5, plot.area.bottom() + 1, look.line * 3, look.line),
-                         Qt::AlignHCenter | Qt::AlignTop, QString::number(millimetres));
-    }
-}
-
-void drawSeries(QPainter& painter, const Look& look, const SeriesStyle& style, const Plot& plot,
-                const std::array<int, kThicknesses>& counts)
-{
-    const QColor colour = look.colour(style);
-    QPainterPath path(QPointF(plot.x(0), plot.y(counts[0])));
-    for (std::size_t t = 1; t < kThicknessChoices.size(); ++t)
-        path.lineTo(plot.x(t), plot.y(counts[t]));
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour, 2, style.line));
-    painter.drawPath(path);
-    for (std::size_t t = 0; t < kThicknessChoices.size(); ++t)
-        drawMarker(painter, style, colour, {plot.x(t), plot.y(counts[t])}, look.marker);
-}
-
-// Subestuary k's panel: its title, its own count axis, the thickness axis
-// and the three series.
+// Subestuary k's panel: its title, its own count axis with grid lines, the
+// thickness axis and the three series.
 void drawPanel(QPainter& painter, const Look& look, const QRectF& panel, int k,
                const std::array<ExceedanceChart::Series, ExceedanceChart::kSeries>& series)
 {
     const auto i = static_cast<std::size_t>(k - 1);
     const qreal line = look.line;
-    const QRectF area = panel.adjusted(look.countLabels, line * 1.3, -line * 0.6, -line * 1.3);
+    const QRectF plot = panel.adjusted(look.countLabels, line * 1.3, -line * 0.6, -line * 1.3);
     painter.setPen(look.text);
-    painter.drawText(QRectF(area.left(), panel.top(), area.width(), line * 1.2), Qt::AlignCenter,
+    painter.drawText(QRectF(plot.left(), panel.top(), plot.width(), line * 1.2), Qt::AlignCenter,
                      ExceedanceChart::tr("Subestuary %1").arg(k));
 
     int largest = 0;
@@ -159,11 +109,38 @@ void drawPanel(QPainter& painter, const Look& look, const QRectF& panel, int k,
         largest = std::max(largest, *std::max_element(counts[i].begin(), counts[i].end()));
     // As many grid lines as leave room for their numbers.
     const ExceedanceChart::Axis axis =
-        ExceedanceChart::countAxis(largest, std::min(5, static_cast<int>(area.height() / (line * 1.1))));
-    const Plot plot{area, axis.top};
-    drawAxes(painter, look, panel, plot, axis.step);
-    for (std::size_t s = 0; s < series.size(); ++s)
-        drawSeries(painter, look, look.series[s], plot, series[s][i]);
+        ExceedanceChart::countAxis(largest, std::min(5, static_cast<int>(plot.height() / (line * 1.1))));
+    auto yOf = [&](int count) { return plot.bottom() - plot.height() * count / axis.top; };
+    auto xOf = [&](std::size_t t) { return plot.left() + plot.width() * (static_cast<qreal>(t) + 0.5) / kThicknesses; };
+    QColor grid = look.text;
+    grid.setAlphaF(0.25);
+    for (int count = 0; count <= axis.top; count += axis.step) {
+        painter.setPen(QPen(grid, 1));
+        painter.drawLine(QPointF(plot.left(), yOf(count)), QPointF(plot.right(), yOf(count)));
+        painter.setPen(look.text);
+        painter.drawText(QRectF(panel.left(), yOf(count) - line / 2, look.countLabels - line * 0.3, line),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(count));
+    }
+    // The thicknesses in millimetres: the chart's caption gives the unit.
+    painter.setPen(QPen(look.text, 1));
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
+        painter.drawText(QRectF(xOf(t) - line * 1.5, plot.bottom() + 1, line * 3, line),
+                         Qt::AlignHCenter | Qt::AlignTop,
+                         QString::number(std::lround(kThicknessChoices[t].cdtMetres * 1000)));
+    }
+
+    for (std::size_t s = 0; s < series.size(); ++s) {
+        const QColor colour = look.colour(look.series[s]);
+        QPainterPath path(QPointF(xOf(0), yOf(series[s][i][0])));
+        for (std::size_t t = 1; t < kThicknessChoices.size(); ++t)
+            path.lineTo(xOf(t), yOf(series[s][i][t]));
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(colour, 2, look.series[s].line));
+        painter.drawPath(path);
+        for (std::size_t t = 0; t < kThicknessChoices.size(); ++t)
+            drawMarker(painter, look.series[s], colour, {xOf(t), yOf(series[s][i][t])}, look.marker);
+    }
 }
 
 } // namespace

@@ -110,6 +110,13 @@ QTableWidget* newTable(const QString& name, QWidget* parent)
         header->setToolTip(QObject::tr("Subestuary %1").arg(k));
         table->setHorizontalHeaderItem(k - 1, header);
     }
+    for (int row = 0; row < kThicknesses; ++row) {
+        for (int column = 0; column < kSubestuaries; ++column) {
+            auto* cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignCenter);
+            table->setItem(row, column, cell);
+        }
+    }
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // A selection would paint over the verdict colours.
     table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -152,18 +159,6 @@ void applyCellSize(QTableWidget& table, QSize cell)
                        table.horizontalHeader()->sizeHint().height() + cell.height() * table.rowCount() + frame);
 }
 
-// The table's cell, centred.
-QTableWidgetItem& cellAt(QTableWidget& table, std::size_t row, int column)
-{
-    QTableWidgetItem* item = table.item(static_cast<int>(row), column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        item->setTextAlignment(Qt::AlignCenter);
-        table.setItem(static_cast<int>(row), column, item);
-    }
-    return *item;
-}
-
 // Sets a role of a cell where it differs: every change draws the cell again.
 void setIfChanged(QTableWidgetItem& item, int role, const QVariant& value)
 {
@@ -187,18 +182,6 @@ QGroupBox* group(const QString& title, QWidget* content, QWidget* parent)
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(content);
     return box;
-}
-
-// Two lines of their own, not wrapped: a wrapped label's height depends on
-// the width a scroll bar leaves, and the window is sized from it.
-QLabel* keyLabel(QWidget* parent)
-{
-    return new QLabel(
-        OverviewWindow::tr("Green: within the acceptability limit; red: above it; n/a: %1.\n"
-                           "Under each percentage, the exceedances over 25 years: existing land use \u2192 earthworks. "
-                           "Outlined: the thickness and scenario chosen in the main window.")
-            .arg(toQString(kNoComparison)),
-        parent);
 }
 
 // The overview scrolls where the screen is smaller than it.
@@ -234,7 +217,14 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
     heading_->setFont(headingFont);
-    QLabel* key = keyLabel(content);
+    auto* key =
+        new QLabel(tr("Green: within the acceptability limit; red: above it; n/a: %1.\n"
+                      "Under each percentage, the exceedances over 25 years: existing land use \u2192 earthworks. "
+                      "Outlined: the thickness and scenario chosen in the main window.")
+                       .arg(toQString(kNoComparison)),
+                   content);
+    // Two lines of their own, not wrapped: a wrapped label's height depends
+    // on the width a scroll bar leaves, and the window is sized from it.
     QLayout* scenarios = addPercentageTables(content);
     QLayout* lower = addLoadsAndChart(content);
     auto* layout = new QVBoxLayout(content);
@@ -391,7 +381,7 @@ void OverviewWindow::fillPercentageTable(std::size_t scenario)
     bool resized = false;
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
         for (int k = 1; k <= kSubestuaries; ++k)
-            fillPercentageCell(cellAt(table, t, k - 1), scenario, t, k);
+            fillPercentageCell(*table.item(static_cast<int>(t), k - 1), scenario, t, k);
         QFont headerFont = table.font();
         headerFont.setBold(static_cast<int>(t) == outlines_[scenario]->outlinedRow);
         QTableWidgetItem& header = *table.verticalHeaderItem(static_cast<int>(t));
@@ -433,7 +423,7 @@ void OverviewWindow::fillLoadsTable()
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
         for (int k = 1; k <= kSubestuaries; ++k) {
             const QString load = boxText(results_.loads(t), ResultRowId::CriticalLoads, k);
-            QTableWidgetItem& item = cellAt(*loads_, t, k - 1);
+            QTableWidgetItem& item = *loads_->item(static_cast<int>(t), k - 1);
             setColoured(item, load, back);
             item.setData(Qt::AccessibleTextRole, tr("%1, subestuary %2: critical total load %3 tonnes per event")
                                                      .arg(thicknessLabel(t))
