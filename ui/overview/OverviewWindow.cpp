@@ -289,7 +289,6 @@ void OverviewWindow::setVisible(bool visible)
         sized_ = true;
         ensurePolished();
         // The polished fonts decide the cells' sizes.
-        cellSizes_ = {};
         showResults();
         // The layouts keep the sizes they were given before the polish.
         for (QWidget* widget : findChildren<QWidget*>())
@@ -332,6 +331,10 @@ void OverviewWindow::showResults()
     showPercentages();
     fillLoadsTable();
     chart_->setResults(results_);
+    // Each table's cells sized for the fonts as they are now.
+    for (QTableWidget* table : percentages_)
+        applyCellSize(*table, evenCellSize(*table));
+    applyCellSize(*loads_, evenCellSize(*loads_));
 }
 
 void OverviewWindow::showPercentages()
@@ -391,12 +394,8 @@ void OverviewWindow::fillPercentageTable(std::size_t scenario)
             resized = true;
         }
     }
-    if (!cellSizes_[scenario]) {
-        cellSizes_[scenario] = evenCellSize(table);
-        resized = true;
-    }
     if (resized)
-        applyCellSize(table, *cellSizes_[scenario]);
+        applyCellSize(table, {table.columnWidth(0), table.rowHeight(0)});
 }
 
 // A cell that shows what it showed is left alone, so only the cells a new
@@ -431,7 +430,6 @@ void OverviewWindow::fillLoadsTable()
                                                      .arg(load));
         }
     }
-    applyCellSize(*loads_, evenCellSize(*loads_));
 }
 
 // "How was this worked out?" for every cell: F1 or Enter on the current cell

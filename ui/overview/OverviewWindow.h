@@ -13,11 +13,9 @@
 
 #include "OverviewResults.h"
 
-#include <QSize>
 #include <QWidget>
 
 #include <array>
-#include <optional>
 
 class QAction;
 class QLabel;
@@ -82,8 +80,6 @@ private:
 
     OverviewResults results_;
     bool sized_ = false;
-    // The percentage tables' cell sizes, once worked out.
-    std::array<std::optional<QSize>, kScenarios.size()> cellSizes_{};
 
     QLabel* heading_ = nullptr;
     std::array<QTableWidget*, kScenarios.size()> percentages_{};
