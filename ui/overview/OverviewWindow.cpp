@@ -406,10 +406,12 @@ void OverviewWindow::fillPercentageCell(QTableWidgetItem& item, std::size_t scen
     const Verdict verdict = results_.assessment(scenario, thickness).box(ResultRowId::Percentage, k).verdict;
     const QString text = cellText(scenario, thickness, k, verdict);
     setColoured(item, text, verdictColor(verdict));
-    setIfChanged(item, PercentageCellDelegate::kEitherVerdictRole,
-                 verdict == Verdict::None ? QStringList{text}
-                                          : QStringList{cellText(scenario, thickness, k, Verdict::Within),
-                                                        cellText(scenario, thickness, k, Verdict::Above)});
+    // A limit changes only the verdicts: the texts either verdict gives stay.
+    if (!item.data(PercentageCellDelegate::kEitherVerdictRole).isValid())
+        item.setData(PercentageCellDelegate::kEitherVerdictRole,
+                     verdict == Verdict::None ? QStringList{text}
+                                              : QStringList{cellText(scenario, thickness, k, Verdict::Within),
+                                                            cellText(scenario, thickness, k, Verdict::Above)});
     setIfChanged(item, Qt::AccessibleTextRole, cellName(scenario, thickness, k));
     setIfChanged(item, Qt::ToolTipRole,
                  verdict == Verdict::None ? verdictWords(verdict)
