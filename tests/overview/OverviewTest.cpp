@@ -129,7 +129,7 @@ private slots:
         ui::OverviewWindow& overview = w.open();
         // The overview follows the limit as it is typed in the main window.
         typeLimit(w.limit, limit);
-        QCOMPARE(overview.results().limit, limit);
+        QCOMPARE(overview.results().limitText(), limit);
 
         for (int t = 0; t < kThicknesses; ++t) {
             for (std::size_t s = 0; s < kScenarios.size(); ++s) {
@@ -303,6 +303,21 @@ private slots:
             table.setItemDelegate(ours);
             QVERIFY(kept == reference);
         }
+    }
+
+    // Each cell fits its text with either verdict, so that a new limit never
+    // cuts a verdict short: opened at a limit every increase is above, the
+    // tables are as large as opened at one nearly every increase is within.
+    void percentageTables_fitEitherVerdict_whateverTheLimitOpenedWith()
+    {
+        const auto tableSizes = [](const QString& limit) {
+            ui::OverviewWindow overview(limit, limit.toDouble());
+            overview.show();
+            if (!QTest::qWaitForWindowExposed(&overview))
+                qFatal("the overview was not shown");
+            return std::pair(overview.percentageTable(0).size(), overview.percentageTable(1).size());
+        };
+        QCOMPARE(tableSizes(QStringLiteral("0")), tableSizes(QStringLiteral("205")));
     }
 
     void chart_drawsTheThreeSeriesForEverySubestuary()

@@ -252,7 +252,7 @@ void Form1::updateOverview()
     // "0" at once.
     const AssessmentInputs& inputs = assessment_.inputs;
     const QString limit = QString::fromStdString(inputs.limitText);
-    if (inputs.limitValue && limit != overview_->results().limit)
+    if (inputs.limitValue && limit != overview_->results().limitText())
         overview_->showLimit(limit, *inputs.limitValue);
     // The combination as the model holds it: its thickness row and scenario.
     overview_->outlineCombination(model_.ThickIdx - 1, scenarioIndex(model_.ScenarioNo));

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace siltmere::ui {
 
@@ -22,12 +23,27 @@ struct SeriesStyle {
     enum class Marker { Circle, Square, Triangle } marker;
 };
 
-// Told apart by colour, line and marker alike, so the chart reads without
-// colour too (printed, or by a planner who does not see red and green
-// apart). The colours are Okabe and Ito's, lighter on a dark background.
-std::array<SeriesStyle, ExceedanceChart::kSeries> seriesStyles()
-{
-    return {{
+// What the chart's parts are drawn with, for the widget's palette and font.
+struct Look {
+    explicit Look(const QWidget& chart)
+        : text(chart.palette().color(QPalette::Text))
+        , dark(chart.palette().color(QPalette::Base).lightnessF() < 0.5)
+        , metrics(chart.font())
+        , line(metrics.height())
+    {
+    }
+    QColor text;
+    bool dark; // the background
+    QFontMetricsF metrics;
+    qreal line; // a line of text's height
+    qreal marker = std::max<qreal>(6, line * 0.45);
+    // The count axis's numbers, at a panel's left.
+    qreal countLabels = metrics.horizontalAdvance(QStringLiteral("000")) + line * 0.6;
+    // Told apart by colour, line and marker alike, so the chart reads
+    // without colour too (printed, or by a planner who does not see red and
+    // green apart). The colours are Okabe and Ito's, lighter on a dark
+    // background.
+    std::array<SeriesStyle, ExceedanceChart::kSeries> series{{
         {QStringLiteral("Existing land use"), QColor(0x40, 0x40, 0x40), QColor(0xd0, 0xd0, 0xd0), Qt::SolidLine,
          SeriesStyle::Marker::Circle},
         {toQString(kScenarios[0].caption), QColor(0x00, 0x72, 0xb2), QColor(0x56, 0xb4, 0xe9), Qt::DashLine,
@@ -35,12 +51,16 @@ std::array<SeriesStyle, ExceedanceChart::kSeries> seriesStyles()
         {toQString(kScenarios[1].caption), QColor(0xd5, 0x5e, 0x00), QColor(0xf0, 0x9a, 0x50), Qt::DotLine,
          SeriesStyle::Marker::Triangle},
     }};
-}
 
-void drawMarker(QPainter& painter, SeriesStyle::Marker marker, QPointF at, qreal size)
+    QColor colour(const SeriesStyle& style) const { return dark ? style.dark : style.light; }
+};
+
+void drawMarker(QPainter& painter, const SeriesStyle& style, const QColor& colour, QPointF at, qreal size)
 {
+    painter.setPen(QPen(colour, 1.5));
+    painter.setBrush(colour);
     const qreal r = size / 2;
-    switch (marker) {
+    switch (style.marker) {
     case SeriesStyle::Marker::Circle:
         painter.drawEllipse(at, r, r);
         break;
@@ -56,9 +76,71 @@ void drawMarker(QPainter& painter, SeriesStyle::Marker marker, QPointF at, qreal
     }
 }
 
-bool isDark(const QColor& background)
+// One entry per series, side by side along the top.
+void drawLegend(QPainter& painter, const Look& look)
 {
-    return background.lightnessF() < 0.5;
+    const qreal y = look.line * 0.8;
+    qreal x = look.line * 0.5;
+    for (const SeriesStyle& style : look.series) {
+        const QColor colour = look.colour(style);
+        painter.setPen(QPen(colour, 2, style.line));
+        painter.drawLine(QPointF(x, y), QPointF(x + look.line * 2, y));
+        drawMarker(painter, style, colour, {x + look.line, y}, look.marker);
+        painter.setPen(look.text);
+        painter.drawText(QPointF(x + look.line * 2.4, y + look.metrics.ascent() / 2 - 1), style.name);
+        x += look.line * 3 + look.metrics.horizontalAdvance(style.name);
+    }
+}
+
+// Subestuary k's panel: its title, its own count axis with grid lines, the
+// thickness axis and the three series.
+void drawPanel(QPainter& painter, const Look& look, const QRectF& panel, int k,
+               const std::array<ExceedanceChart::Series, ExceedanceChart::kSeries>& series)
+{
+    const auto i = static_cast<std::size_t>(k - 1);
+    const qreal line = look.line;
+    const QRectF plot = panel.adjusted(look.countLabels, line * 1.3, -line * 0.6, -line * 1.3);
+    painter.setPen(look.text);
+    painter.drawText(QRectF(plot.left(), panel.top(), plot.width(), line * 1.2), Qt::AlignCenter,
+                     ExceedanceChart::tr("Subestuary %1").arg(k));
+
+    int largest = 0;
+    for (const ExceedanceChart::Series& counts : series)
+        largest = std::max(largest, *std::max_element(counts[i].begin(), counts[i].end()));
+    // As many grid lines as leave room for their numbers.
+    const ExceedanceChart::Axis axis =
+        ExceedanceChart::countAxis(largest, std::min(5, static_cast<int>(plot.height() / (line * 1.1))));
+    auto yOf = [&](int count) { return plot.bottom() - plot.height() * count / axis.top; };
+    auto xOf = [&](std::size_t t) { return plot.left() + plot.width() * (static_cast<qreal>(t) + 0.5) / kThicknesses; };
+    QColor grid = look.text;
+    grid.setAlphaF(0.25);
+    for (int count = 0; count <= axis.top; count += axis.step) {
+        painter.setPen(QPen(grid, 1));
+        painter.drawLine(QPointF(plot.left(), yOf(count)), QPointF(plot.right(), yOf(count)));
+        painter.setPen(look.text);
+        painter.drawText(QRectF(panel.left(), yOf(count) - line / 2, look.countLabels - line * 0.3, line),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(count));
+    }
+    // The thicknesses in millimetres: the chart's caption gives the unit.
+    painter.setPen(QPen(look.text, 1));
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
+        painter.drawText(QRectF(xOf(t) - line * 1.5, plot.bottom() + 1, line * 3, line),
+                         Qt::AlignHCenter | Qt::AlignTop,
+                         QString::number(std::lround(kThicknessChoices[t].cdtMetres * 1000)));
+    }
+
+    for (std::size_t s = 0; s < series.size(); ++s) {
+        const QColor colour = look.colour(look.series[s]);
+        QPainterPath path(QPointF(xOf(0), yOf(series[s][i][0])));
+        for (std::size_t t = 1; t < kThicknessChoices.size(); ++t)
+            path.lineTo(xOf(t), yOf(series[s][i][t]));
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(colour, 2, look.series[s].line));
+        painter.drawPath(path);
+        for (std::size_t t = 0; t < kThicknessChoices.size(); ++t)
+            drawMarker(painter, look.series[s], colour, {xOf(t), yOf(series[s][i][t])}, look.marker);
+    }
 }
 
 } // namespace
@@ -118,101 +200,22 @@ void ExceedanceChart::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QPalette& colours = palette();
-    const QColor text = colours.color(QPalette::Text);
-    const bool dark = isDark(colours.color(QPalette::Base));
-    const QFontMetricsF metrics(font());
-    const qreal line = metrics.height();
-    const qreal marker = std::max<qreal>(6, line * 0.45);
-    const auto styles = seriesStyles();
+    const Look look(*this);
+    drawLegend(painter, look);
 
-    // The legend: one entry per series, side by side along the top.
-    qreal x = line * 0.5;
-    const qreal legendY = line * 0.8;
-    for (const SeriesStyle& style : styles) {
-        const QColor colour = dark ? style.dark : style.light;
-        painter.setPen(QPen(colour, 2, style.line));
-        painter.drawLine(QPointF(x, legendY), QPointF(x + line * 2, legendY));
-        painter.setPen(QPen(colour, 1.5));
-        painter.setBrush(colour);
-        drawMarker(painter, style.marker, {x + line, legendY}, marker);
-        painter.setPen(text);
-        painter.drawText(QPointF(x + line * 2.4, legendY + metrics.ascent() / 2 - 1), style.name);
-        x += line * 3 + metrics.horizontalAdvance(style.name);
-    }
-
-    // The panels, under the legend and above the thickness axis's caption.
-    const QRectF grid(0, line * 1.6, width(), height() - line * 2.8);
-    const qreal panelWidth = grid.width() / kPanelColumns;
-    const qreal panelHeight = grid.height() / kPanelRows;
-    const QString countsLabelWidest = QStringLiteral("000");
-    const qreal left = metrics.horizontalAdvance(countsLabelWidest) + line * 0.6;
-    QColor gridColour = text;
-    gridColour.setAlphaF(0.25);
-
+    // The panels, under the legend and above the thickness axis's caption,
+    // filling the grid row by row.
+    const QRectF grid(0, look.line * 1.6, width(), height() - look.line * 2.8);
+    const QSizeF panel(grid.width() / kPanelColumns, grid.height() / kPanelRows);
     for (int k = 1; k <= kSubestuaries; ++k) {
-        const auto i = static_cast<std::size_t>(k - 1);
-        // Panels fill the grid row by row.
         const int column = (k - 1) % kPanelColumns;
         const int row = (k - 1) / kPanelColumns;
-        const QRectF panel(grid.left() + panelWidth * column, grid.top() + panelHeight * row, panelWidth, panelHeight);
-        const QRectF plot = panel.adjusted(left, line * 1.3, -line * 0.6, -line * 1.3);
-
-        painter.setPen(text);
-        painter.drawText(QRectF(plot.left(), panel.top(), plot.width(), line * 1.2), Qt::AlignCenter,
-                         tr("Subestuary %1").arg(k));
-
-        int largest = 0;
-        for (const Series& series : series_)
-            largest = std::max(largest, *std::max_element(series[i].begin(), series[i].end()));
-        // As many grid lines as leave room for their numbers.
-        const Axis axis = countAxis(largest, std::min(5, static_cast<int>(plot.height() / (line * 1.1))));
-        auto yOf = [&](int count) { return plot.bottom() - plot.height() * count / axis.top; };
-        auto xOf = [&](std::size_t t) {
-            return plot.left() + plot.width() * (static_cast<qreal>(t) + 0.5) / kThicknesses;
-        };
-
-        // The count axis: grid lines and their numbers.
-        for (int count = 0; count <= axis.top; count += axis.step) {
-            const qreal y = yOf(count);
-            painter.setPen(QPen(gridColour, 1));
-            painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-            painter.setPen(text);
-            painter.drawText(QRectF(panel.left(), y - line / 2, left - line * 0.3, line),
-                             Qt::AlignRight | Qt::AlignVCenter, QString::number(count));
-        }
-        // The thickness axis: the five thicknesses, in millimetres.
-        painter.setPen(QPen(text, 1));
-        painter.drawLine(plot.bottomLeft(), plot.bottomRight());
-        for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
-            QString label = toQString(kThicknessChoices[t].label);
-            label.chop(3); // " mm": the axis's caption says it once
-            painter.drawText(QRectF(xOf(t) - line * 1.5, plot.bottom() + 1, line * 3, line),
-                             Qt::AlignHCenter | Qt::AlignTop, label);
-        }
-
-        for (std::size_t s = 0; s < series_.size(); ++s) {
-            const QColor colour = dark ? styles[s].dark : styles[s].light;
-            QPainterPath path;
-            for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
-                const QPointF point(xOf(t), yOf(series_[s][i][t]));
-                if (t == 0)
-                    path.moveTo(point);
-                else
-                    path.lineTo(point);
-            }
-            painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(colour, 2, styles[s].line));
-            painter.drawPath(path);
-            painter.setPen(QPen(colour, 1.5));
-            painter.setBrush(colour);
-            for (std::size_t t = 0; t < kThicknessChoices.size(); ++t)
-                drawMarker(painter, styles[s].marker, {xOf(t), yOf(series_[s][i][t])}, marker);
-        }
+        const QPointF corner(grid.left() + panel.width() * column, grid.top() + panel.height() * row);
+        drawPanel(painter, look, QRectF(corner, panel), k, series_);
     }
 
-    painter.setPen(text);
-    painter.drawText(QRectF(0, height() - line * 1.2, width(), line * 1.2), Qt::AlignCenter,
+    painter.setPen(look.text);
+    painter.drawText(QRectF(0, height() - look.line * 1.2, width(), look.line * 1.2), Qt::AlignCenter,
                      tr("Critical deposition thickness (mm); events over 25 years up each panel"));
 }
 

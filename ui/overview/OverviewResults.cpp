@@ -9,9 +9,6 @@ namespace siltmere::ui {
 OverviewResults computeOverview(const QString& limitText, double limitValue)
 {
     OverviewResults overview;
-    overview.limit = limitText;
-    overview.limitValue = limitValue;
-
     SedimentModel model;
     startModel(model);
     AssessmentInputs inputs;
@@ -36,8 +33,8 @@ std::vector<ResultsTable> overviewTables(const OverviewResults& overview)
         const QString caption = toQString(kScenarios[s].caption);
         TableLine title =
             plainLine({QStringLiteral("%1, %2").arg(toQString(resultRow(ResultRowId::Percentage).title), caption),
-                       QStringLiteral("Acceptability limit (%)"), overview.limit});
-        title.last().value = shortestDecimal(overview.limitValue);
+                       QStringLiteral("Acceptability limit (%)"), overview.limitText()});
+        title.last().value = shortestDecimal(overview.limitValue());
         QList<TableLine> lines{title, plainLine(header)};
         for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
             const Assessment& assessment = overview.assessment(s, t);

@@ -17,16 +17,17 @@
 namespace siltmere::ui {
 
 struct OverviewResults {
-    QString limit;           // the limit as typed, in percent
-    double limitValue = 0.0; // as the percentage step reads it
     // By scenario (kScenarios order), then thickness in list order: every
-    // step taken.
+    // step taken, each for the same acceptability limit.
     std::array<std::array<Assessment, kThicknesses>, kScenarios.size()> assessments;
 
     const Assessment& assessment(std::size_t scenario, std::size_t thickness) const
     {
         return assessments.at(scenario).at(thickness);
     }
+    // The limit as typed, in percent, and as the percentage step read it.
+    QString limitText() const { return QString::fromStdString(assessment(0, 0).inputs.limitText); }
+    double limitValue() const { return assessment(0, 0).inputs.limitValue.value(); }
     // The critical total loads do not depend on the scenario.
     const Assessment& loads(std::size_t thickness) const { return assessment(0, thickness); }
 };

@@ -1,16 +1,17 @@
 #include "OverviewWindow.h"
 
+#include "CachedLayoutDelegate.h"
 #include "DesignFonts.h"
 #include "DesignText.h"
 #include "ExceedanceChart.h"
 #include "FatalError.h"
 #include "FormBuilder.h"
-#include "OutlinedRowDelegate.h"
 #include "ReadableText.h"
 #include "ResultsTable.h"
 #include "WindowsColor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -28,6 +30,54 @@
 #include <memory>
 
 namespace siltmere::ui {
+
+// The percentage cells: the thickness chosen in the main window outlined in
+// the highlight colour across its row, and every cell as large as its text
+// with either verdict, so that a new limit changes the cells' words and
+// colours but never the window's layout.
+class PercentageCellDelegate : public CachedLayoutDelegate {
+public:
+    using CachedLayoutDelegate::CachedLayoutDelegate;
+
+    // A cell's texts with either verdict.
+    static constexpr int kEitherVerdictRole = Qt::UserRole;
+    // The row outlined, or -1 for none.
+    int outlinedRow = -1;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        CachedLayoutDelegate::paint(painter, option, index);
+        if (index.row() != outlinedRow)
+            return;
+        painter->save();
+        constexpr int kWidth = 3;
+        QPen pen(option.palette.color(QPalette::Highlight), kWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter->setPen(pen);
+        const QRectF r = QRectF(option.rect).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0);
+        const QRectF across = QRectF(option.rect).adjusted(0, kWidth / 2.0, 0, -kWidth / 2.0);
+        painter->drawLine(across.topLeft(), across.topRight());
+        painter->drawLine(across.bottomLeft(), across.bottomRight());
+        if (index.column() == 0)
+            painter->drawLine(r.topLeft(), r.bottomLeft());
+        if (index.column() == index.model()->columnCount() - 1)
+            painter->drawLine(r.topRight(), r.bottomRight());
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QStyle& style = opt.widget ? *opt.widget->style() : *QApplication::style();
+        QSize widest(0, 0);
+        for (const QString& text : index.data(kEitherVerdictRole).toStringList()) {
+            opt.text = displayText(text, opt.locale);
+            widest = widest.expandedTo(style.sizeFromContents(QStyle::CT_ItemViewItem, &opt, QSize(), opt.widget));
+        }
+        return widest;
+    }
+};
 
 namespace {
 
@@ -55,12 +105,18 @@ QTableWidget* newTable(const QString& name, QWidget* parent)
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t)
         thicknesses << thicknessLabel(t);
     table->setVerticalHeaderLabels(thicknesses);
-    QStringList subestuaries;
-    for (int k = 1; k <= kSubestuaries; ++k)
-        subestuaries << QString::number(k);
-    table->setHorizontalHeaderLabels(subestuaries);
-    for (int k = 1; k <= kSubestuaries; ++k)
-        table->horizontalHeaderItem(k - 1)->setToolTip(QObject::tr("Subestuary %1").arg(k));
+    for (int k = 1; k <= kSubestuaries; ++k) {
+        auto* header = new QTableWidgetItem(QString::number(k));
+        header->setToolTip(QObject::tr("Subestuary %1").arg(k));
+        table->setHorizontalHeaderItem(k - 1, header);
+    }
+    for (int row = 0; row < kThicknesses; ++row) {
+        for (int column = 0; column < kSubestuaries; ++column) {
+            auto* cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignCenter);
+            table->setItem(row, column, cell);
+        }
+    }
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // A selection would paint over the verdict colours.
     table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -103,23 +159,6 @@ void applyCellSize(QTableWidget& table, QSize cell)
                        table.horizontalHeader()->sizeHint().height() + cell.height() * table.rowCount() + frame);
 }
 
-void evenOut(QTableWidget& table)
-{
-    applyCellSize(table, evenCellSize(table));
-}
-
-// A cell on a colour the design fixes, its text readable on it whatever the
-// theme.
-QTableWidgetItem* colouredItem(const QString& text, std::uint32_t windowsColor)
-{
-    auto* item = new QTableWidgetItem(text);
-    const QColor back = fromWindowsRgb(windowsColor);
-    item->setBackground(back);
-    item->setForeground(plainTextOn(back));
-    item->setTextAlignment(Qt::AlignCenter);
-    return item;
-}
-
 // Sets a role of a cell where it differs: every change draws the cell again.
 void setIfChanged(QTableWidgetItem& item, int role, const QVariant& value)
 {
@@ -143,6 +182,18 @@ QGroupBox* group(const QString& title, QWidget* content, QWidget* parent)
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(content);
     return box;
+}
+
+// The overview scrolls where the screen is smaller than it.
+void scrollWhereSmaller(QWidget& window, QWidget* content)
+{
+    auto* scroll = new QScrollArea(&window);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(&window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
 }
 
 } // namespace
@@ -174,20 +225,40 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
                    content);
     // Two lines of their own, not wrapped: a wrapped label's height depends
     // on the width a scroll bar leaves, and the window is sized from it.
+    QLayout* scenarios = addPercentageTables(content);
+    QLayout* lower = addLoadsAndChart(content);
+    auto* layout = new QVBoxLayout(content);
+    layout->addWidget(heading_);
+    layout->addWidget(key);
+    layout->addLayout(scenarios);
+    layout->addLayout(lower, 1);
+    scrollWhereSmaller(*this, content);
 
+    offerCopy();
+    offerWorking();
+    showResults();
+    fitToScreenOnFirstShow(*this);
+}
+
+QLayout* OverviewWindow::addPercentageTables(QWidget* content)
+{
     auto* scenarios = new QHBoxLayout;
     for (std::size_t s = 0; s < kScenarios.size(); ++s) {
         const QString caption = toQString(kScenarios[s].caption);
         percentages_[s] = newTable(
             QStringLiteral("%1, %2").arg(toQString(resultRow(ResultRowId::Percentage).title), caption), content);
-        outlines_[s] = new OutlinedRowDelegate(percentages_[s]);
+        outlines_[s] = new PercentageCellDelegate(percentages_[s]);
         percentages_[s]->setItemDelegate(outlines_[s]);
         scenarios->addWidget(
             group(tr("%1: percentage increase by thickness (down) and subestuary (across)").arg(caption),
                   percentages_[s], content));
     }
     scenarios->addStretch();
+    return scenarios;
+}
 
+QLayout* OverviewWindow::addLoadsAndChart(QWidget* content)
+{
     loads_ = newTable(tr("Critical total load, tonnes per event"), content);
     chart_ = new ExceedanceChart(content);
     auto* lower = new QHBoxLayout;
@@ -195,33 +266,18 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
     loadsBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     lower->addWidget(loadsBox, 0, Qt::AlignTop);
     lower->addWidget(group(chart_->accessibleName(), chart_, content), 1);
+    return lower;
+}
 
-    auto* layout = new QVBoxLayout(content);
-    layout->addWidget(heading_);
-    layout->addWidget(key);
-    layout->addLayout(scenarios);
-    layout->addLayout(lower, 1);
-
-    // The overview scrolls where the screen is smaller than it.
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
-
-    auto* copy = new QAction(tr("Copy overview"), this);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WindowShortcut);
-    addAction(copy);
+// Copy overview (Ctrl+C), also in the window's context menu.
+void OverviewWindow::offerCopy()
+{
+    copy_ = new QAction(tr("Copy overview"), this);
+    copy_->setShortcut(QKeySequence::Copy);
+    copy_->setShortcutContext(Qt::WindowShortcut);
+    addAction(copy_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(copy, &QAction::triggered, this, guarded([this] { copyOverview(); }));
-    copy_ = copy;
-    offerWorking();
-
-    showResults();
-    fitToScreenOnFirstShow(*this);
+    connect(copy_, &QAction::triggered, this, guarded([this] { copyOverview(); }));
 }
 
 // Opens at the size its tables and chart need (smaller where the screen is),
@@ -233,7 +289,6 @@ void OverviewWindow::setVisible(bool visible)
         sized_ = true;
         ensurePolished();
         // The polished fonts decide the cells' sizes.
-        cellSizes_ = {};
         showResults();
         // The layouts keep the sizes they were given before the polish.
         for (QWidget* widget : findChildren<QWidget*>())
@@ -257,10 +312,14 @@ void OverviewWindow::outlineCombination(int thickness, std::size_t scenario)
 {
     // The main window says its combination after every change of an input,
     // most of them keystrokes in the limit that leave it as it is.
-    if (thickness == outlinedThickness_ && scenario == outlinedScenario_)
+    bool changed = false;
+    for (std::size_t s = 0; s < kScenarios.size(); ++s) {
+        const int row = s == scenario ? thickness : -1;
+        changed = changed || outlines_[s]->outlinedRow != row;
+        outlines_[s]->outlinedRow = row;
+    }
+    if (!changed)
         return;
-    outlinedThickness_ = thickness;
-    outlinedScenario_ = scenario;
     showPercentages();
     // The outline is the delegate's: no cell's data changes with it.
     for (QTableWidget* table : percentages_)
@@ -272,13 +331,17 @@ void OverviewWindow::showResults()
     showPercentages();
     fillLoadsTable();
     chart_->setResults(results_);
+    // Each table's cells sized for the fonts as they are now.
+    for (QTableWidget* table : percentages_)
+        applyCellSize(*table, evenCellSize(*table));
+    applyCellSize(*loads_, evenCellSize(*loads_));
 }
 
 void OverviewWindow::showPercentages()
 {
     heading_->setText(tr("Percentage increase of exceedances over the existing land use, for the acceptability "
                          "limit of %1%")
-                          .arg(results_.limit));
+                          .arg(results_.limitText()));
     for (std::size_t s = 0; s < kScenarios.size(); ++s)
         fillPercentageTable(s);
 }
@@ -287,15 +350,16 @@ QString OverviewWindow::cellName(std::size_t scenario, std::size_t thickness, in
 {
     const Assessment& assessment = results_.assessment(scenario, thickness);
     const ResultBox& box = assessment.box(ResultRowId::Percentage, k);
-    QString percentage = QString::fromStdString(box.text);
-    percentage.replace(QLatin1Char('%'), QStringLiteral(" %"));
+    // The whole percentage the box shows, read out with its unit apart.
+    const std::optional<std::int16_t> shown = assessment.figures(k).shown;
+    const QString percentage = shown ? QStringLiteral("%1 %").arg(*shown) : QString::fromStdString(box.text);
     QString name =
         tr("%1, subestuary %2, %3: %4, %5; %6 to %7 events")
             .arg(thicknessLabel(thickness))
             .arg(k)
             .arg(toQString(kScenarios[scenario].spokenName), percentage, verdictWords(box.verdict),
                  boxText(assessment, ResultRowId::Baseline, k), boxText(assessment, ResultRowId::Scenario, k));
-    if (static_cast<int>(thickness) == outlinedThickness_ && scenario == outlinedScenario_)
+    if (static_cast<int>(thickness) == outlines_[scenario]->outlinedRow)
         name += tr("; chosen in the main window");
     return name;
 }
@@ -319,25 +383,10 @@ void OverviewWindow::fillPercentageTable(std::size_t scenario)
     QTableWidget& table = *percentages_[scenario];
     bool resized = false;
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
-        for (int k = 1; k <= kSubestuaries; ++k) {
-            const Verdict verdict = results_.assessment(scenario, t).box(ResultRowId::Percentage, k).verdict;
-            // A cell that shows what it showed is left alone, so only the
-            // cells a new limit changes are drawn again.
-            QTableWidgetItem* item = table.item(static_cast<int>(t), k - 1);
-            if (!item) {
-                item = new QTableWidgetItem;
-                item->setTextAlignment(Qt::AlignCenter);
-                table.setItem(static_cast<int>(t), k - 1, item);
-            }
-            setColoured(*item, cellText(scenario, t, k, verdict), verdictColor(verdict));
-            setIfChanged(*item, Qt::AccessibleTextRole, cellName(scenario, t, k));
-            setIfChanged(*item, Qt::ToolTipRole,
-                         verdict == Verdict::None ? verdictWords(verdict)
-                                                  : tr("%1 of %2%").arg(verdictWords(verdict), results_.limit));
-        }
-        const bool outlined = static_cast<int>(t) == outlinedThickness_ && scenario == outlinedScenario_;
+        for (int k = 1; k <= kSubestuaries; ++k)
+            fillPercentageCell(*table.item(static_cast<int>(t), k - 1), scenario, t, k);
         QFont headerFont = table.font();
-        headerFont.setBold(outlined);
+        headerFont.setBold(static_cast<int>(t) == outlines_[scenario]->outlinedRow);
         QTableWidgetItem& header = *table.verticalHeaderItem(static_cast<int>(t));
         if (header.font() != headerFont) {
             header.setFont(headerFont);
@@ -345,39 +394,28 @@ void OverviewWindow::fillPercentageTable(std::size_t scenario)
             resized = true;
         }
     }
-    outlines_[scenario]->row = scenario == outlinedScenario_ ? outlinedThickness_ : -1;
-    if (!cellSizes_[scenario]) {
-        cellSizes_[scenario] = widestCellSize(scenario);
-        resized = true;
-    }
     if (resized)
-        applyCellSize(table, *cellSizes_[scenario]);
+        applyCellSize(table, {table.columnWidth(0), table.rowHeight(0)});
 }
 
-// The cell size that fits the table's texts whichever verdict each
-// percentage gets, so that a new limit changes the cells' words and colours
-// but never the window's layout.
-QSize OverviewWindow::widestCellSize(std::size_t scenario)
+// A cell that shows what it showed is left alone, so only the cells a new
+// limit changes are drawn again.
+void OverviewWindow::fillPercentageCell(QTableWidgetItem& item, std::size_t scenario, std::size_t thickness,
+                                        int k) const
 {
-    QTableWidget& table = *percentages_[scenario];
-    QSize widest = evenCellSize(table);
-    for (const Verdict other : {Verdict::Within, Verdict::Above}) {
-        for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
-            for (int k = 1; k <= kSubestuaries; ++k) {
-                const Verdict verdict = results_.assessment(scenario, t).box(ResultRowId::Percentage, k).verdict;
-                if (verdict != Verdict::None)
-                    table.item(static_cast<int>(t), k - 1)->setText(cellText(scenario, t, k, other));
-            }
-        }
-        widest = widest.expandedTo(evenCellSize(table));
-    }
-    for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
-        for (int k = 1; k <= kSubestuaries; ++k) {
-            const Verdict verdict = results_.assessment(scenario, t).box(ResultRowId::Percentage, k).verdict;
-            table.item(static_cast<int>(t), k - 1)->setText(cellText(scenario, t, k, verdict));
-        }
-    }
-    return widest;
+    const Verdict verdict = results_.assessment(scenario, thickness).box(ResultRowId::Percentage, k).verdict;
+    const QString text = cellText(scenario, thickness, k, verdict);
+    setColoured(item, text, verdictColor(verdict));
+    // A limit changes only the verdicts: the texts either verdict gives stay.
+    if (!item.data(PercentageCellDelegate::kEitherVerdictRole).isValid())
+        item.setData(PercentageCellDelegate::kEitherVerdictRole,
+                     verdict == Verdict::None ? QStringList{text}
+                                              : QStringList{cellText(scenario, thickness, k, Verdict::Within),
+                                                            cellText(scenario, thickness, k, Verdict::Above)});
+    setIfChanged(item, Qt::AccessibleTextRole, cellName(scenario, thickness, k));
+    setIfChanged(item, Qt::ToolTipRole,
+                 verdict == Verdict::None ? verdictWords(verdict)
+                                          : tr("%1 of %2%").arg(verdictWords(verdict), results_.limitText()));
 }
 
 void OverviewWindow::fillLoadsTable()
@@ -386,15 +424,14 @@ void OverviewWindow::fillLoadsTable()
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
         for (int k = 1; k <= kSubestuaries; ++k) {
             const QString load = boxText(results_.loads(t), ResultRowId::CriticalLoads, k);
-            QTableWidgetItem* item = colouredItem(load, back);
-            item->setData(Qt::AccessibleTextRole, tr("%1, subestuary %2: critical total load %3 tonnes per event")
-                                                      .arg(thicknessLabel(t))
-                                                      .arg(k)
-                                                      .arg(load));
-            loads_->setItem(static_cast<int>(t), k - 1, item);
+            QTableWidgetItem& item = *loads_->item(static_cast<int>(t), k - 1);
+            setColoured(item, load, back);
+            item.setData(Qt::AccessibleTextRole, tr("%1, subestuary %2: critical total load %3 tonnes per event")
+                                                     .arg(thicknessLabel(t))
+                                                     .arg(k)
+                                                     .arg(load));
         }
     }
-    evenOut(*loads_);
 }
 
 // "How was this worked out?" for every cell: F1 or Enter on the current cell
@@ -443,14 +480,10 @@ void OverviewWindow::offerWorking()
 void OverviewWindow::requestWorking(const QTableWidget& table, const QModelIndex& cell)
 {
     // A table just given the focus may have no current cell yet: its first.
-    const int row = cell.isValid() ? cell.row() : 0;
-    const int column = cell.isValid() ? cell.column() : 0;
-    const auto thickness = static_cast<std::size_t>(row);
-    const int k = column + 1;
-    if (&table == loads_) {
+    const auto thickness = static_cast<std::size_t>(cell.isValid() ? cell.row() : 0);
+    const int k = (cell.isValid() ? cell.column() : 0) + 1;
+    if (&table == loads_)
         emit workingRequested(0, thickness, ResultRowId::CriticalLoads, k);
-        return;
-    }
     for (std::size_t s = 0; s < percentages_.size(); ++s) {
         if (&table == percentages_[s])
             emit workingRequested(s, thickness, ResultRowId::Percentage, k);

@@ -13,20 +13,20 @@
 
 #include "OverviewResults.h"
 
-#include <QSize>
 #include <QWidget>
 
 #include <array>
-#include <optional>
 
 class QAction;
 class QLabel;
+class QLayout;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace siltmere::ui {
 
 class ExceedanceChart;
-class OutlinedRowDelegate;
+class PercentageCellDelegate;
 
 class OverviewWindow : public QWidget {
     Q_OBJECT
@@ -61,6 +61,9 @@ signals:
     void workingRequested(std::size_t scenario, std::size_t thickness, ResultRowId row, int k);
 
 private:
+    QLayout* addPercentageTables(QWidget* content);
+    QLayout* addLoadsAndChart(QWidget* content);
+    void offerCopy();
     void offerWorking();
     // Asks for the working of a cell of one of the tables.
     void requestWorking(const QTableWidget& table, const QModelIndex& cell);
@@ -70,21 +73,18 @@ private:
     void showResults();
     void showPercentages();
     void fillPercentageTable(std::size_t scenario);
+    void fillPercentageCell(QTableWidgetItem& item, std::size_t scenario, std::size_t thickness, int k) const;
     QString cellText(std::size_t scenario, std::size_t thickness, int k, Verdict verdict) const;
-    QSize widestCellSize(std::size_t scenario);
-    void fillLoadsTable();
     QString cellName(std::size_t scenario, std::size_t thickness, int k) const;
+    void fillLoadsTable();
 
     OverviewResults results_;
     bool sized_ = false;
-    // The percentage tables' cell sizes, once worked out.
-    std::array<std::optional<QSize>, kScenarios.size()> cellSizes_{};
-    int outlinedThickness_ = -1;
-    std::size_t outlinedScenario_ = 0;
 
     QLabel* heading_ = nullptr;
     std::array<QTableWidget*, kScenarios.size()> percentages_{};
-    std::array<OutlinedRowDelegate*, kScenarios.size()> outlines_{};
+    // Each holds the row the main window's choice outlines in its table.
+    std::array<PercentageCellDelegate*, kScenarios.size()> outlines_{};
     QTableWidget* loads_ = nullptr;
     ExceedanceChart* chart_ = nullptr;
     QAction* copy_ = nullptr;

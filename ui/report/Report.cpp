@@ -221,7 +221,7 @@ QString overviewSection(const OverviewResults& overview)
                                      "“%2” (red) the acceptability limit of %3, and below it the exceedances "
                                      "over 25 years, existing land use → scenario.")
                           .arg(toQString(verdictWord(Verdict::Within)), toQString(verdictWord(Verdict::Above)),
-                               percentText(overview.limitValue)));
+                               percentText(overview.limitValue())));
     html += QStringLiteral("<div style=\"font-size: 8pt;\">\n");
     for (std::size_t s = 0; s < kScenarios.size(); ++s)
         html += overviewTable(overview, s);
