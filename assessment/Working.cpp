@@ -144,6 +144,11 @@ void append(Line& line, const Span& span)
     line.push_back(span);
 }
 
+void append(Line& line, const Line& more)
+{
+    line.insert(line.end(), more.begin(), more.end());
+}
+
 void append(Line& line, int number)
 {
     append(line, std::to_string(number));
@@ -198,6 +203,12 @@ std::optional<StepId> firstStepMissing(const Assessment& assessment, ResultRowId
     return std::nullopt;
 }
 
+// The heading of the step that ends in a result of `row`.
+std::string resultHeading(ResultRowId row)
+{
+    return capitalised(std::string(rowWording(row).resultName));
+}
+
 // "Percentage increase, subestuary 2"; the scenario's row names the
 // scenario.
 std::string titleFor(const Assessment& assessment, ResultRowId row, int k)
@@ -250,7 +261,6 @@ std::vector<Line> subestuaryRow(Line label, const Cell& cell)
 // --- critical total loads ---------------------------------------------------
 
 const char* const kRoundingWords = "a half to the even neighbour";
-const char* const kLoadHeading = "Critical total load";
 
 // How the loads' working begins: where one tonne of the catchment's sediment
 // goes, then `rest`.
@@ -272,6 +282,29 @@ std::vector<std::string> sendingNothing(const LoadFigures& figures)
     return nothing;
 }
 
+// Which subcatchments send nothing to k, and the sum of the kg the others
+// send, `sent`, that settle there.
+std::vector<Line> settledSum(const LoadFigures& figures, const std::vector<Figure>& sent, const std::string& in)
+{
+    std::vector<Line> lines;
+    const std::vector<std::string> nothing = sendingNothing(figures);
+    if (nothing.size() == 1)
+        lines.push_back(line("Subcatchment ", listed(nothing), " sends nothing to ", in, "."));
+    else if (!nothing.empty())
+        lines.push_back(line("Subcatchments ", listed(nothing), " send nothing to ", in, "."));
+    // A sum of one is no sum.
+    Line sum = sent.size() == 1 ? line("All of it from one subcatchment: ") : line("Sum: ");
+    if (sent.size() > 1) {
+        for (std::size_t i = 0; i < sent.size(); ++i)
+            append(sum, i == 0 ? line(sent[i]) : line(" + ", sent[i]));
+        append(sum, " = ");
+    }
+    append(sum, significantFigure(figures.settledKgTotal));
+    append(sum, " kg settled in " + in + " per tonne of total load.");
+    lines.push_back(std::move(sum));
+    return lines;
+}
+
 // The subcatchments that send k something, each with what it sends and what
 // of that settles in k, and their sum.
 WorkingSection settledSection(const Assessment& assessment, int k, const std::string& in)
@@ -284,36 +317,19 @@ WorkingSection settledSection(const Assessment& assessment, int k, const std::st
     WorkingTable table;
     table.header = {"Subcatchment", "Share of the load", "kg per tonne", "Proportion settling in " + in,
                     "kg settling in " + in};
-    Line sum;
+    std::vector<Figure> sent;
     for (int j = 1; j <= constants::kSubcatchments; ++j) {
         const auto i = static_cast<std::size_t>(j - 1);
         if (figures.settledKg[i] == 0.0)
             continue;
-        const Figure settledFrom = significantFigure(figures.settledKg[i]);
+        sent.push_back(significantFigure(figures.settledKg[i]));
         table.rows.push_back({line(j), line(significantFigure(figures.loadShare[i])),
                               line(significantFigure(figures.unitLoadKg[i])),
-                              line(significantFigure(figures.proportion[i])), line(settledFrom)});
-        if (!sum.empty())
-            append(sum, " + ");
-        append(sum, settledFrom);
+                              line(significantFigure(figures.proportion[i])), line(sent.back())});
     }
-    const Figure total = significantFigure(figures.settledKgTotal);
-    table.rows.push_back({line("All"), line(), line(), line(), line(total)});
+    table.rows.push_back({line("All"), line(), line(), line(), line(significantFigure(figures.settledKgTotal))});
     settled.table = std::move(table);
-    const std::vector<std::string> nothing = sendingNothing(figures);
-    if (nothing.size() == 1)
-        settled.after.push_back(line("Subcatchment ", listed(nothing), " sends nothing to ", in, "."));
-    else if (!nothing.empty())
-        settled.after.push_back(line("Subcatchments ", listed(nothing), " send nothing to ", in, "."));
-    // A sum of one is no sum.
-    Line sumLine = sum.size() == 1 ? line("All of it from one subcatchment: ") : line("Sum: ");
-    if (sum.size() > 1) {
-        sumLine.insert(sumLine.end(), sum.begin(), sum.end());
-        append(sumLine, " = ");
-    }
-    append(sumLine, total);
-    append(sumLine, " kg settled in " + in + " per tonne of total load.");
-    settled.after.push_back(std::move(sumLine));
+    settled.after = settledSum(figures, sent, in);
     return settled;
 }
 
@@ -337,7 +353,7 @@ WorkingSection criticalLoadSection(const Assessment& assessment, int k, const st
     const Figure cdt = significantFigure(assessment.loadChain.criticalThicknessM);
     const Figure load = decidingFigure(assessment.loadFigures(k).criticalLoad);
     WorkingSection critical;
-    critical.heading = kLoadHeading;
+    critical.heading = resultHeading(ResultRowId::CriticalLoads);
     critical.lines.push_back(
         line("The critical deposition thickness chosen: ", thickness(assessment), " = ", cdt, " m."));
     critical.lines.push_back(line(cdt, " m \u00f7 ", significantFigure(assessment.loadFigures(k).unitThickness),
@@ -356,6 +372,25 @@ std::vector<WorkingSection> loadSections(const Assessment& assessment, int k)
             criticalLoadSection(assessment, k, in)};
 }
 
+// A row per subcatchment: the kg of a tonne it sends, and in each
+// subestuary's column the proportion of that settling there and the kg.
+std::vector<std::vector<Line>> contributionRows(const Assessment& assessment)
+{
+    std::vector<std::vector<Line>> rows;
+    const LoadFigures& first = assessment.loadFigures(1);
+    for (std::size_t i = 0; i < first.unitLoadKg.size(); ++i) {
+        const int j = static_cast<int>(i) + 1;
+        rows.push_back(subestuaryRow(
+            line("Subcatchment ", j, ": ", significantFigure(first.unitLoadKg[i]), " kg per tonne"), [&](int k) {
+                const LoadFigures& f = assessment.loadFigures(k);
+                return f.settledKg[i] == 0.0
+                           ? line("\u2013")
+                           : line(significantFigure(f.proportion[i]), " \u2192 ", significantFigure(f.settledKg[i]));
+            }));
+    }
+    return rows;
+}
+
 // The report's table of the six critical total loads: each subcatchment's
 // contribution to each subestuary, then the chain to the load shown.
 WorkingSection loadTable(const Assessment& assessment)
@@ -364,7 +399,7 @@ WorkingSection loadTable(const Assessment& assessment)
     const Figure density = exactFigure(chain.settledDensity);
     const Figure cdt = significantFigure(chain.criticalThicknessM);
     WorkingSection section;
-    section.heading = kLoadHeading;
+    section.heading = resultHeading(ResultRowId::CriticalLoads);
     section.lines.push_back(ofOneTonne(
         chain,
         " (kg per tonne), and a proportion of that settles in each subestuary: proportion \u2192 kg settling, per "
@@ -373,18 +408,7 @@ WorkingSection loadTable(const Assessment& assessment)
         density, " kg/m\u00b3; the critical deposition thickness, ", thickness(assessment), " = ", cdt,
         " m, divided by that unit deposition thickness is the critical total load, rounded to whole tonnes (",
         kRoundingWords, ")."));
-    WorkingTable table{subestuaryColumns(), {}};
-    const LoadFigures& first = assessment.loadFigures(1);
-    for (std::size_t i = 0; i < first.unitLoadKg.size(); ++i) {
-        const int j = static_cast<int>(i) + 1;
-        table.rows.push_back(subestuaryRow(
-            line("Subcatchment ", j, ": ", significantFigure(first.unitLoadKg[i]), " kg per tonne"), [&](int k) {
-                const LoadFigures& f = assessment.loadFigures(k);
-                return f.settledKg[i] == 0.0
-                           ? line("\u2013")
-                           : line(significantFigure(f.proportion[i]), " \u2192 ", significantFigure(f.settledKg[i]));
-            }));
-    }
+    WorkingTable table{subestuaryColumns(), contributionRows(assessment)};
     const auto each = [&](auto figure) {
         return [&, figure](int k) { return line(figure(assessment.loadFigures(k))); };
     };
@@ -464,7 +488,6 @@ WorkingSection countTable(const Assessment& assessment)
 
 // --- percentage increase ------------------------------------------------------
 
-const char* const kPercentHeading = "Percentage increase";
 const char* const kIncreaseFormula = "(scenario \u2212 existing land use) \u00f7 existing land use \u00d7 100";
 
 std::string events(double count)
@@ -534,7 +557,7 @@ std::vector<WorkingSection> percentSections(const Assessment& assessment, int k)
 {
     const PercentFigures& figures = assessment.figures(k);
     WorkingSection percent;
-    percent.heading = kPercentHeading;
+    percent.heading = resultHeading(ResultRowId::Percentage);
     if (figures.increase) {
         judgeIncrease(assessment, k, percent);
     } else {
@@ -552,7 +575,7 @@ WorkingSection percentTable(const Assessment& assessment)
 {
     const Figure limit = limitFigure(assessment);
     WorkingSection section;
-    section.heading = kPercentHeading;
+    section.heading = resultHeading(ResultRowId::Percentage);
     section.lines.push_back(
         line(kIncreaseFormula, ", from the counts above, judged unrounded against the acceptability limit of ", limit,
              " % (an increase exactly at the limit is within it), then rounded to a whole percent (", kRoundingWords,
