@@ -34,15 +34,9 @@ struct VerdictWording {
 
 constexpr VerdictWording verdictWording(Verdict verdict)
 {
-    switch (verdict) {
-    case Verdict::Within:
-        return {"within", "within the limit", "within limit"};
-    case Verdict::Above:
-        return {"above", "above the limit", "above limit"};
-    case Verdict::None:
-        break;
-    }
-    return {};
+    return verdict == Verdict::Within  ? VerdictWording{"within", "within the limit", "within limit"}
+           : verdict == Verdict::Above ? VerdictWording{"above", "above the limit", "above limit"}
+                                       : VerdictWording{};
 }
 
 // Why a subestuary has no percentage.

@@ -124,16 +124,6 @@ void append(Line& line, std::string_view text)
     line.push_back({std::string(text), std::nullopt, false});
 }
 
-void append(Line& line, const char* text)
-{
-    append(line, std::string_view(text));
-}
-
-void append(Line& line, const std::string& text)
-{
-    append(line, std::string_view(text));
-}
-
 void append(Line& line, const Figure& figure)
 {
     line.push_back({figure.text, figure, false});
@@ -142,11 +132,6 @@ void append(Line& line, const Figure& figure)
 void append(Line& line, const Span& span)
 {
     line.push_back(span);
-}
-
-void append(Line& line, const Line& more)
-{
-    line.insert(line.end(), more.begin(), more.end());
 }
 
 void append(Line& line, int number)
@@ -258,6 +243,12 @@ std::vector<Line> subestuaryRow(Line label, const Cell& cell)
     return cells;
 }
 
+// A table row of the six boxes' texts of `row`.
+std::vector<Line> boxesRow(const Assessment& assessment, Line label, ResultRowId row)
+{
+    return subestuaryRow(std::move(label), [&](int k) { return line(resultSpan(assessment.box(row, k).text)); });
+}
+
 // --- critical total loads ---------------------------------------------------
 
 const char* const kRoundingWords = "a half to the even neighbour";
@@ -294,10 +285,9 @@ std::vector<Line> settledSum(const LoadFigures& figures, const std::vector<Figur
         lines.push_back(line("Subcatchments ", listed(nothing), " send nothing to ", in, "."));
     // A sum of one is no sum.
     Line sum = sent.size() == 1 ? line("All of it from one subcatchment: ") : line("Sum: ");
-    if (sent.size() > 1) {
-        for (std::size_t i = 0; i < sent.size(); ++i)
-            append(sum, i == 0 ? line(sent[i]) : line(" + ", sent[i]));
-        append(sum, " = ");
+    for (std::size_t i = 0; sent.size() > 1 && i < sent.size(); ++i) {
+        append(sum, sent[i]);
+        append(sum, i + 1 < sent.size() ? " + " : " = ");
     }
     append(sum, significantFigure(figures.settledKgTotal));
     append(sum, " kg settled in " + in + " per tonne of total load.");
@@ -310,13 +300,9 @@ std::vector<Line> settledSum(const LoadFigures& figures, const std::vector<Figur
 WorkingSection settledSection(const Assessment& assessment, int k, const std::string& in)
 {
     const LoadFigures& figures = assessment.loadFigures(k);
-    WorkingSection settled;
-    settled.heading = "Sediment that settles in " + in;
-    settled.lines.push_back(
-        ofOneTonne(assessment.loadChain, ", and a proportion of what it sends settles in ", in, ":"));
-    WorkingTable table;
-    table.header = {"Subcatchment", "Share of the load", "kg per tonne", "Proportion settling in " + in,
-                    "kg settling in " + in};
+    WorkingTable table{
+        {"Subcatchment", "Share of the load", "kg per tonne", "Proportion settling in " + in, "kg settling in " + in},
+        {}};
     std::vector<Figure> sent;
     for (int j = 1; j <= constants::kSubcatchments; ++j) {
         const auto i = static_cast<std::size_t>(j - 1);
@@ -328,9 +314,10 @@ WorkingSection settledSection(const Assessment& assessment, int k, const std::st
                               line(significantFigure(figures.proportion[i])), line(sent.back())});
     }
     table.rows.push_back({line("All"), line(), line(), line(), line(significantFigure(figures.settledKgTotal))});
-    settled.table = std::move(table);
-    settled.after = settledSum(figures, sent, in);
-    return settled;
+    return {.heading = "Sediment that settles in " + in,
+            .lines = {ofOneTonne(assessment.loadChain, ", and a proportion of what it sends settles in ", in, ":")},
+            .table = std::move(table),
+            .after = settledSum(figures, sent, in)};
 }
 
 WorkingSection unitThicknessSection(const Assessment& assessment, int k, const std::string& in)
@@ -338,31 +325,25 @@ WorkingSection unitThicknessSection(const Assessment& assessment, int k, const s
     const LoadFigures& figures = assessment.loadFigures(k);
     const Figure area = exactFigure(figures.areaM2);
     const Figure density = exactFigure(assessment.loadChain.settledDensity);
-    WorkingSection unit;
-    unit.heading = "Unit deposition thickness";
-    unit.lines.push_back(line("Spread over the deposition area of ", in, ", ", area,
-                              " m\u00b2, at the settled density of ", density, " kg/m\u00b3:"));
-    unit.lines.push_back(line(significantFigure(figures.settledKgTotal), " kg \u00f7 (", area, " m\u00b2 \u00d7 ",
-                              density, " kg/m\u00b3) = ", significantFigure(figures.unitThickness),
-                              " m per tonne of total load."));
-    return unit;
+    return {
+        .heading = "Unit deposition thickness",
+        .lines = {line("Spread over the deposition area of ", in, ", ", area, " m\u00b2, at the settled density of ",
+                       density, " kg/m\u00b3:"),
+                  line(significantFigure(figures.settledKgTotal), " kg \u00f7 (", area, " m\u00b2 \u00d7 ", density,
+                       " kg/m\u00b3) = ", significantFigure(figures.unitThickness), " m per tonne of total load.")}};
 }
 
 WorkingSection criticalLoadSection(const Assessment& assessment, int k, const std::string& in)
 {
     const Figure cdt = significantFigure(assessment.loadChain.criticalThicknessM);
     const Figure load = decidingFigure(assessment.loadFigures(k).criticalLoad);
-    WorkingSection critical;
-    critical.heading = resultHeading(ResultRowId::CriticalLoads);
-    critical.lines.push_back(
-        line("The critical deposition thickness chosen: ", thickness(assessment), " = ", cdt, " m."));
-    critical.lines.push_back(line(cdt, " m \u00f7 ", significantFigure(assessment.loadFigures(k).unitThickness),
-                                  " m per tonne = ", load, " tonnes", load.exact ? " exactly" : "",
-                                  ": the load of one event that lays exactly ", thickness(assessment), " in ", in,
-                                  "."));
-    critical.lines.push_back(line("Rounded to whole tonnes (", kRoundingWords, "), the box shows: ",
-                                  resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text)));
-    return critical;
+    return {.heading = resultHeading(ResultRowId::CriticalLoads),
+            .lines = {line("The critical deposition thickness chosen: ", thickness(assessment), " = ", cdt, " m."),
+                      line(cdt, " m \u00f7 ", significantFigure(assessment.loadFigures(k).unitThickness),
+                           " m per tonne = ", load, " tonnes", load.exact ? " exactly" : "",
+                           ": the load of one event that lays exactly ", thickness(assessment), " in ", in, "."),
+                      line("Rounded to whole tonnes (", kRoundingWords,
+                           "), the box shows: ", resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text))}};
 }
 
 std::vector<WorkingSection> loadSections(const Assessment& assessment, int k)
@@ -398,16 +379,14 @@ WorkingSection loadTable(const Assessment& assessment)
     const LoadChain& chain = assessment.loadChain;
     const Figure density = exactFigure(chain.settledDensity);
     const Figure cdt = significantFigure(chain.criticalThicknessM);
-    WorkingSection section;
-    section.heading = resultHeading(ResultRowId::CriticalLoads);
-    section.lines.push_back(ofOneTonne(
+    const Line meaning = ofOneTonne(
         chain,
         " (kg per tonne), and a proportion of that settles in each subestuary: proportion \u2192 kg settling, per "
         "tonne; \u2013: nothing. The kg settling are summed and spread over the subestuary's deposition area at the "
         "settled density of ",
         density, " kg/m\u00b3; the critical deposition thickness, ", thickness(assessment), " = ", cdt,
         " m, divided by that unit deposition thickness is the critical total load, rounded to whole tonnes (",
-        kRoundingWords, ")."));
+        kRoundingWords, ").");
     WorkingTable table{subestuaryColumns(), contributionRows(assessment)};
     const auto each = [&](auto figure) {
         return [&, figure](int k) { return line(figure(assessment.loadFigures(k))); };
@@ -422,11 +401,8 @@ WorkingSection loadTable(const Assessment& assessment)
     table.rows.push_back(
         subestuaryRow(line("Critical total load, tonnes: ", cdt, " m \u00f7 unit deposition thickness"),
                       each([](const LoadFigures& f) { return decidingFigure(f.criticalLoad); })));
-    table.rows.push_back(subestuaryRow(line("Shown, whole tonnes"), [&](int k) {
-        return line(resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text));
-    }));
-    section.table = std::move(table);
-    return section;
+    table.rows.push_back(boxesRow(assessment, line("Shown, whole tonnes"), ResultRowId::CriticalLoads));
+    return {.heading = resultHeading(ResultRowId::CriticalLoads), .lines = {meaning}, .table = std::move(table)};
 }
 
 // --- exceedances ------------------------------------------------------------
@@ -462,28 +438,23 @@ std::string landUseLabel(const Assessment& assessment, ResultRowId row)
 
 WorkingSection countSection(const Assessment& assessment, ResultRowId row, int k)
 {
-    WorkingSection section;
-    section.heading = kCountsHeading;
-    section.lines.push_back(countMeaning(assessment, k));
-    section.lines.push_back(line("From the table of ", tableName(assessment, row), ", row ", thickness(assessment),
-                                 ", column ", k, ", the box shows: ", resultSpan(assessment.box(row, k).text)));
-    return section;
+    return {.heading = kCountsHeading,
+            .lines = {countMeaning(assessment, k),
+                      line("From the table of ", tableName(assessment, row), ", row ", thickness(assessment),
+                           ", column ", k, ", the box shows: ", resultSpan(assessment.box(row, k).text))}};
 }
 
 WorkingSection countTable(const Assessment& assessment)
 {
-    WorkingSection section;
-    section.heading = kCountsHeading;
-    section.lines.push_back(
-        countMeaning(assessment, "the subestuary", ", from ", kSimulations, ": the row ", thickness(assessment),
-                     " of the table of the existing land use and of the table of ", scenarioName(assessment), "."));
-    WorkingTable table{subestuaryColumns(), {}};
-    for (const ResultRowId row : {ResultRowId::Baseline, ResultRowId::Scenario}) {
-        table.rows.push_back(subestuaryRow(line(landUseLabel(assessment, row), ", events"),
-                                           [&](int k) { return line(resultSpan(assessment.box(row, k).text)); }));
-    }
-    section.table = std::move(table);
-    return section;
+    const auto countsRow = [&](ResultRowId row) {
+        return boxesRow(assessment, line(landUseLabel(assessment, row), ", events"), row);
+    };
+    return {.heading = kCountsHeading,
+            .lines = {countMeaning(assessment, "the subestuary", ", from ", kSimulations, ": the row ",
+                                   thickness(assessment), " of the table of the existing land use and of the table of ",
+                                   scenarioName(assessment), ".")},
+            .table = WorkingTable{subestuaryColumns(),
+                                  {countsRow(ResultRowId::Baseline), countsRow(ResultRowId::Scenario)}}};
 }
 
 // --- percentage increase ------------------------------------------------------
@@ -506,9 +477,7 @@ bool roundedMisleads(Verdict verdict, double shown, double limit)
 WorkingSection comparedCounts(const Assessment& assessment, int k)
 {
     const PercentFigures& figures = assessment.figures(k);
-    WorkingSection counts;
-    counts.heading = kCountsHeading;
-    counts.lines.push_back(countMeaning(assessment, k));
+    WorkingSection counts{.heading = kCountsHeading, .lines = {countMeaning(assessment, k)}};
     for (const auto& [row, count] :
          {std::pair{ResultRowId::Baseline, figures.baseline}, std::pair{ResultRowId::Scenario, figures.scenario}}) {
         counts.lines.push_back(line(landUseLabel(assessment, row), ": ", exactFigure(count), events(count),
@@ -556,8 +525,7 @@ void judgeIncrease(const Assessment& assessment, int k, WorkingSection& percent)
 std::vector<WorkingSection> percentSections(const Assessment& assessment, int k)
 {
     const PercentFigures& figures = assessment.figures(k);
-    WorkingSection percent;
-    percent.heading = resultHeading(ResultRowId::Percentage);
+    WorkingSection percent{.heading = resultHeading(ResultRowId::Percentage)};
     if (figures.increase) {
         judgeIncrease(assessment, k, percent);
     } else {
@@ -574,12 +542,6 @@ std::vector<WorkingSection> percentSections(const Assessment& assessment, int k)
 WorkingSection percentTable(const Assessment& assessment)
 {
     const Figure limit = limitFigure(assessment);
-    WorkingSection section;
-    section.heading = resultHeading(ResultRowId::Percentage);
-    section.lines.push_back(
-        line(kIncreaseFormula, ", from the counts above, judged unrounded against the acceptability limit of ", limit,
-             " % (an increase exactly at the limit is within it), then rounded to a whole percent (", kRoundingWords,
-             "). n/a: ", kNoComparison, ", so no increase and no verdict."));
     WorkingTable table{subestuaryColumns(), {}};
     table.rows.push_back(subestuaryRow(line("Increase, %, unrounded"), [&](int k) {
         const PercentFigures& f = assessment.figures(k);
@@ -592,10 +554,13 @@ WorkingSection percentTable(const Assessment& assessment)
         const Verdict verdict = assessment.box(ResultRowId::Percentage, k).verdict;
         return verdict == Verdict::None ? line("\u2013") : line(verdictWording(verdict).word);
     }));
-    table.rows.push_back(subestuaryRow(
-        line("Shown"), [&](int k) { return line(resultSpan(assessment.box(ResultRowId::Percentage, k).text)); }));
-    section.table = std::move(table);
-    return section;
+    table.rows.push_back(boxesRow(assessment, line("Shown"), ResultRowId::Percentage));
+    return {.heading = resultHeading(ResultRowId::Percentage),
+            .lines = {line(kIncreaseFormula,
+                           ", from the counts above, judged unrounded against the acceptability limit of ", limit,
+                           " % (an increase exactly at the limit is within it), then rounded to a whole percent (",
+                           kRoundingWords, "). n/a: ", kNoComparison, ", so no increase and no verdict.")},
+            .table = std::move(table)};
 }
 
 } // namespace

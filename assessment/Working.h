@@ -50,9 +50,9 @@ struct WorkingTable {
 
 struct WorkingSection {
     std::string heading;
-    std::vector<Line> lines;
-    std::optional<WorkingTable> table;
-    std::vector<Line> after; // lines after the table
+    std::vector<Line> lines{};
+    std::optional<WorkingTable> table{};
+    std::vector<Line> after{}; // lines after the table
 };
 
 struct Working {

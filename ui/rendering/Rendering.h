@@ -3,6 +3,7 @@
 // What the windows, the copied tables, the working and the report render
 // alike: a verdict's colour, and the record's texts in HTML.
 
+#include "DesignText.h"
 #include "WindowsColor.h"
 #include "Wording.h"
 
@@ -18,21 +19,19 @@ namespace siltmere::ui {
 // it: green within the limit, red above it, white for no percentage.
 constexpr std::uint32_t verdictColor(Verdict verdict)
 {
-    switch (verdict) {
-    case Verdict::Within:
-        return colors::kGreen;
-    case Verdict::Above:
-        return colors::kRed;
-    case Verdict::None:
-        break;
-    }
-    return colors::kWhite;
+    return verdict == Verdict::Within ? colors::kGreen : verdict == Verdict::Above ? colors::kRed : colors::kWhite;
 }
 
 // The same colour, for HTML and for painting.
-QColor verdictBack(Verdict verdict);
+inline QColor verdictBack(Verdict verdict)
+{
+    return fromWindowsRgb(verdictColor(verdict));
+}
 
 // A text of the record (UTF-8) as HTML shows it literally.
-QString escaped(std::string_view text);
+inline QString escaped(std::string_view text)
+{
+    return toQString(text).toHtmlEscaped();
+}
 
 } // namespace siltmere::ui

@@ -42,14 +42,6 @@ QString lineHtml(const Line& line, Verdict verdict)
     return html;
 }
 
-QString paragraphsHtml(const std::vector<Line>& lines, Verdict verdict)
-{
-    QString html;
-    for (const Line& line : lines)
-        html += QStringLiteral("<p>%1</p>\n").arg(lineHtml(line, verdict));
-    return html;
-}
-
 QStringList headerNames(const WorkingTable& table)
 {
     QStringList names;
@@ -58,44 +50,31 @@ QStringList headerNames(const WorkingTable& table)
     return names;
 }
 
-QString tableHtml(const WorkingTable& table, Verdict verdict, const HtmlTableStyle& style)
+void writeLines(WorkingDocument& document, const std::vector<Line>& lines, Verdict verdict)
 {
-    QString html = style.table + headerRowHtml(headerNames(table), style);
+    for (const Line& line : lines) {
+        document.text += lineText(line) + QLatin1Char('\n');
+        document.html += QStringLiteral("<p>%1</p>\n").arg(lineHtml(line, verdict));
+    }
+}
+
+// A table as tab-separated lines and as HTML in `style`.
+void writeTable(WorkingDocument& document, const WorkingTable& table, Verdict verdict, const HtmlTableStyle& style)
+{
+    const QStringList header = headerNames(table);
+    document.text += header.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    document.html += style.table + headerRowHtml(header, style);
     for (const std::vector<Line>& row : table.rows) {
-        html += QStringLiteral("<tr>");
-        for (std::size_t i = 0; i < row.size(); ++i)
-            html += (i == 0 ? style.first : style.cell) + lineHtml(row[i], verdict) + QStringLiteral("</td>");
-        html += QStringLiteral("</tr>\n");
-    }
-    return html + QStringLiteral("</table>\n");
-}
-
-QString linesText(const std::vector<Line>& lines)
-{
-    QString text;
-    for (const Line& line : lines)
-        text += lineText(line) + QLatin1Char('\n');
-    return text;
-}
-
-QString sectionsText(const std::vector<WorkingSection>& sections)
-{
-    QString text;
-    for (const WorkingSection& section : sections) {
-        text += QLatin1Char('\n') + QString::fromStdString(section.heading) + QLatin1Char('\n');
-        text += linesText(section.lines);
-        if (section.table) {
-            text += headerNames(*section.table).join(QLatin1Char('\t')) + QLatin1Char('\n');
-            for (const std::vector<Line>& row : section.table->rows) {
-                QStringList cells;
-                for (const Line& cell : row)
-                    cells << lineText(cell);
-                text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
-            }
+        QStringList cells;
+        document.html += QStringLiteral("<tr>");
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            cells << lineText(row[i]);
+            document.html += (i == 0 ? style.first : style.cell) + lineHtml(row[i], verdict) + QStringLiteral("</td>");
         }
-        text += linesText(section.after);
+        document.text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+        document.html += QStringLiteral("</tr>\n");
     }
-    return text;
+    document.html += QStringLiteral("</table>\n");
 }
 
 // The working window's tables: as wide as their cells, numbers to the right.
@@ -114,34 +93,36 @@ QString headerRowHtml(const QStringList& names, const HtmlTableStyle& style)
     return html + QStringLiteral("</tr>\n");
 }
 
-QString sectionsHtml(const std::vector<WorkingSection>& sections, Verdict verdict, const HtmlTableStyle& style)
+WorkingDocument renderSections(const std::vector<WorkingSection>& sections, Verdict verdict,
+                               const HtmlTableStyle& style)
 {
-    QString html;
+    WorkingDocument document;
     for (const WorkingSection& section : sections) {
-        html += QStringLiteral("<h3>%1</h3>\n").arg(escaped(section.heading));
-        html += paragraphsHtml(section.lines, verdict);
+        document.text += QLatin1Char('\n') + QString::fromStdString(section.heading) + QLatin1Char('\n');
+        document.html += QStringLiteral("<h3>%1</h3>\n").arg(escaped(section.heading));
+        writeLines(document, section.lines, verdict);
         if (section.table)
-            html += tableHtml(*section.table, verdict, style);
-        html += paragraphsHtml(section.after, verdict);
+            writeTable(document, *section.table, verdict, style);
+        writeLines(document, section.after, verdict);
     }
-    return html;
+    return document;
 }
 
 WorkingDocument renderWorking(const Working& working, const QString& origin)
 {
     const QString title = QString::fromStdString(working.title);
-    WorkingDocument document;
-    document.text =
-        title + QLatin1Char('\n') + origin + QLatin1Char('\n') + lineText(working.inputs) + QLatin1Char('\n');
-    document.html = QStringLiteral("<h2>%1</h2>\n<p>%2<br/>%3</p>\n")
-                        .arg(title.toHtmlEscaped(), origin.toHtmlEscaped(), lineHtml(working.inputs, Verdict::None));
+    WorkingDocument document{
+        title + QLatin1Char('\n') + origin + QLatin1Char('\n') + lineText(working.inputs) + QLatin1Char('\n'),
+        QStringLiteral("<h2>%1</h2>\n<p>%2<br/>%3</p>\n")
+            .arg(title.toHtmlEscaped(), origin.toHtmlEscaped(), lineHtml(working.inputs, Verdict::None))};
     if (!working.pending.empty()) {
         document.text += QLatin1Char('\n') + QString::fromStdString(working.pending) + QLatin1Char('\n');
         document.html += QStringLiteral("<p><b>%1</b></p>\n").arg(escaped(working.pending));
         return document;
     }
-    document.text += sectionsText(working.sections);
-    document.html += sectionsHtml(working.sections, working.verdict, kWindowTable);
+    const WorkingDocument sections = renderSections(working.sections, working.verdict, kWindowTable);
+    document.text += sections.text;
+    document.html += sections.html;
     return document;
 }
 

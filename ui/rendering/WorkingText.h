@@ -37,8 +37,9 @@ struct HtmlTableStyle {
 // A header row of `names`, in `style`.
 QString headerRowHtml(const QStringList& names, const HtmlTableStyle& style);
 
-// Sections of a working as HTML, their tables in `style`; the box's text on
-// the colour of `verdict`.
-QString sectionsHtml(const std::vector<WorkingSection>& sections, Verdict verdict, const HtmlTableStyle& style);
+// Sections of a working, their HTML tables in `style`; the box's text on the
+// colour of `verdict`.
+WorkingDocument renderSections(const std::vector<WorkingSection>& sections, Verdict verdict,
+                               const HtmlTableStyle& style);
 
 } // namespace siltmere::ui

@@ -72,19 +72,6 @@ void keepTablesWhole(QTextDocument& document, double pageHeight)
     }
 }
 
-// The report's body laid out on `layoutDevice` in pages of `page`.
-void layOut(QTextDocument& document, const Report& report, QPaintDevice& layoutDevice, const QSizeF& page)
-{
-    document.documentLayout()->setPaintDevice(&layoutDevice);
-    document.setDefaultFont(reportFont(9.5));
-    document.setDefaultStyleSheet(kStyleSheet);
-    document.setDocumentMargin(0);
-    document.addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(kDiagramUrl)), report.diagram);
-    document.setHtml(report.html);
-    document.setPageSize(page);
-    keepTablesWhole(document, page.height());
-}
-
 // A page's footer, centred on the bottom of the area `width` wide whose
 // foot is at `bottom`.
 void paintFooter(QPainter& painter, const QString& text, const QFont& font, QPaintDevice& layoutDevice, double width,
@@ -136,7 +123,14 @@ int paintReport(const Report& report, QPagedPaintDevice& device)
         return 0;
 
     QTextDocument document;
-    layOut(document, report, layoutDevice, QSizeF(width, bodyHeight));
+    document.documentLayout()->setPaintDevice(&layoutDevice);
+    document.setDefaultFont(reportFont(9.5));
+    document.setDefaultStyleSheet(kStyleSheet);
+    document.setDocumentMargin(0);
+    document.addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(kDiagramUrl)), report.diagram);
+    document.setHtml(report.html);
+    document.setPageSize(QSizeF(width, bodyHeight));
+    keepTablesWhole(document, bodyHeight);
 
     QPainter painter;
     if (!painter.begin(&device))

@@ -169,8 +169,8 @@ QString workingSection(const Assessment& assessment)
     if (steps.empty())
         return {};
     return heading(QStringLiteral("How the results were worked out")) +
-           QStringLiteral("<div style=\"font-size: 8pt;\">\n") + sectionsHtml(steps, Verdict::None, kReportTable) +
-           QStringLiteral("</div>\n");
+           QStringLiteral("<div style=\"font-size: 8pt;\">\n") +
+           renderSections(steps, Verdict::None, kReportTable).html + QStringLiteral("</div>\n");
 }
 
 QString overviewTable(const OverviewResults& overview, std::size_t scenario)
