@@ -169,11 +169,8 @@ inline std::string quoted(std::string_view text)
 inline std::string listed(const std::vector<std::string>& items)
 {
     std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == items.size() ? " and " : ", ";
-        text += items[i];
-    }
+    for (std::size_t i = 0; i < items.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + items[i];
     return text;
 }
 

@@ -180,10 +180,9 @@ std::optional<StepId> firstStepMissing(const Assessment& assessment, ResultRowId
     for (const StepSpec& spec : kSteps) {
         if (!assessment.taken(spec.id))
             return spec.id;
-        for (std::size_t i = 0; i < spec.rowCount; ++i) {
+        for (std::size_t i = 0; i < spec.rowCount; ++i)
             if (spec.rows[i] == row)
                 return std::nullopt;
-        }
     }
     return std::nullopt;
 }
@@ -263,22 +262,16 @@ Line ofOneTonne(const LoadChain& chain, const Rest&... rest)
                 rest...);
 }
 
-std::vector<std::string> sendingNothing(const LoadFigures& figures)
-{
-    std::vector<std::string> nothing;
-    for (int j = 1; j <= constants::kSubcatchments; ++j) {
-        if (figures.settledKg[static_cast<std::size_t>(j - 1)] == 0.0)
-            nothing.push_back(std::to_string(j));
-    }
-    return nothing;
-}
-
 // Which subcatchments send nothing to k, and the sum of the kg the others
 // send, `sent`, that settle there.
 std::vector<Line> settledSum(const LoadFigures& figures, const std::vector<Figure>& sent, const std::string& in)
 {
     std::vector<Line> lines;
-    const std::vector<std::string> nothing = sendingNothing(figures);
+    std::vector<std::string> nothing;
+    for (int j = 1; j <= constants::kSubcatchments; ++j) {
+        if (figures.settledKg[static_cast<std::size_t>(j - 1)] == 0.0)
+            nothing.push_back(std::to_string(j));
+    }
     if (nothing.size() == 1)
         lines.push_back(line("Subcatchment ", listed(nothing), " sends nothing to ", in, "."));
     else if (!nothing.empty())
@@ -424,13 +417,7 @@ Line countMeaning(const Assessment& assessment, int k)
                         ": one table per land use, a row per thickness and a column per subestuary.");
 }
 
-// The land use a count row is of, as a sentence names it and as a label
-// does.
-std::string tableName(const Assessment& assessment, ResultRowId row)
-{
-    return row == ResultRowId::Baseline ? "the existing land use" : scenarioName(assessment);
-}
-
+// The land use a count row is of, as a label names it.
 std::string landUseLabel(const Assessment& assessment, ResultRowId row)
 {
     return row == ResultRowId::Baseline ? "Existing land use" : capitalised(scenarioName(assessment));
@@ -438,10 +425,13 @@ std::string landUseLabel(const Assessment& assessment, ResultRowId row)
 
 WorkingSection countSection(const Assessment& assessment, ResultRowId row, int k)
 {
-    return {.heading = kCountsHeading,
-            .lines = {countMeaning(assessment, k),
-                      line("From the table of ", tableName(assessment, row), ", row ", thickness(assessment),
-                           ", column ", k, ", the box shows: ", resultSpan(assessment.box(row, k).text))}};
+    return {
+        .heading = kCountsHeading,
+        .lines = {countMeaning(assessment, k),
+                  line("From the table of ",
+                       row == ResultRowId::Baseline ? std::string("the existing land use") : scenarioName(assessment),
+                       ", row ", thickness(assessment), ", column ", k,
+                       ", the box shows: ", resultSpan(assessment.box(row, k).text))}};
 }
 
 WorkingSection countTable(const Assessment& assessment)

@@ -42,14 +42,6 @@ QString lineHtml(const Line& line, Verdict verdict)
     return html;
 }
 
-QStringList headerNames(const WorkingTable& table)
-{
-    QStringList names;
-    for (const std::string& name : table.header)
-        names << QString::fromStdString(name);
-    return names;
-}
-
 void writeLines(WorkingDocument& document, const std::vector<Line>& lines, Verdict verdict)
 {
     for (const Line& line : lines) {
@@ -61,7 +53,9 @@ void writeLines(WorkingDocument& document, const std::vector<Line>& lines, Verdi
 // A table as tab-separated lines and as HTML in `style`.
 void writeTable(WorkingDocument& document, const WorkingTable& table, Verdict verdict, const HtmlTableStyle& style)
 {
-    const QStringList header = headerNames(table);
+    QStringList header;
+    for (const std::string& name : table.header)
+        header << QString::fromStdString(name);
     document.text += header.join(QLatin1Char('\t')) + QLatin1Char('\n');
     document.html += style.table + headerRowHtml(header, style);
     for (const std::vector<Line>& row : table.rows) {
@@ -93,10 +87,9 @@ QString headerRowHtml(const QStringList& names, const HtmlTableStyle& style)
     return html + QStringLiteral("</tr>\n");
 }
 
-WorkingDocument renderSections(const std::vector<WorkingSection>& sections, Verdict verdict,
-                               const HtmlTableStyle& style)
+void writeSections(WorkingDocument& document, const std::vector<WorkingSection>& sections, Verdict verdict,
+                   const HtmlTableStyle& style)
 {
-    WorkingDocument document;
     for (const WorkingSection& section : sections) {
         document.text += QLatin1Char('\n') + QString::fromStdString(section.heading) + QLatin1Char('\n');
         document.html += QStringLiteral("<h3>%1</h3>\n").arg(escaped(section.heading));
@@ -105,7 +98,6 @@ WorkingDocument renderSections(const std::vector<WorkingSection>& sections, Verd
             writeTable(document, *section.table, verdict, style);
         writeLines(document, section.after, verdict);
     }
-    return document;
 }
 
 WorkingDocument renderWorking(const Working& working, const QString& origin)
@@ -120,9 +112,7 @@ WorkingDocument renderWorking(const Working& working, const QString& origin)
         document.html += QStringLiteral("<p><b>%1</b></p>\n").arg(escaped(working.pending));
         return document;
     }
-    const WorkingDocument sections = renderSections(working.sections, working.verdict, kWindowTable);
-    document.text += sections.text;
-    document.html += sections.html;
+    writeSections(document, working.sections, working.verdict, kWindowTable);
     return document;
 }
 

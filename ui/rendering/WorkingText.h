@@ -37,9 +37,9 @@ struct HtmlTableStyle {
 // A header row of `names`, in `style`.
 QString headerRowHtml(const QStringList& names, const HtmlTableStyle& style);
 
-// Sections of a working, their HTML tables in `style`; the box's text on the
-// colour of `verdict`.
-WorkingDocument renderSections(const std::vector<WorkingSection>& sections, Verdict verdict,
-                               const HtmlTableStyle& style);
+// Adds sections of a working to `document`, their HTML tables in `style`;
+// the box's text on the colour of `verdict`.
+void writeSections(WorkingDocument& document, const std::vector<WorkingSection>& sections, Verdict verdict,
+                   const HtmlTableStyle& style);
 
 } // namespace siltmere::ui

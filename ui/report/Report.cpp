@@ -54,20 +54,6 @@ QString rowStart(std::string_view label)
     return QStringLiteral("<tr>") + kReportTable.first + escaped(label) + QStringLiteral("</td>");
 }
 
-// A result of the record in its cell.
-QString resultCellHtml(const std::string& text)
-{
-    return kReportTable.cell + escaped(text) + QStringLiteral("</td>");
-}
-
-// A cell's opening tag, on the colour the window paints its verdict in.
-QString verdictCell(Verdict verdict)
-{
-    if (verdict == Verdict::None)
-        return kReportTable.cell;
-    return QStringLiteral("<td align=\"center\" bgcolor=\"%1\">").arg(verdictBack(verdict).name());
-}
-
 QString heading(const QString& text)
 {
     return QStringLiteral("<h2>%1</h2>\n").arg(text.toHtmlEscaped());
@@ -107,11 +93,14 @@ QString inputsSection(const AssessmentInputs& inputs)
     return html + QStringLiteral("</table>\n");
 }
 
-// A judged result on its colour, its verdict in words under it where
-// `phrase`, beside it otherwise.
+// A judged result on the colour the window paints its verdict in, its
+// verdict in words under it where `phrase`, beside it otherwise.
 QString judgedCell(const ResultBox& box, bool phrase)
 {
-    QString html = verdictCell(box.verdict) + QStringLiteral("<b>%1</b>").arg(escaped(box.text));
+    QString html = box.verdict == Verdict::None
+                       ? kReportTable.cell
+                       : QStringLiteral("<td align=\"center\" bgcolor=\"%1\">").arg(verdictBack(box.verdict).name());
+    html += QStringLiteral("<b>%1</b>").arg(escaped(box.text));
     const VerdictWording wording = verdictWording(box.verdict);
     const QString words = toQString(phrase ? wording.phrase : wording.word).toHtmlEscaped();
     if (words.isEmpty())
@@ -150,9 +139,9 @@ QString resultsSection(const Assessment& assessment)
         if (!assessment.filled(spec.id))
             continue;
         rows += rowStart(spec.title);
-        for (const ResultBox& box : *assessment.row(spec.id)) {
-            rows += spec.judged ? judgedCell(box, true) + QStringLiteral("</td>") : resultCellHtml(box.text);
-        }
+        for (const ResultBox& box : *assessment.row(spec.id))
+            rows += spec.judged ? judgedCell(box, true) + QStringLiteral("</td>")
+                                : kReportTable.cell + escaped(box.text) + QStringLiteral("</td>");
         rows += QStringLiteral("</tr>\n");
     }
     if (!rows.isEmpty())
@@ -168,9 +157,10 @@ QString workingSection(const Assessment& assessment)
     const std::vector<WorkingSection> steps = workingTables(assessment);
     if (steps.empty())
         return {};
+    WorkingDocument document;
+    writeSections(document, steps, Verdict::None, kReportTable);
     return heading(QStringLiteral("How the results were worked out")) +
-           QStringLiteral("<div style=\"font-size: 8pt;\">\n") +
-           renderSections(steps, Verdict::None, kReportTable).html + QStringLiteral("</div>\n");
+           QStringLiteral("<div style=\"font-size: 8pt;\">\n") + document.html + QStringLiteral("</div>\n");
 }
 
 QString overviewTable(const OverviewResults& overview, std::size_t scenario)
@@ -206,7 +196,7 @@ QString overviewSection(const OverviewResults& overview)
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
         html += rowStart(kThicknessChoices.at(t).label);
         for (const ResultBox& load : *overview.loads(t).row(ResultRowId::CriticalLoads))
-            html += resultCellHtml(load.text);
+            html += kReportTable.cell + escaped(load.text) + QStringLiteral("</td>");
         html += QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n</div>\n");
