@@ -26,12 +26,8 @@ namespace {
 
 void clearRowTexts(SedimentModel& model)
 {
-    // assign(count, char) rather than `= "0"`: GCC 12 at -O2 and above
-    // mistakes the inlined copy of a string into a string for an overlapping
-    // copy (a -Wrestrict false positive).
-    static_assert(kClearedText.size() == 1);
     for (int k = 1; k <= kSubestuaries; ++k)
-        model.strRow(k).assign(1, kClearedText.front());
+        model.strRow(k) = std::string(kClearedText);
 }
 
 ResultTexts rowTexts(const SedimentModel& model)

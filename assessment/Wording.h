@@ -1,14 +1,17 @@
 #pragma once
 
-// The words an assessment is told in, wherever it is shown: in the main
-// window, the overview, the copied tables and the report. Each wording is
-// written here once.
+// The words an assessment is told in wherever more than one place tells it:
+// the main window, the overview, the working, the copied tables and the
+// report take their verdicts, row names, step captions and fixed parameters
+// from here.
 
 #include "Constants.h"
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace siltmere {
 
@@ -21,23 +24,19 @@ constexpr Verdict verdictOf(std::int16_t pctFlag)
     return pctFlag > 0 ? Verdict::Within : pctFlag < 0 ? Verdict::Above : Verdict::None;
 }
 
-// A verdict in a word ("above"), as a phrase ("above the limit") and as a
-// copied table's cell ("above limit"), where the colour is not the only
-// carrier (a screen reader, a printed page, a spreadsheet); empty for no
-// percentage.
-constexpr std::string_view verdictWord(Verdict verdict)
-{
-    return verdict == Verdict::Within ? "within" : verdict == Verdict::Above ? "above" : "";
-}
+// A verdict in words, where the colour is not the only carrier (a screen
+// reader, a printed page, a spreadsheet); empty for no percentage.
+struct VerdictWording {
+    std::string_view word;   // beside a percentage: "above"
+    std::string_view phrase; // in a sentence: "above the limit"
+    std::string_view cell;   // a copied table's cell: "above limit"
+};
 
-constexpr std::string_view verdictPhrase(Verdict verdict)
+constexpr VerdictWording verdictWording(Verdict verdict)
 {
-    return verdict == Verdict::Within ? "within the limit" : verdict == Verdict::Above ? "above the limit" : "";
-}
-
-constexpr std::string_view verdictCellText(Verdict verdict)
-{
-    return verdict == Verdict::Within ? "within limit" : verdict == Verdict::Above ? "above limit" : "";
+    return verdict == Verdict::Within  ? VerdictWording{"within", "within the limit", "within limit"}
+           : verdict == Verdict::Above ? VerdictWording{"above", "above the limit", "above limit"}
+                                       : VerdictWording{};
 }
 
 // Why a subestuary has no percentage.
@@ -54,6 +53,42 @@ constexpr std::size_t indexOf(ResultRowId row)
     return static_cast<std::size_t>(row);
 }
 
+// What a result row is called.
+struct ResultRowWording {
+    ResultRowId id;
+    // Where the results are listed (the copied tables, the report).
+    std::string_view title;
+    // What a screen reader calls a box, before ", subestuary k".
+    std::string_view spokenName;
+    // What a box holds, for assistive technology.
+    std::string_view description;
+    // What the working's sentences call a box's result; capitalised, its
+    // title, where the scenario's row names the scenario instead.
+    std::string_view resultName;
+    // Judged against the acceptability limit, and shown on its verdict's
+    // colour.
+    bool judged;
+};
+
+inline constexpr std::array<ResultRowWording, kResultRowCount> kResultRowWordings{{
+    {ResultRowId::CriticalLoads, "Critical total load (tonnes per event)", "Critical total load",
+     "Tonnes of sediment from the whole catchment in one event that settle exactly the critical thickness",
+     "critical total load", false},
+    {ResultRowId::Baseline, "Exceedances over 25 years, existing land use", "Baseline exceedances",
+     "Deposition events over 25 years exceeding the critical thickness, existing land use",
+     "exceedances under the existing land use", false},
+    {ResultRowId::Scenario, "Exceedances over 25 years, scenario", "Scenario exceedances",
+     "Deposition events over 25 years exceeding the critical thickness, chosen earthworks scenario",
+     "exceedances under the scenario", false},
+    {ResultRowId::Percentage, "Percentage increase", "Percentage increase",
+     "Increase of the scenario's exceedances over the baseline, in percent", "percentage increase", true},
+}};
+
+constexpr const ResultRowWording& rowWording(ResultRowId row)
+{
+    return kResultRowWordings[indexOf(row)];
+}
+
 // The three steps, in the order they are taken, each with the button that
 // takes it and the rows it fills.
 enum class StepId { CriticalLoads, Exceedances, PctIncrease };
@@ -65,6 +100,8 @@ struct StepSpec {
     std::string_view caption;
     std::array<ResultRowId, 2> rows;
     std::size_t rowCount;
+
+    constexpr std::string_view quotedCaption() const { return caption.substr(0, caption.find_last_not_of(' ') + 1); }
 };
 
 inline constexpr std::array<StepSpec, 3> kSteps{{
@@ -121,5 +158,20 @@ inline constexpr std::string_view kClearedText = "0";
 
 // The heading of a column of subestuary numbers, 1 to 6.
 inline constexpr std::string_view kSubestuaryHeading = "Subestuary";
+
+// Text in quotation marks, as a sentence quotes a caption.
+inline std::string quoted(std::string_view text)
+{
+    return "\u201c" + std::string(text) + "\u201d";
+}
+
+// Items listed as a sentence lists them: "1 and 5", "1, 5 and 6".
+inline std::string listed(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + items[i];
+    return text;
+}
 
 } // namespace siltmere

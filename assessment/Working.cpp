@@ -47,9 +47,31 @@ std::string withoutTrailingZeros(std::string text)
     return text == "-0" ? "0" : text;
 }
 
-Figure exactFigure(Quantity quantity, double value, int j = 0)
+Figure exactFigure(double value)
 {
-    return {quantity, j, value, shortestText(value), 0, true};
+    return {value, shortestText(value), 0, true};
+}
+
+// `value` to six significant figures, trailing zeros dropped, times a power
+// of ten below 0.001 and from ten million up.
+Figure significantFigure(double value)
+{
+    const double size = std::fabs(value);
+    if (size == 0.0 || (size >= kSmallest && size < kLargest)) {
+        const int exponent = size == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(size)));
+        const int decimals = std::max(0, kSignificant - 1 - exponent);
+        std::string text = withoutTrailingZeros(fixedText(value, decimals));
+        const bool exact = text == shortestText(value);
+        return {value, std::move(text), 0, exact};
+    }
+    int exponent = static_cast<int>(std::floor(std::log10(size)));
+    double mantissa = value / std::pow(10.0, exponent);
+    // 9.9999996 would show as 10.00000.
+    if (std::fabs(std::round(mantissa * 1e5) / 1e5) >= 10.0) {
+        exponent += 1;
+        mantissa = value / std::pow(10.0, exponent);
+    }
+    return {value, withoutTrailingZeros(fixedText(mantissa, kSignificant - 1)), exponent, false};
 }
 
 // Shown with `decimals` decimals, rounded, the value is rounded to a whole
@@ -69,19 +91,30 @@ bool decidesRounding(double value, int decimals)
 // The value with the fewest decimals, from kDecidingDecimals up, whose text
 // rounds to a whole number as the value does and, where a limit is given,
 // stands on the same side of it; its exact text where that is as short.
-Figure decidingFigure(Quantity quantity, double value, std::optional<double> limit = std::nullopt)
+Figure decidingFigure(double value, std::optional<double> limit = std::nullopt)
 {
     for (int decimals = kDecidingDecimals; decimals <= kMostDecimals; ++decimals) {
         const double scale = std::pow(10.0, decimals);
         const double shown = std::round(value * scale) / scale;
         if (shown == value)
-            return exactFigure(quantity, value);
+            return exactFigure(value);
         const bool sameSide = !limit || ((value > *limit) == (shown > *limit));
         if (sameSide && decidesRounding(value, decimals))
-            return {quantity, 0, value, fixedText(value, decimals), 0, false};
+            return {value, fixedText(value, decimals), 0, false};
     }
     // The shortest text that reads back as the model's number.
-    return exactFigure(quantity, value);
+    return exactFigure(value);
+}
+
+// The exponent as superscript digits: -6 as "⁻⁶".
+std::string superscript(int exponent)
+{
+    static constexpr std::array<std::string_view, 10> kDigits{"\u2070", "\u00b9", "\u00b2", "\u00b3", "\u2074",
+                                                              "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
+    std::string text = exponent < 0 ? "\u207b" : "";
+    for (const char digit : std::to_string(std::abs(exponent)))
+        text += kDigits[static_cast<std::size_t>(digit - '0')];
+    return text;
 }
 
 // --- lines ----------------------------------------------------------------
@@ -89,16 +122,6 @@ Figure decidingFigure(Quantity quantity, double value, std::optional<double> lim
 void append(Line& line, std::string_view text)
 {
     line.push_back({std::string(text), std::nullopt, false});
-}
-
-void append(Line& line, const char* text)
-{
-    append(line, std::string_view(text));
-}
-
-void append(Line& line, const std::string& text)
-{
-    append(line, std::string_view(text));
 }
 
 void append(Line& line, const Figure& figure)
@@ -129,23 +152,6 @@ Span resultSpan(const std::string& boxText)
     return {boxText, std::nullopt, true};
 }
 
-std::string quoted(std::string_view text)
-{
-    return "\u201c" + std::string(text) + "\u201d";
-}
-
-// "1 and 5", "1, 5 and 6".
-std::string listed(const std::vector<int>& numbers)
-{
-    std::string text;
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == numbers.size() ? " and " : ", ";
-        text += std::to_string(numbers[i]);
-    }
-    return text;
-}
-
 std::string capitalised(std::string text)
 {
     if (!text.empty() && text.front() >= 'a' && text.front() <= 'z')
@@ -165,7 +171,7 @@ std::string scenarioName(const Assessment& assessment)
 
 Figure limitFigure(const Assessment& assessment)
 {
-    return exactFigure(Quantity::Limit, assessment.inputs.limitValue.value_or(0.0));
+    return exactFigure(assessment.inputs.limitValue.value_or(0.0));
 }
 
 // The first step not yet taken among those that lead to `row`.
@@ -174,55 +180,26 @@ std::optional<StepId> firstStepMissing(const Assessment& assessment, ResultRowId
     for (const StepSpec& spec : kSteps) {
         if (!assessment.taken(spec.id))
             return spec.id;
-        for (std::size_t i = 0; i < spec.rowCount; ++i) {
+        for (std::size_t i = 0; i < spec.rowCount; ++i)
             if (spec.rows[i] == row)
                 return std::nullopt;
-        }
     }
     return std::nullopt;
 }
 
-std::string stepCaption(StepId id)
+// The heading of the step that ends in a result of `row`.
+std::string resultHeading(ResultRowId row)
 {
-    std::string caption(step(id).caption);
-    while (!caption.empty() && caption.back() == ' ')
-        caption.pop_back();
-    return caption;
+    return capitalised(std::string(rowWording(row).resultName));
 }
 
-std::string_view rowName(ResultRowId row)
-{
-    switch (row) {
-    case ResultRowId::CriticalLoads:
-        return "critical total load";
-    case ResultRowId::Baseline:
-        return "exceedances under the existing land use";
-    case ResultRowId::Scenario:
-        return "exceedances under the scenario";
-    case ResultRowId::Percentage:
-        break;
-    }
-    return "percentage increase";
-}
-
+// "Percentage increase, subestuary 2"; the scenario's row names the
+// scenario.
 std::string titleFor(const Assessment& assessment, ResultRowId row, int k)
 {
-    std::string name;
-    switch (row) {
-    case ResultRowId::CriticalLoads:
-        name = "Critical total load";
-        break;
-    case ResultRowId::Baseline:
-        name = "Exceedances under the existing land use";
-        break;
-    case ResultRowId::Scenario:
-        name = "Exceedances under " + scenarioName(assessment);
-        break;
-    case ResultRowId::Percentage:
-        name = "Percentage increase";
-        break;
-    }
-    return name + ", subestuary " + std::to_string(k);
+    const std::string name = row == ResultRowId::Scenario ? "exceedances under " + scenarioName(assessment)
+                                                          : std::string(rowWording(row).resultName);
+    return capitalised(name) + ", subestuary " + std::to_string(k);
 }
 
 Line inputsLine(const Assessment& assessment, ResultRowId row)
@@ -246,120 +223,233 @@ Line inputsLine(const Assessment& assessment, ResultRowId row)
     return built;
 }
 
+// One column per subestuary, headed by its number.
+std::vector<std::string> subestuaryColumns()
+{
+    std::vector<std::string> header{std::string(kSubestuaryHeading)};
+    for (int k = 1; k <= kSubestuaries; ++k)
+        header.push_back(std::to_string(k));
+    return header;
+}
+
+// A table row of the six subestuaries: its label, then `cell` of each.
+template <typename Cell>
+std::vector<Line> subestuaryRow(Line label, const Cell& cell)
+{
+    std::vector<Line> cells{std::move(label)};
+    for (int k = 1; k <= kSubestuaries; ++k)
+        cells.push_back(cell(k));
+    return cells;
+}
+
+// A table row of the six boxes' texts of `row`.
+std::vector<Line> boxesRow(const Assessment& assessment, Line label, ResultRowId row)
+{
+    return subestuaryRow(std::move(label), [&](int k) { return line(resultSpan(assessment.box(row, k).text)); });
+}
+
 // --- critical total loads ---------------------------------------------------
 
 const char* const kRoundingWords = "a half to the even neighbour";
 
-std::vector<int> sendingNothing(const LoadFigures& figures)
+// How the loads' working begins: where one tonne of the catchment's sediment
+// goes, then `rest`.
+template <typename... Rest>
+Line ofOneTonne(const LoadChain& chain, const Rest&... rest)
 {
-    std::vector<int> nothing;
-    for (int j = 1; j <= constants::kSubcatchments; ++j) {
-        if (figures.settledKg[static_cast<std::size_t>(j - 1)] == 0.0)
-            nothing.push_back(j);
-    }
-    return nothing;
+    return line("Of one tonne (", exactFigure(chain.unitEventLoadKg),
+                " kg) of sediment washed off the whole catchment in an event, each subcatchment sends its share",
+                rest...);
 }
 
-std::vector<WorkingSection> loadSections(const Assessment& assessment, int k)
+// Which subcatchments send nothing to k, and the sum of the kg the others
+// send, `sent`, that settle there.
+std::vector<Line> settledSum(const LoadFigures& figures, const std::vector<Figure>& sent, const std::string& in)
+{
+    std::vector<Line> lines;
+    std::vector<std::string> nothing;
+    for (int j = 1; j <= constants::kSubcatchments; ++j) {
+        if (figures.settledKg[static_cast<std::size_t>(j - 1)] == 0.0)
+            nothing.push_back(std::to_string(j));
+    }
+    if (nothing.size() == 1)
+        lines.push_back(line("Subcatchment ", listed(nothing), " sends nothing to ", in, "."));
+    else if (!nothing.empty())
+        lines.push_back(line("Subcatchments ", listed(nothing), " send nothing to ", in, "."));
+    // A sum of one is no sum.
+    Line sum = sent.size() == 1 ? line("All of it from one subcatchment: ") : line("Sum: ");
+    for (std::size_t i = 0; sent.size() > 1 && i < sent.size(); ++i) {
+        append(sum, sent[i]);
+        append(sum, i + 1 < sent.size() ? " + " : " = ");
+    }
+    append(sum, significantFigure(figures.settledKgTotal));
+    append(sum, " kg settled in " + in + " per tonne of total load.");
+    lines.push_back(std::move(sum));
+    return lines;
+}
+
+// The subcatchments that send k something, each with what it sends and what
+// of that settles in k, and their sum.
+WorkingSection settledSection(const Assessment& assessment, int k, const std::string& in)
 {
     const LoadFigures& figures = assessment.loadFigures(k);
-    const LoadChain& chain = assessment.loadChain;
-    const std::string in = "subestuary " + std::to_string(k);
-    std::vector<WorkingSection> sections;
-
-    WorkingSection settled;
-    settled.heading = "Sediment that settles in " + in;
-    settled.lines.push_back(line("Of one tonne (", exactFigure(Quantity::UnitEventLoad, chain.unitEventLoadKg),
-                                 " kg) of sediment washed off the whole catchment in an event, each subcatchment "
-                                 "sends its share, and a proportion of what it sends settles in ",
-                                 in, ":"));
-    WorkingTable table;
-    table.header = {"Subcatchment", "Share of the load", "kg per tonne", "Proportion settling in " + in,
-                    "kg settling in " + in};
-    Line sum;
+    WorkingTable table{
+        {"Subcatchment", "Share of the load", "kg per tonne", "Proportion settling in " + in, "kg settling in " + in},
+        {}};
+    std::vector<Figure> sent;
     for (int j = 1; j <= constants::kSubcatchments; ++j) {
         const auto i = static_cast<std::size_t>(j - 1);
         if (figures.settledKg[i] == 0.0)
             continue;
-        table.rows.push_back({line(j), line(significantFigure(Quantity::LoadShare, figures.loadShare[i], j)),
-                              line(significantFigure(Quantity::UnitLoad, figures.unitLoadKg[i], j)),
-                              line(significantFigure(Quantity::Proportion, figures.proportion[i], j)),
-                              line(significantFigure(Quantity::SettledFrom, figures.settledKg[i], j))});
-        if (!sum.empty())
-            append(sum, " + ");
-        append(sum, significantFigure(Quantity::SettledFrom, figures.settledKg[i], j));
+        sent.push_back(significantFigure(figures.settledKg[i]));
+        table.rows.push_back({line(j), line(significantFigure(figures.loadShare[i])),
+                              line(significantFigure(figures.unitLoadKg[i])),
+                              line(significantFigure(figures.proportion[i])), line(sent.back())});
     }
-    const Figure total = significantFigure(Quantity::Settled, figures.settledKgTotal);
-    table.rows.push_back({line("All"), line(), line(), line(), line(total)});
-    settled.table = std::move(table);
-    const std::vector<int> nothing = sendingNothing(figures);
-    if (nothing.size() == 1)
-        settled.after.push_back(line("Subcatchment ", listed(nothing), " sends nothing to ", in, "."));
-    else if (!nothing.empty())
-        settled.after.push_back(line("Subcatchments ", listed(nothing), " send nothing to ", in, "."));
-    // A sum of one is no sum.
-    Line sumLine = sum.size() == 1 ? line("All of it from one subcatchment: ") : line("Sum: ");
-    if (sum.size() > 1) {
-        sumLine.insert(sumLine.end(), sum.begin(), sum.end());
-        append(sumLine, " = ");
+    table.rows.push_back({line("All"), line(), line(), line(), line(significantFigure(figures.settledKgTotal))});
+    return {.heading = "Sediment that settles in " + in,
+            .lines = {ofOneTonne(assessment.loadChain, ", and a proportion of what it sends settles in ", in, ":")},
+            .table = std::move(table),
+            .after = settledSum(figures, sent, in)};
+}
+
+WorkingSection unitThicknessSection(const Assessment& assessment, int k, const std::string& in)
+{
+    const LoadFigures& figures = assessment.loadFigures(k);
+    const Figure area = exactFigure(figures.areaM2);
+    const Figure density = exactFigure(assessment.loadChain.settledDensity);
+    return {
+        .heading = "Unit deposition thickness",
+        .lines = {line("Spread over the deposition area of ", in, ", ", area, " m\u00b2, at the settled density of ",
+                       density, " kg/m\u00b3:"),
+                  line(significantFigure(figures.settledKgTotal), " kg \u00f7 (", area, " m\u00b2 \u00d7 ", density,
+                       " kg/m\u00b3) = ", significantFigure(figures.unitThickness), " m per tonne of total load.")}};
+}
+
+WorkingSection criticalLoadSection(const Assessment& assessment, int k, const std::string& in)
+{
+    const Figure cdt = significantFigure(assessment.loadChain.criticalThicknessM);
+    const Figure load = decidingFigure(assessment.loadFigures(k).criticalLoad);
+    return {.heading = resultHeading(ResultRowId::CriticalLoads),
+            .lines = {line("The critical deposition thickness chosen: ", thickness(assessment), " = ", cdt, " m."),
+                      line(cdt, " m \u00f7 ", significantFigure(assessment.loadFigures(k).unitThickness),
+                           " m per tonne = ", load, " tonnes", load.exact ? " exactly" : "",
+                           ": the load of one event that lays exactly ", thickness(assessment), " in ", in, "."),
+                      line("Rounded to whole tonnes (", kRoundingWords,
+                           "), the box shows: ", resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text))}};
+}
+
+std::vector<WorkingSection> loadSections(const Assessment& assessment, int k)
+{
+    const std::string in = "subestuary " + std::to_string(k);
+    return {settledSection(assessment, k, in), unitThicknessSection(assessment, k, in),
+            criticalLoadSection(assessment, k, in)};
+}
+
+// A row per subcatchment: the kg of a tonne it sends, and in each
+// subestuary's column the proportion of that settling there and the kg.
+std::vector<std::vector<Line>> contributionRows(const Assessment& assessment)
+{
+    std::vector<std::vector<Line>> rows;
+    const LoadFigures& first = assessment.loadFigures(1);
+    for (std::size_t i = 0; i < first.unitLoadKg.size(); ++i) {
+        const int j = static_cast<int>(i) + 1;
+        rows.push_back(subestuaryRow(
+            line("Subcatchment ", j, ": ", significantFigure(first.unitLoadKg[i]), " kg per tonne"), [&](int k) {
+                const LoadFigures& f = assessment.loadFigures(k);
+                return f.settledKg[i] == 0.0
+                           ? line("\u2013")
+                           : line(significantFigure(f.proportion[i]), " \u2192 ", significantFigure(f.settledKg[i]));
+            }));
     }
-    append(sumLine, total);
-    append(sumLine, " kg settled in " + in + " per tonne of total load.");
-    settled.after.push_back(std::move(sumLine));
-    sections.push_back(std::move(settled));
+    return rows;
+}
 
-    WorkingSection unit;
-    unit.heading = "Unit deposition thickness";
-    const Figure area = exactFigure(Quantity::Area, figures.areaM2);
-    const Figure density = exactFigure(Quantity::Density, chain.settledDensity);
-    const Figure unitThickness = significantFigure(Quantity::UnitThickness, figures.unitThickness);
-    unit.lines.push_back(line("Spread over the deposition area of ", in, ", ", area,
-                              " m\u00b2, at the settled density of ", density, " kg/m\u00b3:"));
-    unit.lines.push_back(line(total, " kg \u00f7 (", area, " m\u00b2 \u00d7 ", density,
-                              " kg/m\u00b3) = ", unitThickness, " m per tonne of total load."));
-    sections.push_back(std::move(unit));
-
-    WorkingSection critical;
-    critical.heading = "Critical total load";
-    const Figure cdt = significantFigure(Quantity::CriticalThickness, chain.criticalThicknessM);
-    const Figure load = decidingFigure(Quantity::CriticalLoad, figures.criticalLoad);
-    critical.lines.push_back(
-        line("The critical deposition thickness chosen: ", thickness(assessment), " = ", cdt, " m."));
-    critical.lines.push_back(line(cdt, " m \u00f7 ", unitThickness, " m per tonne = ", load, " tonnes",
-                                  load.exact ? " exactly" : "", ": the load of one event that lays exactly ",
-                                  thickness(assessment), " in ", in, "."));
-    critical.lines.push_back(line("Rounded to whole tonnes (", kRoundingWords, "), the box shows: ",
-                                  resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text)));
-    sections.push_back(std::move(critical));
-    return sections;
+// The report's table of the six critical total loads: each subcatchment's
+// contribution to each subestuary, then the chain to the load shown.
+WorkingSection loadTable(const Assessment& assessment)
+{
+    const LoadChain& chain = assessment.loadChain;
+    const Figure density = exactFigure(chain.settledDensity);
+    const Figure cdt = significantFigure(chain.criticalThicknessM);
+    const Line meaning = ofOneTonne(
+        chain,
+        " (kg per tonne), and a proportion of that settles in each subestuary: proportion \u2192 kg settling, per "
+        "tonne; \u2013: nothing. The kg settling are summed and spread over the subestuary's deposition area at the "
+        "settled density of ",
+        density, " kg/m\u00b3; the critical deposition thickness, ", thickness(assessment), " = ", cdt,
+        " m, divided by that unit deposition thickness is the critical total load, rounded to whole tonnes (",
+        kRoundingWords, ").");
+    WorkingTable table{subestuaryColumns(), contributionRows(assessment)};
+    const auto each = [&](auto figure) {
+        return [&, figure](int k) { return line(figure(assessment.loadFigures(k))); };
+    };
+    table.rows.push_back(subestuaryRow(line("Settled, kg per tonne"),
+                                       each([](const LoadFigures& f) { return significantFigure(f.settledKgTotal); })));
+    table.rows.push_back(subestuaryRow(line("Deposition area, m\u00b2"),
+                                       each([](const LoadFigures& f) { return exactFigure(f.areaM2); })));
+    table.rows.push_back(subestuaryRow(
+        line("Unit deposition thickness, m per tonne: settled \u00f7 (area \u00d7 ", density, " kg/m\u00b3)"),
+        each([](const LoadFigures& f) { return significantFigure(f.unitThickness); })));
+    table.rows.push_back(
+        subestuaryRow(line("Critical total load, tonnes: ", cdt, " m \u00f7 unit deposition thickness"),
+                      each([](const LoadFigures& f) { return decidingFigure(f.criticalLoad); })));
+    table.rows.push_back(boxesRow(assessment, line("Shown, whole tonnes"), ResultRowId::CriticalLoads));
+    return {.heading = resultHeading(ResultRowId::CriticalLoads), .lines = {meaning}, .table = std::move(table)};
 }
 
 // --- exceedances ------------------------------------------------------------
 
-Line countMeaning(const Assessment& assessment, int k)
+const char* const kCountsHeading = "Exceedances over 25 years";
+const char* const kSimulations = "long-run event simulations of the catchment";
+
+// What a count is, for a deposit in `where`, then `rest`.
+template <typename... Rest>
+Line countMeaning(const Assessment& assessment, const std::string& where, const Rest&... rest)
 {
-    return line("A count is the number of events over 25 years whose deposit in subestuary ", k,
-                " is thicker than the critical deposition thickness of ", thickness(assessment),
-                ". The counts come from long-run event simulations of the catchment: one table per land use, a row "
-                "per thickness and a column per subestuary.");
+    return line("A count is the number of events over 25 years whose deposit in ", where,
+                " is thicker than the critical deposition thickness of ", thickness(assessment), rest...);
 }
 
-std::string tableName(const Assessment& assessment, ResultRowId row)
+Line countMeaning(const Assessment& assessment, int k)
 {
-    return row == ResultRowId::Baseline ? "the existing land use" : scenarioName(assessment);
+    return countMeaning(assessment, "subestuary " + std::to_string(k), ". The counts come from ", kSimulations,
+                        ": one table per land use, a row per thickness and a column per subestuary.");
+}
+
+// The land use a count row is of, as a label names it.
+std::string landUseLabel(const Assessment& assessment, ResultRowId row)
+{
+    return row == ResultRowId::Baseline ? "Existing land use" : capitalised(scenarioName(assessment));
 }
 
 WorkingSection countSection(const Assessment& assessment, ResultRowId row, int k)
 {
-    WorkingSection section;
-    section.heading = "Exceedances over 25 years";
-    section.lines.push_back(countMeaning(assessment, k));
-    section.lines.push_back(line("From the table of ", tableName(assessment, row), ", row ", thickness(assessment),
-                                 ", column ", k, ", the box shows: ", resultSpan(assessment.box(row, k).text)));
-    return section;
+    return {
+        .heading = kCountsHeading,
+        .lines = {countMeaning(assessment, k),
+                  line("From the table of ",
+                       row == ResultRowId::Baseline ? std::string("the existing land use") : scenarioName(assessment),
+                       ", row ", thickness(assessment), ", column ", k,
+                       ", the box shows: ", resultSpan(assessment.box(row, k).text))}};
+}
+
+WorkingSection countTable(const Assessment& assessment)
+{
+    const auto countsRow = [&](ResultRowId row) {
+        return boxesRow(assessment, line(landUseLabel(assessment, row), ", events"), row);
+    };
+    return {.heading = kCountsHeading,
+            .lines = {countMeaning(assessment, "the subestuary", ", from ", kSimulations, ": the row ",
+                                   thickness(assessment), " of the table of the existing land use and of the table of ",
+                                   scenarioName(assessment), ".")},
+            .table = WorkingTable{subestuaryColumns(),
+                                  {countsRow(ResultRowId::Baseline), countsRow(ResultRowId::Scenario)}}};
 }
 
 // --- percentage increase ------------------------------------------------------
+
+const char* const kIncreaseFormula = "(scenario \u2212 existing land use) \u00f7 existing land use \u00d7 100";
 
 std::string events(double count)
 {
@@ -373,42 +463,35 @@ bool roundedMisleads(Verdict verdict, double shown, double limit)
     return (verdict == Verdict::Within && shown >= limit) || (verdict == Verdict::Above && shown <= limit);
 }
 
-std::vector<WorkingSection> percentSections(const Assessment& assessment, int k)
+// The two counts the percentage of subestuary k compares.
+WorkingSection comparedCounts(const Assessment& assessment, int k)
+{
+    const PercentFigures& figures = assessment.figures(k);
+    WorkingSection counts{.heading = kCountsHeading, .lines = {countMeaning(assessment, k)}};
+    for (const auto& [row, count] :
+         {std::pair{ResultRowId::Baseline, figures.baseline}, std::pair{ResultRowId::Scenario, figures.scenario}}) {
+        counts.lines.push_back(line(landUseLabel(assessment, row), ": ", exactFigure(count), events(count),
+                                    " (its table, row ", thickness(assessment), ", column ", k, ")."));
+    }
+    return counts;
+}
+
+// The increase unrounded, judged against the limit and rounded to the box's
+// text.
+void judgeIncrease(const Assessment& assessment, int k, WorkingSection& percent)
 {
     const PercentFigures& figures = assessment.figures(k);
     const ResultBox& box = assessment.box(ResultRowId::Percentage, k);
-    const Figure baseline = exactFigure(Quantity::BaselineCount, figures.baseline);
-    const Figure scenario = exactFigure(Quantity::ScenarioCount, figures.scenario);
-
-    WorkingSection counts;
-    counts.heading = "Exceedances over 25 years";
-    counts.lines.push_back(countMeaning(assessment, k));
-    counts.lines.push_back(line("Existing land use: ", baseline, events(figures.baseline), " (its table, row ",
-                                thickness(assessment), ", column ", k, ")."));
-    counts.lines.push_back(line(capitalised(scenarioName(assessment)), ": ", scenario, events(figures.scenario),
-                                " (its table, row ", thickness(assessment), ", column ", k, ")."));
-
-    WorkingSection percent;
-    percent.heading = "Percentage increase";
-    if (!figures.increase) {
-        percent.lines.push_back(line("No percentage: under the existing land use no event in 25 years lays more than ",
-                                     thickness(assessment), " in subestuary ", k,
-                                     ", so there is nothing to compare the scenario's ", scenario,
-                                     events(figures.scenario), " with (an increase over none has no size)."));
-        percent.lines.push_back(line("There is no verdict; the box stays white and shows: ", resultSpan(box.text)));
-        return {counts, percent};
-    }
-    const double increase = *figures.increase;
+    const Figure baseline = exactFigure(figures.baseline);
     const std::optional<double> limitValue = assessment.inputs.limitValue;
-    const Figure unrounded = decidingFigure(Quantity::Increase, increase, limitValue);
-    percent.lines.push_back(line("(scenario \u2212 existing land use) \u00f7 existing land use \u00d7 100 = (",
-                                 scenario, " \u2212 ", baseline, ") \u00f7 ", baseline, " \u00d7 100 = ", unrounded,
-                                 " %", unrounded.exact ? " exactly." : ", unrounded."));
+    const Figure unrounded = decidingFigure(*figures.increase, limitValue);
+    percent.lines.push_back(line(kIncreaseFormula, " = (", exactFigure(figures.scenario), " \u2212 ", baseline,
+                                 ") \u00f7 ", baseline, " \u00d7 100 = ", unrounded, " %",
+                                 unrounded.exact ? " exactly." : ", unrounded."));
     if (limitValue) {
-        const Figure limit = limitFigure(assessment);
-        const bool above = box.verdict == Verdict::Above;
         percent.lines.push_back(line("Judged on the unrounded increase: ", unrounded, " % is ",
-                                     above ? "above " : "not above ", limit, " %: ", verdictPhrase(box.verdict), "."));
+                                     box.verdict == Verdict::Above ? "above " : "not above ", limitFigure(assessment),
+                                     " %: ", verdictWording(box.verdict).phrase, "."));
         if (figures.shown && roundedMisleads(box.verdict, *figures.shown, *limitValue)) {
             percent.lines.push_back(line("The whole percentage the box shows is rounded for display; the verdict "
                                          "was decided on the unrounded ",
@@ -418,7 +501,7 @@ std::vector<WorkingSection> percentSections(const Assessment& assessment, int k)
     const char* colour = box.verdict == Verdict::Within  ? ", on green"
                          : box.verdict == Verdict::Above ? ", on red"
                                                          : "";
-    if (increase - std::floor(increase) == 0.5) {
+    if (*figures.increase - std::floor(*figures.increase) == 0.5) {
         percent.lines.push_back(line(unrounded,
                                      " lies exactly half-way between two whole percentages and goes to "
                                      "the even one, so the box shows",
@@ -427,40 +510,50 @@ std::vector<WorkingSection> percentSections(const Assessment& assessment, int k)
         percent.lines.push_back(line("Rounded to a whole percent (", kRoundingWords, "), the box shows", colour, ": ",
                                      resultSpan(box.text)));
     }
-    return {counts, percent};
+}
+
+std::vector<WorkingSection> percentSections(const Assessment& assessment, int k)
+{
+    const PercentFigures& figures = assessment.figures(k);
+    WorkingSection percent{.heading = resultHeading(ResultRowId::Percentage)};
+    if (figures.increase) {
+        judgeIncrease(assessment, k, percent);
+    } else {
+        percent.lines.push_back(line("No percentage: under the existing land use no event in 25 years lays more than ",
+                                     thickness(assessment), " in subestuary ", k,
+                                     ", so there is nothing to compare the scenario's ", exactFigure(figures.scenario),
+                                     events(figures.scenario), " with (an increase over none has no size)."));
+        percent.lines.push_back(line("There is no verdict; the box stays white and shows: ",
+                                     resultSpan(assessment.box(ResultRowId::Percentage, k).text)));
+    }
+    return {comparedCounts(assessment, k), percent};
+}
+
+WorkingSection percentTable(const Assessment& assessment)
+{
+    const Figure limit = limitFigure(assessment);
+    WorkingTable table{subestuaryColumns(), {}};
+    table.rows.push_back(subestuaryRow(line("Increase, %, unrounded"), [&](int k) {
+        const PercentFigures& f = assessment.figures(k);
+        if (!f.increase)
+            return line("none");
+        const Figure increase = decidingFigure(*f.increase, assessment.inputs.limitValue);
+        return increase.exact ? line(increase, " exactly") : line(increase);
+    }));
+    table.rows.push_back(subestuaryRow(line("Against the limit of ", limit, " %"), [&](int k) {
+        const Verdict verdict = assessment.box(ResultRowId::Percentage, k).verdict;
+        return verdict == Verdict::None ? line("\u2013") : line(verdictWording(verdict).word);
+    }));
+    table.rows.push_back(boxesRow(assessment, line("Shown"), ResultRowId::Percentage));
+    return {.heading = resultHeading(ResultRowId::Percentage),
+            .lines = {line(kIncreaseFormula,
+                           ", from the counts above, judged unrounded against the acceptability limit of ", limit,
+                           " % (an increase exactly at the limit is within it), then rounded to a whole percent (",
+                           kRoundingWords, "). n/a: ", kNoComparison, ", so no increase and no verdict.")},
+            .table = std::move(table)};
 }
 
 } // namespace
-
-Figure significantFigure(Quantity quantity, double value, int j)
-{
-    const double size = std::fabs(value);
-    if (size == 0.0 || (size >= kSmallest && size < kLargest)) {
-        const int exponent = size == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(size)));
-        const int decimals = std::max(0, kSignificant - 1 - exponent);
-        std::string text = withoutTrailingZeros(fixedText(value, decimals));
-        const bool exact = text == shortestText(value);
-        return {quantity, j, value, std::move(text), 0, exact};
-    }
-    int exponent = static_cast<int>(std::floor(std::log10(size)));
-    double mantissa = value / std::pow(10.0, exponent);
-    // 9.9999996 would show as 10.00000.
-    if (std::fabs(std::round(mantissa * 1e5) / 1e5) >= 10.0) {
-        exponent += 1;
-        mantissa = value / std::pow(10.0, exponent);
-    }
-    return {quantity, j, value, withoutTrailingZeros(fixedText(mantissa, kSignificant - 1)), exponent, false};
-}
-
-std::string superscript(int exponent)
-{
-    static constexpr std::array<std::string_view, 10> kDigits{"\u2070", "\u00b9", "\u00b2", "\u00b3", "\u2074",
-                                                              "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
-    std::string text = exponent < 0 ? "\u207b" : "";
-    for (const char digit : std::to_string(std::abs(exponent)))
-        text += kDigits[static_cast<std::size_t>(digit - '0')];
-    return text;
-}
 
 std::string plainText(const Line& line)
 {
@@ -468,7 +561,7 @@ std::string plainText(const Line& line)
     for (const Span& span : line) {
         text += span.text;
         if (span.figure && span.figure->exponent != 0)
-            text += " \u00d7 10" + superscript(span.figure->exponent);
+            text += std::string(kTimesTen) + superscript(span.figure->exponent);
     }
     return text;
 }
@@ -479,9 +572,9 @@ Working workingFor(const Assessment& assessment, ResultRowId row, int k)
     working.title = titleFor(assessment, row, k);
     working.inputs = inputsLine(assessment, row);
     if (const std::optional<StepId> missing = firstStepMissing(assessment, row)) {
-        working.pending = "The " + std::string(rowName(row)) + " of subestuary " + std::to_string(k) +
+        working.pending = "The " + std::string(rowWording(row).resultName) + " of subestuary " + std::to_string(k) +
                           " has not been worked out for these inputs yet: take the step " +
-                          quoted(stepCaption(*missing)) + " first.";
+                          quoted(step(*missing).quotedCaption()) + " first.";
         return working;
     }
     switch (row) {
@@ -496,138 +589,19 @@ Working workingFor(const Assessment& assessment, ResultRowId row, int k)
         working.sections = percentSections(assessment, k);
         break;
     }
-    const ResultBox& box = assessment.box(row, k);
-    working.result = box.text;
-    working.verdict = box.verdict;
+    working.verdict = assessment.box(row, k).verdict;
     return working;
 }
 
 std::vector<WorkingSection> workingTables(const Assessment& assessment)
 {
     std::vector<WorkingSection> sections;
-    const auto columns = [](auto cell) {
-        std::vector<Line> cells;
-        for (int k = 1; k <= kSubestuaries; ++k)
-            cells.push_back(cell(k));
-        return cells;
-    };
-    const auto tableRow = [&columns](Line label, auto cell) {
-        std::vector<Line> cells = columns(cell);
-        cells.insert(cells.begin(), std::move(label));
-        return cells;
-    };
-    std::vector<std::string> header{"Subestuary"};
-    for (int k = 1; k <= kSubestuaries; ++k)
-        header.push_back(std::to_string(k));
-
-    if (assessment.taken(StepId::CriticalLoads)) {
-        const LoadChain& chain = assessment.loadChain;
-        const Figure density = exactFigure(Quantity::Density, chain.settledDensity);
-        const Figure cdt = significantFigure(Quantity::CriticalThickness, chain.criticalThicknessM);
-        WorkingSection section;
-        section.heading = "Critical total load";
-        section.lines.push_back(line("Of one tonne (", exactFigure(Quantity::UnitEventLoad, chain.unitEventLoadKg),
-                                     " kg) of sediment washed off the whole catchment in an event, each subcatchment "
-                                     "sends its share (kg per tonne), and a proportion of that settles in each "
-                                     "subestuary: proportion \u2192 kg settling, per tonne; \u2013: nothing. The "
-                                     "kg settling are summed and spread over the subestuary's deposition area at "
-                                     "the settled density of ",
-                                     density, " kg/m\u00b3; the critical deposition thickness, ", thickness(assessment),
-                                     " = ", cdt,
-                                     " m, divided by that unit deposition thickness is the critical "
-                                     "total load, rounded to whole tonnes (",
-                                     kRoundingWords, ")."));
-        WorkingTable table;
-        table.header = header;
-        const LoadFigures& first = assessment.loadFigures(1);
-        for (int j = 1; j <= constants::kSubcatchments; ++j) {
-            const auto i = static_cast<std::size_t>(j - 1);
-            table.rows.push_back(
-                tableRow(line("Subcatchment ", j, ": ", significantFigure(Quantity::UnitLoad, first.unitLoadKg[i], j),
-                              " kg per tonne"),
-                         [&assessment, i, j](int k) {
-                             const LoadFigures& f = assessment.loadFigures(k);
-                             if (f.settledKg[i] == 0.0)
-                                 return line("\u2013");
-                             return line(significantFigure(Quantity::Proportion, f.proportion[i], j), " \u2192 ",
-                                         significantFigure(Quantity::SettledFrom, f.settledKg[i], j));
-                         }));
-        }
-        table.rows.push_back(tableRow(line("Settled, kg per tonne"), [&assessment](int k) {
-            return line(significantFigure(Quantity::Settled, assessment.loadFigures(k).settledKgTotal));
-        }));
-        table.rows.push_back(tableRow(line("Deposition area, m\u00b2"), [&assessment](int k) {
-            return line(exactFigure(Quantity::Area, assessment.loadFigures(k).areaM2));
-        }));
-        table.rows.push_back(tableRow(
-            line("Unit deposition thickness, m per tonne: settled \u00f7 (area \u00d7 ", density, " kg/m\u00b3)"),
-            [&assessment](int k) {
-                return line(significantFigure(Quantity::UnitThickness, assessment.loadFigures(k).unitThickness));
-            }));
-        table.rows.push_back(tableRow(
-            line("Critical total load, tonnes: ", cdt, " m \u00f7 unit deposition thickness"), [&assessment](int k) {
-                return line(decidingFigure(Quantity::CriticalLoad, assessment.loadFigures(k).criticalLoad));
-            }));
-        table.rows.push_back(tableRow(line("Shown, whole tonnes"), [&assessment](int k) {
-            return line(resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text));
-        }));
-        section.table = std::move(table);
-        sections.push_back(std::move(section));
-    }
-
-    if (assessment.taken(StepId::Exceedances)) {
-        WorkingSection section;
-        section.heading = "Exceedances over 25 years";
-        section.lines.push_back(
-            line("A count is the number of events over 25 years whose deposit in the subestuary "
-                 "is thicker than the critical deposition thickness of ",
-                 thickness(assessment), ", from long-run event simulations of the catchment: the row ",
-                 thickness(assessment), " of the table of the existing land use and of the table of ",
-                 scenarioName(assessment), "."));
-        WorkingTable table;
-        table.header = header;
-        for (const ResultRowId row : {ResultRowId::Baseline, ResultRowId::Scenario}) {
-            table.rows.push_back(
-                tableRow(line(row == ResultRowId::Baseline ? std::string("Existing land use")
-                                                           : capitalised(scenarioName(assessment)),
-                              ", events"),
-                         [&assessment, row](int k) { return line(resultSpan(assessment.box(row, k).text)); }));
-        }
-        section.table = std::move(table);
-        sections.push_back(std::move(section));
-    }
-
-    if (assessment.taken(StepId::PctIncrease) && assessment.inputs.limitValue) {
-        const Figure limit = limitFigure(assessment);
-        WorkingSection section;
-        section.heading = "Percentage increase";
-        section.lines.push_back(line("(scenario \u2212 existing land use) \u00f7 existing land use \u00d7 100, from "
-                                     "the counts above, judged unrounded against the acceptability limit of ",
-                                     limit,
-                                     " % (an increase exactly at the limit is within it), then rounded to a "
-                                     "whole percent (",
-                                     kRoundingWords, "). n/a: ", kNoComparison, ", so no increase and no verdict."));
-        WorkingTable table;
-        table.header = header;
-        table.rows.push_back(tableRow(line("Increase, %, unrounded"), [&assessment](int k) {
-            const PercentFigures& f = assessment.figures(k);
-            if (!f.increase)
-                return line("none");
-            const Figure increase = decidingFigure(Quantity::Increase, *f.increase, assessment.inputs.limitValue);
-            return increase.exact ? line(increase, " exactly") : line(increase);
-        }));
-        table.rows.push_back(tableRow(line("Against the limit of ", limit, " %"), [&assessment](int k) {
-            const Verdict verdict = assessment.box(ResultRowId::Percentage, k).verdict;
-            if (verdict == Verdict::None)
-                return line("\u2013");
-            return line(verdictWord(verdict));
-        }));
-        table.rows.push_back(tableRow(line("Shown"), [&assessment](int k) {
-            return line(resultSpan(assessment.box(ResultRowId::Percentage, k).text));
-        }));
-        section.table = std::move(table);
-        sections.push_back(std::move(section));
-    }
+    if (assessment.taken(StepId::CriticalLoads))
+        sections.push_back(loadTable(assessment));
+    if (assessment.taken(StepId::Exceedances))
+        sections.push_back(countTable(assessment));
+    if (assessment.taken(StepId::PctIncrease) && assessment.inputs.limitValue)
+        sections.push_back(percentTable(assessment));
     return sections;
 }
 

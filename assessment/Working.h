@@ -18,31 +18,9 @@
 
 namespace siltmere {
 
-// What a number of the working stands for.
-enum class Quantity {
-    LoadShare,         // share of the event load from subcatchment j
-    UnitLoad,          // kg of one tonne of total load from subcatchment j
-    Proportion,        // proportion of subcatchment j's load that settles in k
-    SettledFrom,       // kg from subcatchment j that settle in k, per tonne
-    Settled,           // kg that settle in k, per tonne of total load
-    Area,              // deposition area of k, m2
-    Density,           // settled density, kg/m3
-    UnitEventLoad,     // the unit event load, kg
-    UnitThickness,     // unit deposition thickness of k, m per tonne
-    CriticalThickness, // the critical deposition thickness, m
-    CriticalLoad,      // critical total load of k, tonnes per event, unrounded
-    BaselineCount,     // exceedances over 25 years, existing land use
-    ScenarioCount,     // exceedances over 25 years, the chosen scenario
-    Increase,          // percentage increase, unrounded
-    Limit,             // the acceptability limit, percent
-};
-
 // A number as the working shows it: `text`, times ten to `exponent` where
 // that is not 0 (2.41026 x 10^-6), in the units the words around it name.
 struct Figure {
-    Quantity quantity;
-    // The subcatchment, for the quantities of one; 0 otherwise.
-    int j = 0;
     // As the assessment holds it.
     double value = 0.0;
     std::string text;
@@ -50,6 +28,9 @@ struct Figure {
     // `text` (and exponent) is exactly `value`, not a rounding of it.
     bool exact = false;
 };
+
+// What stands between a number and its power of ten, in plain text and HTML.
+inline constexpr std::string_view kTimesTen = " \u00d7 10";
 
 // A piece of a line: words, a number, or the box's text that ends a chain.
 struct Span {
@@ -69,9 +50,9 @@ struct WorkingTable {
 
 struct WorkingSection {
     std::string heading;
-    std::vector<Line> lines;
-    std::optional<WorkingTable> table;
-    std::vector<Line> after; // lines after the table
+    std::vector<Line> lines{};
+    std::optional<WorkingTable> table{};
+    std::vector<Line> after{}; // lines after the table
 };
 
 struct Working {
@@ -80,12 +61,10 @@ struct Working {
     // The inputs the result was worked out for.
     Line inputs;
     // Empty where the box has not been worked out for the current inputs;
-    // `pending` then says which step to take first.
+    // `pending` then says which step to take first. The last line ends in
+    // the box's text, shown on the colour of `verdict`.
     std::vector<WorkingSection> sections;
     std::string pending;
-    // The box's text, and the verdict it is shown with, where worked out: the
-    // last span of the last section's last line.
-    std::optional<std::string> result;
     Verdict verdict = Verdict::None;
 };
 
@@ -100,13 +79,5 @@ std::vector<WorkingSection> workingTables(const Assessment& assessment);
 
 // A line as plain text; numbers with an exponent as "2.41026 × 10⁻⁶".
 std::string plainText(const Line& line);
-
-// How a number is written in the working, without its unit: `value` to six
-// significant figures, trailing zeros dropped, times a power of ten below
-// 0.001 and from ten million up.
-Figure significantFigure(Quantity quantity, double value, int j = 0);
-
-// The exponent as superscript digits: -6 as "⁻⁶".
-std::string superscript(int exponent);
 
 } // namespace siltmere

@@ -439,7 +439,7 @@ void Form1::describeComparison(QLineEdit& box, Verdict verdict, const QString& l
     case Verdict::Within:
     case Verdict::Above:
         words = tr("%1 the acceptability limit of %2%, shown %3")
-                    .arg(toQString(verdictWord(verdict)), limit,
+                    .arg(toQString(verdictWording(verdict).word), limit,
                          verdict == Verdict::Within ? QStringLiteral("green") : QStringLiteral("red"));
         break;
     case Verdict::None:

@@ -2,6 +2,7 @@
 
 #include "AssessmentSteps.h"
 #include "DesignText.h"
+#include "ResultGrid.h"
 #include "SedimentModel.h"
 
 namespace siltmere::ui {
@@ -45,7 +46,7 @@ std::vector<ResultsTable> overviewTables(const OverviewResults& overview)
             TableLine scenario = plainLine({QStringLiteral("%1 %2").arg(thickness, caption)});
             for (int k = 1; k <= kSubestuaries; ++k) {
                 percentages.append(resultCell(assessment, ResultRowId::Percentage, k));
-                verdicts.append(verdictText(assessment.box(ResultRowId::Percentage, k).verdict));
+                verdicts.append(toQString(verdictWording(assessment.box(ResultRowId::Percentage, k).verdict).cell));
                 baseline.append(resultCell(assessment, ResultRowId::Baseline, k));
                 scenario.append(resultCell(assessment, ResultRowId::Scenario, k));
             }

@@ -7,6 +7,7 @@
 #include "FatalError.h"
 #include "FormBuilder.h"
 #include "ReadableText.h"
+#include "ResultGrid.h"
 #include "ResultsTable.h"
 #include "WindowsColor.h"
 
@@ -94,7 +95,7 @@ QString boxText(const Assessment& assessment, ResultRowId row, int k)
 // The verdict in words, or why there is none.
 QString verdictWords(Verdict verdict)
 {
-    return toQString(verdict == Verdict::None ? kNoComparison : verdictPhrase(verdict));
+    return toQString(verdict == Verdict::None ? kNoComparison : verdictWording(verdict).phrase);
 }
 
 QTableWidget* newTable(const QString& name, QWidget* parent)
@@ -371,7 +372,7 @@ QString OverviewWindow::cellText(std::size_t scenario, std::size_t thickness, in
 {
     const Assessment& assessment = results_.assessment(scenario, thickness);
     const QString percentage = boxText(assessment, ResultRowId::Percentage, k);
-    const QString mark = toQString(verdictWord(verdict));
+    const QString mark = toQString(verdictWording(verdict).word);
     QString text = mark.isEmpty() ? percentage : percentage + QLatin1Char(' ') + mark;
     return text +
            QStringLiteral("\n%1 \u2192 %2")

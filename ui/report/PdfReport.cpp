@@ -72,6 +72,22 @@ void keepTablesWhole(QTextDocument& document, double pageHeight)
     }
 }
 
+// A page's footer, centred on the bottom of the area `width` wide whose
+// foot is at `bottom`.
+void paintFooter(QPainter& painter, const QString& text, const QFont& font, QPaintDevice& layoutDevice, double width,
+                 double bottom)
+{
+    // Laid out on the layout device too: a font set on the painter would
+    // take the printer's resolution.
+    QTextLayout footer(text, font, &layoutDevice);
+    footer.beginLayout();
+    QTextLine line = footer.createLine();
+    line.setLineWidth(width);
+    footer.endLayout();
+    painter.setPen(Qt::black);
+    footer.draw(&painter, QPointF((width - line.naturalTextWidth()) / 2, bottom - line.height()));
+}
+
 } // namespace
 
 QPageSize reportPageSize(const QLocale& locale)
@@ -134,16 +150,7 @@ int paintReport(const Report& report, QPagedPaintDevice& device)
         painter.translate(0, -shown.top());
         document.drawContents(&painter, shown);
         painter.restore();
-        // Laid out on the layout device too: a font set on the painter
-        // would take the printer's resolution.
-        QTextLayout footer(reportFooter(page + 1, pages), footerFont, &layoutDevice);
-        footer.beginLayout();
-        QTextLine line = footer.createLine();
-        line.setLineWidth(width);
-        footer.endLayout();
-        painter.setPen(Qt::black);
-        footer.draw(&painter,
-                    QPointF((width - line.naturalTextWidth()) / 2, bodyHeight + footerHeight - line.height()));
+        paintFooter(painter, reportFooter(page + 1, pages), footerFont, layoutDevice, width, bodyHeight + footerHeight);
     }
     return painter.end() ? pages : 0;
 }

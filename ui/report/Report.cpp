@@ -2,48 +2,26 @@
 
 #include "Background.h"
 #include "DesignText.h"
-#include "ResultGrid.h"
+#include "Rendering.h"
 #include "ResultsTable.h"
-#include "WindowsColor.h"
 #include "Working.h"
 #include "WorkingText.h"
 
-#include <QLocale>
 #include <QStringList>
 
 #include <array>
-#include <string_view>
+#include <string>
+#include <vector>
 
 namespace siltmere::ui {
 
 namespace {
 
-// A step button's caption as a sentence quotes it: one caption ends in a space.
-QString stepName(const StepSpec& step)
-{
-    return toQString(step.caption).trimmed();
-}
-
-QString escaped(const QString& text)
-{
-    return text.toHtmlEscaped();
-}
-
-QString escaped(std::string_view text)
-{
-    return toQString(text).toHtmlEscaped();
-}
-
-QString escaped(const std::string& text)
-{
-    return QString::fromStdString(text).toHtmlEscaped();
-}
-
 // Numbers in the report are written alike on every desktop, so that a
 // report reads the same wherever it was made.
 QString percentText(double value)
 {
-    return QString::number(value, 'g', QLocale::FloatingPointShortest) + QLatin1Char('%');
+    return shortestDecimal(value) + QLatin1Char('%');
 }
 
 QString madeText(const QDateTime& made)
@@ -57,34 +35,43 @@ QString madeText(const QDateTime& made)
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-// A cell's opening tag, on the colour the window paints its verdict in.
-QString verdictCell(Verdict verdict)
+// The report's tables: a page wide, a column per subestuary.
+const HtmlTableStyle kReportTable{
+    QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                   "style=\"border-collapse: collapse;\">\n"),
+    QStringLiteral("<th align=\"left\" width=\"28%\">"), QStringLiteral("<th align=\"center\" width=\"12%\">"),
+    QStringLiteral("<td>"), QStringLiteral("<td align=\"center\">")};
+
+// A table of the report with its header row: `first`, then 1 to 6.
+QString tableStart(const QString& first)
 {
-    if (verdict == Verdict::None)
-        return QStringLiteral("<td align=\"center\">");
-    return QStringLiteral("<td align=\"center\" bgcolor=\"%1\">").arg(fromWindowsRgb(verdictColor(verdict)).name());
+    return kReportTable.table + headerRowHtml(subestuaryHeader(first), kReportTable);
 }
 
-QString subestuaryHeader(const QString& first)
+// A row of one of those tables, up to its first cell: `label`.
+QString rowStart(std::string_view label)
 {
-    const QStringList names = ui::subestuaryHeader(first);
-    QString html = QStringLiteral("<tr><th align=\"left\" width=\"28%\">%1</th>").arg(escaped(names.first()));
-    for (qsizetype k = 1; k < names.size(); ++k)
-        html += QStringLiteral("<th align=\"center\" width=\"12%\">%1</th>").arg(escaped(names.at(k)));
-    return html + QStringLiteral("</tr>\n");
+    return QStringLiteral("<tr>") + kReportTable.first + escaped(label) + QStringLiteral("</td>");
 }
-
-const QString kTable = QStringLiteral(
-    "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" style=\"border-collapse: collapse;\">\n");
 
 QString heading(const QString& text)
 {
-    return QStringLiteral("<h2>%1</h2>\n").arg(escaped(text));
+    return QStringLiteral("<h2>%1</h2>\n").arg(text.toHtmlEscaped());
 }
 
 QString paragraph(const QString& text)
 {
-    return QStringLiteral("<p>%1</p>\n").arg(escaped(text));
+    return QStringLiteral("<p>%1</p>\n").arg(text.toHtmlEscaped());
+}
+
+// What a percentage is, and what its colours say, the verdicts as `words`
+// names them after `marked`.
+QString increaseMeaning(const QString& marked, std::string_view VerdictWording::*words)
+{
+    return QStringLiteral("increase of the scenario's exceedances over the existing land use's, %1“%2” (green) or "
+                          "“%3” (red)")
+        .arg(marked, toQString(verdictWording(Verdict::Within).*words),
+             toQString(verdictWording(Verdict::Above).*words));
 }
 
 QString inputsSection(const AssessmentInputs& inputs)
@@ -102,65 +89,64 @@ QString inputsSection(const AssessmentInputs& inputs)
     html += QStringLiteral("<table border=\"0\" cellspacing=\"0\" cellpadding=\"2\">\n");
     for (const auto& [name, value] : rows)
         html += QStringLiteral("<tr><td>%1</td><td width=\"24\"></td><td><b>%2</b></td></tr>\n")
-                    .arg(escaped(name), escaped(value));
+                    .arg(name.toHtmlEscaped(), value.toHtmlEscaped());
     return html + QStringLiteral("</table>\n");
 }
 
-// A judged result on its colour, its verdict in words under it where
-// `phrase`, beside it otherwise.
+// A judged result on the colour the window paints its verdict in, its
+// verdict in words under it where `phrase`, beside it otherwise.
 QString judgedCell(const ResultBox& box, bool phrase)
 {
-    QString html = verdictCell(box.verdict) + QStringLiteral("<b>%1</b>").arg(escaped(box.text));
-    const QString words = toQString(phrase ? verdictPhrase(box.verdict) : verdictWord(box.verdict));
+    QString html = box.verdict == Verdict::None
+                       ? kReportTable.cell
+                       : QStringLiteral("<td align=\"center\" bgcolor=\"%1\">").arg(verdictBack(box.verdict).name());
+    html += QStringLiteral("<b>%1</b>").arg(escaped(box.text));
+    const VerdictWording wording = verdictWording(box.verdict);
+    const QString words = toQString(phrase ? wording.phrase : wording.word).toHtmlEscaped();
     if (words.isEmpty())
         return html;
     if (phrase)
-        return html + QStringLiteral("<br/><span style=\"font-size: 7.5pt;\">%1</span>").arg(escaped(words));
-    return html + QLatin1Char(' ') + escaped(words);
+        return html + QStringLiteral("<br/><span style=\"font-size: 7.5pt;\">%1</span>").arg(words);
+    return html + QLatin1Char(' ') + words;
+}
+
+// What the results shown mean, or which steps are still to take.
+QString resultsNote(const Assessment& assessment)
+{
+    std::vector<std::string> notTaken;
+    for (const StepSpec& step : kSteps) {
+        if (!assessment.taken(step.id))
+            notTaken.push_back(quoted(step.quotedCaption()));
+    }
+    if (!notTaken.empty()) {
+        return paragraph(QStringLiteral("Steps not yet taken for these inputs: %1. Their results are not shown.")
+                             .arg(QString::fromStdString(listed(notTaken))));
+    }
+    const std::optional<double> limit = assessment.inputs.limitValue;
+    if (!limit)
+        return {};
+    return paragraph(
+        QStringLiteral("All three steps have been taken for these inputs. Each percentage is the %1 of "
+                       "%2; n/a: the existing land use has no exceedances to compare with.")
+            .arg(increaseMeaning(QStringLiteral("marked "), &VerdictWording::phrase), percentText(*limit)));
 }
 
 QString resultsSection(const Assessment& assessment)
 {
     QString html = heading(QStringLiteral("Results"));
     QString rows;
-    for (const ResultRowSpec& spec : kResultRows) {
+    for (const ResultRowWording& spec : kResultRowWordings) {
         if (!assessment.filled(spec.id))
             continue;
-        rows += QStringLiteral("<tr><td>%1</td>").arg(escaped(spec.title));
-        for (const ResultBox& box : *assessment.row(spec.id)) {
+        rows += rowStart(spec.title);
+        for (const ResultBox& box : *assessment.row(spec.id))
             rows += spec.judged ? judgedCell(box, true) + QStringLiteral("</td>")
-                                : QStringLiteral("<td align=\"center\">%1</td>").arg(escaped(box.text));
-        }
+                                : kReportTable.cell + escaped(box.text) + QStringLiteral("</td>");
         rows += QStringLiteral("</tr>\n");
     }
     if (!rows.isEmpty())
-        html += kTable + subestuaryHeader(toQString(kSubestuaryHeading)) + rows + QStringLiteral("</table>\n");
-
-    QStringList notTaken;
-    for (const StepSpec& step : kSteps) {
-        if (!assessment.taken(step.id))
-            notTaken << QStringLiteral("“%1”").arg(stepName(step));
-    }
-    const std::optional<double> limit = assessment.inputs.limitValue;
-    if (notTaken.isEmpty()) {
-        if (limit) {
-            html += paragraph(QStringLiteral("All three steps have been taken for these inputs. Each percentage is "
-                                             "the increase of the scenario's exceedances over the existing land "
-                                             "use's, marked “%1” (green) or “%2” (red) of %3; n/a: the existing "
-                                             "land use has no exceedances to compare with.")
-                                  .arg(toQString(verdictPhrase(Verdict::Within)),
-                                       toQString(verdictPhrase(Verdict::Above)), percentText(*limit)));
-        }
-    } else {
-        QString list = notTaken.join(QStringLiteral(", "));
-        if (notTaken.size() > 1) {
-            const qsizetype last = list.lastIndexOf(QStringLiteral(", "));
-            list.replace(last, 2, QStringLiteral(" and "));
-        }
-        html += paragraph(
-            QStringLiteral("Steps not yet taken for these inputs: %1. Their results are not shown.").arg(list));
-    }
-    return html;
+        html += tableStart(toQString(kSubestuaryHeading)) + rows + QStringLiteral("</table>\n");
+    return html + resultsNote(assessment);
 }
 
 // How the results shown were worked out: for each step taken, what its
@@ -171,37 +157,19 @@ QString workingSection(const Assessment& assessment)
     const std::vector<WorkingSection> steps = workingTables(assessment);
     if (steps.empty())
         return {};
-    QString html = heading(QStringLiteral("How the results were worked out"));
-    html += QStringLiteral("<div style=\"font-size: 8pt;\">\n");
-    for (const WorkingSection& step : steps) {
-        html += QStringLiteral("<h3>%1</h3>\n").arg(escaped(step.heading));
-        for (const Line& line : step.lines)
-            html += QStringLiteral("<p>%1</p>\n").arg(lineHtml(line));
-        if (!step.table)
-            continue;
-        html += kTable + subestuaryHeader(QString::fromStdString(step.table->header.front()));
-        for (const std::vector<Line>& row : step.table->rows) {
-            html += QStringLiteral("<tr><td>%1</td>").arg(lineHtml(row.front()));
-            for (std::size_t k = 1; k < row.size(); ++k) {
-                // The boxes' texts in bold, as the results show them.
-                const bool shown = !row[k].empty() && row[k].front().result;
-                html += QStringLiteral("<td align=\"center\">%1</td>")
-                            .arg(shown ? QStringLiteral("<b>%1</b>").arg(lineHtml(row[k])) : lineHtml(row[k]));
-            }
-            html += QStringLiteral("</tr>\n");
-        }
-        html += QStringLiteral("</table>\n");
-    }
-    return html + QStringLiteral("</div>\n");
+    WorkingDocument document;
+    writeSections(document, steps, Verdict::None, kReportTable);
+    return heading(QStringLiteral("How the results were worked out")) +
+           QStringLiteral("<div style=\"font-size: 8pt;\">\n") + document.html + QStringLiteral("</div>\n");
 }
 
 QString overviewTable(const OverviewResults& overview, std::size_t scenario)
 {
     QString html = QStringLiteral("<h3>%1</h3>\n").arg(escaped(kScenarios.at(scenario).caption));
-    html += kTable + subestuaryHeader(QStringLiteral("Thickness"));
+    html += tableStart(QStringLiteral("Thickness"));
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
         const Assessment& assessment = overview.assessment(scenario, t);
-        html += QStringLiteral("<tr><td>%1</td>").arg(escaped(kThicknessChoices.at(t).label));
+        html += rowStart(kThicknessChoices.at(t).label);
         for (int k = 1; k <= kSubestuaries; ++k) {
             html += judgedCell(assessment.box(ResultRowId::Percentage, k), false);
             html += QStringLiteral("<br/>%1 → %2</td>")
@@ -216,21 +184,19 @@ QString overviewTable(const OverviewResults& overview, std::size_t scenario)
 QString overviewSection(const OverviewResults& overview)
 {
     QString html = heading(QStringLiteral("All thicknesses and scenarios"));
-    html += paragraph(QStringLiteral("For every critical deposition thickness: the percentage increase of the "
-                                     "scenario's exceedances over the existing land use's, “%1” (green) or "
-                                     "“%2” (red) the acceptability limit of %3, and below it the exceedances "
-                                     "over 25 years, existing land use → scenario.")
-                          .arg(toQString(verdictWord(Verdict::Within)), toQString(verdictWord(Verdict::Above)),
-                               percentText(overview.limitValue())));
+    html += paragraph(QStringLiteral("For every critical deposition thickness: the percentage %1 the acceptability "
+                                     "limit of %2, and below it the exceedances over 25 years, existing land use → "
+                                     "scenario.")
+                          .arg(increaseMeaning(QString(), &VerdictWording::word), percentText(overview.limitValue())));
     html += QStringLiteral("<div style=\"font-size: 8pt;\">\n");
     for (std::size_t s = 0; s < kScenarios.size(); ++s)
         html += overviewTable(overview, s);
-    html += QStringLiteral("<h3>%1</h3>\n").arg(escaped(resultRow(ResultRowId::CriticalLoads).title));
-    html += kTable + subestuaryHeader(QStringLiteral("Thickness"));
+    html += QStringLiteral("<h3>%1</h3>\n").arg(escaped(rowWording(ResultRowId::CriticalLoads).title));
+    html += tableStart(QStringLiteral("Thickness"));
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
-        html += QStringLiteral("<tr><td>%1</td>").arg(escaped(kThicknessChoices.at(t).label));
+        html += rowStart(kThicknessChoices.at(t).label);
         for (const ResultBox& load : *overview.loads(t).row(ResultRowId::CriticalLoads))
-            html += QStringLiteral("<td align=\"center\">%1</td>").arg(escaped(load.text));
+            html += kReportTable.cell + escaped(load.text) + QStringLiteral("</td>");
         html += QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n</div>\n");
@@ -257,11 +223,12 @@ Report buildReport(const Assessment& assessment, const OverviewResults* overview
     report.diagram = QImage(QStringLiteral(":/assets/catchment@2x.png"));
 
     QString& html = report.html;
-    html = QStringLiteral("<h1>%1</h1>\n").arg(escaped(report.title));
+    html = QStringLiteral("<h1>%1</h1>\n").arg(report.title.toHtmlEscaped());
     // The platform has a line of its own: a report made elsewhere differs in
     // that line only.
-    html += QStringLiteral("<p>Made %1 with Siltmere %2<br/>Platform: %3</p>\n")
-                .arg(escaped(madeText(stamp.made)), escaped(stamp.version), escaped(stamp.platform));
+    html +=
+        QStringLiteral("<p>Made %1 with Siltmere %2<br/>Platform: %3</p>\n")
+            .arg(madeText(stamp.made).toHtmlEscaped(), stamp.version.toHtmlEscaped(), stamp.platform.toHtmlEscaped());
     html += inputsSection(assessment.inputs);
     html += resultsSection(assessment);
     html += workingSection(assessment);

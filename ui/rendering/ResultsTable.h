@@ -9,7 +9,7 @@
 // results.
 
 #include "Assessment.h"
-#include "ResultGrid.h"
+#include "Rendering.h"
 
 #include <QList>
 #include <QString>
@@ -49,8 +49,6 @@ TableCell resultCell(const Assessment& assessment, ResultRowId row, int k, bool 
 TableLine plainLine(const QStringList& texts);
 // The heading of a line of subestuary numbers, then 1 to 6.
 QStringList subestuaryHeader(const QString& first);
-// A verdict in words, as the copied tables give it: "within limit".
-QString verdictText(Verdict verdict);
 // A number as a spreadsheet is to take it, in the C locale's digits: the
 // shortest text that reads back as the same double.
 QString shortestDecimal(double value);

@@ -1,32 +1,16 @@
 #include "ResultsTable.h"
 
 #include "DesignText.h"
-#include "WindowsColor.h"
 
 #include <QLocale>
 #include <QStringList>
 
 namespace siltmere::ui {
 
-QString verdictText(Verdict verdict)
-{
-    return toQString(verdictCellText(verdict));
-}
-
 QString shortestDecimal(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
-
-namespace {
-
-// The colour the window paints a percentage in, as an HTML colour.
-QString htmlColor(Verdict verdict)
-{
-    return fromWindowsRgb(verdictColor(verdict)).name();
-}
-
-} // namespace
 
 // The model writes loads and counts as whole numbers in plain digits and a
 // percentage from the whole number it rounded the increase to; the box
@@ -35,7 +19,7 @@ TableCell resultCell(const Assessment& assessment, ResultRowId row, int k, bool 
 {
     const ResultBox& box = assessment.box(row, k);
     const QString text = QString::fromStdString(box.text);
-    if (!resultRow(row).judged)
+    if (!rowWording(row).judged)
         return {text, Verdict::None, text, NumberFormat::Whole};
     const Verdict colour = coloured ? box.verdict : Verdict::None;
     const std::optional<std::int16_t> percent = assessment.figures(k).shown;
@@ -100,7 +84,7 @@ QString openingTag(const TableCell& cell)
     QStringList attributes;
     QStringList style;
     if (cell.colour != Verdict::None) {
-        const QString colour = htmlColor(cell.colour);
+        const QString colour = verdictBack(cell.colour).name();
         attributes << QStringLiteral("bgcolor=\"%1\"").arg(colour);
         style << QStringLiteral("background-color:%1").arg(colour);
     }
@@ -157,7 +141,7 @@ ResultsTable buildResultsTable(const Assessment& assessment)
     lines.append(inputsLine);
 
     QList<TableLine> results;
-    for (const ResultRowSpec& spec : kResultRows) {
+    for (const ResultRowWording& spec : kResultRowWordings) {
         if (!assessment.filled(spec.id))
             continue;
         TableLine line = plainLine({toQString(spec.title)});
@@ -167,7 +151,7 @@ ResultsTable buildResultsTable(const Assessment& assessment)
         if (spec.judged) {
             QStringList verdicts{QStringLiteral("Verdict")};
             for (const ResultBox& box : *assessment.row(spec.id))
-                verdicts.append(verdictText(box.verdict));
+                verdicts.append(toQString(verdictWording(box.verdict).cell));
             results.append(plainLine(verdicts));
         }
     }
