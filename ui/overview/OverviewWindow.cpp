@@ -8,18 +8,16 @@
 #include "OutlinedRowDelegate.h"
 #include "ReadableText.h"
 #include "ResultsTable.h"
+#include "WindowCommands.h"
 #include "WindowsColor.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -465,10 +463,7 @@ void OverviewWindow::copyOverview() const
         text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + table.text;
         html += (html.isEmpty() ? QString() : QStringLiteral("<br>\n")) + table.html;
     }
-    auto* mime = new QMimeData;
-    mime->setText(text);
-    mime->setHtml(html);
-    QGuiApplication::clipboard()->setMimeData(mime);
+    copyToClipboard(text, html);
 }
 
 } // namespace siltmere::ui
