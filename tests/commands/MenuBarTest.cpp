@@ -161,6 +161,18 @@ QString routeName(Route route)
     return {};
 }
 
+// The main window made the active one or, `inOverview`, the overview opened
+// from it with its shortcut and active; nullptr where it does not become so.
+QWidget* activeWindowOf(MainWindow& w, bool inOverview)
+{
+    w.activate();
+    if (!inOverview)
+        return &w.form;
+    QTest::keyClick(w.focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget* overview = w.form.overviewWindow();
+    return overview && QTest::qWaitForWindowActive(overview) ? overview : nullptr;
+}
+
 // The access key of a menu title or item ("&File": Alt+F), empty for none.
 QKeySequence accessKey(const QString& text)
 {
@@ -237,13 +249,8 @@ private slots:
             // A fresh main window for every route: the commands open windows
             // and one closes it.
             MainWindow w;
-            w.activate();
-            QWidget* window = &w.form;
-            if (inOverview) {
-                QTest::keyClick(w.focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-                window = w.form.overviewWindow();
-                QVERIFY(window && QTest::qWaitForWindowActive(window));
-            }
+            QWidget* window = activeWindowOf(w, inOverview);
+            QVERIFY(window);
             const QString context = routeName(route);
             QMenu* popup = menuTitled(*window, menu);
             QVERIFY2(popup, qPrintable(menu));
@@ -326,13 +333,8 @@ private slots:
         QFETCH(bool, inOverview);
         QFETCH(QStringList, menus);
         MainWindow w;
-        w.activate();
-        QWidget* window = &w.form;
-        if (inOverview) {
-            QTest::keyClick(w.focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-            window = w.form.overviewWindow();
-            QVERIFY(window);
-        }
+        QWidget* window = activeWindowOf(w, inOverview);
+        QVERIFY(window);
         QStringList shown;
         for (QAction* title : menuBarOf(*window).actions())
             shown << title->text() + QStringLiteral(": ") + itemTexts(title->menu()->actions()).join(" | ");
