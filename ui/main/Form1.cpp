@@ -40,14 +40,6 @@ namespace siltmere::ui {
 
 namespace {
 
-ResultRow rowOf(const Controls& controls, const ResultRowSpec& row)
-{
-    std::array<QLineEdit*, kSubestuaries> boxes{};
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        boxes[i] = controls.get<QLineEdit>(toQString(row.boxes[i]));
-    return ResultRow(boxes);
-}
-
 // Tells of a widget that takes the focus by the planner's hand (a click, Tab,
 // a shortcut), not by its window coming to the front again.
 class PickedFilter : public QObject {
@@ -90,8 +82,10 @@ Form1::Form1(QWidget* parent)
     Command3 = controls_.get<QPushButton>(QStringLiteral("Command3"));
     Command4 = controls_.get<QPushButton>(QStringLiteral("Command4"));
     Label16 = controls_.get<QLabel>(QStringLiteral("Label16"));
-    for (const ResultRowSpec& row : kResultRows)
-        rows_[indexOf(row.id)] = rowOf(controls_, row);
+    for (const ResultRowSpec& row : kResultRows) {
+        for (std::size_t i = 0; i < row.boxes.size(); ++i)
+            boxes_[indexOf(row.id)][i] = controls_.get<QLineEdit>(toQString(row.boxes[i]));
+    }
 
     nameResultBoxes();
     describeLimitFormat();
@@ -216,7 +210,7 @@ void Form1::openOverview()
         const AssessmentInputs& inputs = assessment_.inputs;
         overview_ = new OverviewWindow(QString::fromStdString(inputs.limitText), inputs.limitValue.value_or(0));
         // The report, with the overview's tables, from the overview too.
-        overview_->addAction(saveReportAction_);
+        overview_->addActions({saveReportAction_, printReportAction_, printPreviewAction_});
         placeMenuBar(*overview_, *buildOverviewMenuBar(overview_, {.saveReport = saveReportAction_,
                                                                    .print = printReportAction_,
                                                                    .printPreview = printPreviewAction_,
@@ -227,8 +221,6 @@ void Form1::openOverview()
                         showWorkingFor({row, k, std::make_pair(scenario, thickness)});
                     })();
                 });
-        overview_->addAction(printReportAction_);
-        overview_->addAction(printPreviewAction_);
         updateOverview();
     }
     showOrRaise(*overview_);
@@ -247,8 +239,6 @@ void Form1::updateOverview()
     overview_->outlineCombination(inputs.thicknessPosition, scenarioIndex(inputs.scenarioNo));
 }
 
-// While the working window is open it follows the result box the planner
-// picks next.
 void Form1::followPickedBoxes()
 {
     auto* follower = new PickedFilter(

@@ -41,21 +41,6 @@ namespace siltmere::ui {
 struct OverviewResults;
 struct Report;
 
-// A row of result boxes, one per subestuary, addressed 1..6 like the
-// model's rows.
-class ResultRow {
-public:
-    ResultRow() = default;
-    explicit ResultRow(const std::array<QLineEdit*, kSubestuaries>& boxes)
-        : boxes_(boxes)
-    {
-    }
-    QLineEdit& box(int k) const { return *boxes_.at(static_cast<std::size_t>(k - 1)); }
-
-private:
-    std::array<QLineEdit*, kSubestuaries> boxes_{};
-};
-
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -117,10 +102,12 @@ private:
         int k = 1;
         std::optional<std::pair<std::size_t, std::size_t>> overviewCell;
     };
+    // While the working window is open it follows the result box the
+    // planner picks next.
+    void followPickedBoxes();
     // Opens the working (F1, or "How was this worked out?" in a result
     // box's context menu) of the box whose menu offers it, else of the
     // result box with the focus, else of the last row filled.
-    void followPickedBoxes();
     void openWorking();
     void showWorkingFor(const WorkingSubject& subject);
     // Tells the working window, while it exists, the working of its result
@@ -150,7 +137,11 @@ private:
     void showAssessment();
     static void describeComparison(QLineEdit& box, Verdict verdict, const QString& limit);
     void showRow(ResultRowId row);
-    QLineEdit& resultBox(ResultRowId row, int k) const { return rows_[indexOf(row)].box(k); }
+    // Box k (1..6, like the model's rows) of a row.
+    QLineEdit& resultBox(ResultRowId row, int k) const
+    {
+        return *boxes_[indexOf(row)].at(static_cast<std::size_t>(k - 1));
+    }
     void showScenarioCaption();
     QLabel* Label15(int index) const;
 
@@ -171,7 +162,7 @@ private:
 
     // The result boxes, and the assessment they show: the inputs, the steps
     // taken for them and their results.
-    std::array<ResultRow, kResultRows.size()> rows_;
+    std::array<std::array<QLineEdit*, kSubestuaries>, kResultRowCount> boxes_{};
     Assessment assessment_;
     // What the scenario row's caption names: the row in general
     // ("Earthworks") from the choice of a thickness on, the chosen scenario
