@@ -22,18 +22,15 @@ constexpr char kDefaultPlatform[] = "xcb";
 constexpr char kHowToStart[] =
     "start Siltmere from a desktop session (its menu entry, or a terminal inside the desktop)";
 
-bool isPlatformOption(const char* argument)
-{
-    return std::strcmp(argument, "-platform") == 0 || std::strcmp(argument, "--platform") == 0;
-}
-
-bool platformChosenOnCommandLine(int argc, char** argv)
+// Where the command line chooses a display platform ("-platform NAME" or
+// "--platform NAME"): the option's place in argv, or 0 for nowhere.
+int platformOptionAt(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
-        if (isPlatformOption(argv[i]))
-            return true;
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return i;
     }
-    return false;
+    return 0;
 }
 
 // The display platform the toolkit is asked for: the command line's choice,
@@ -43,10 +40,9 @@ QString requestedPlatform;
 
 QString platformAskedFor(int argc, char** argv)
 {
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (isPlatformOption(argv[i]))
-            return QString::fromLocal8Bit(argv[i + 1]);
-    }
+    const int option = platformOptionAt(argc, argv);
+    if (option > 0 && option + 1 < argc)
+        return QString::fromLocal8Bit(argv[option + 1]);
     const QByteArray fromEnvironment = qgetenv("QT_QPA_PLATFORM");
     return fromEnvironment.isEmpty() ? QString::fromLatin1(kDefaultPlatform) : QString::fromLocal8Bit(fromEnvironment);
 }
@@ -121,7 +117,7 @@ std::optional<QString> missingDisplayProblem(const QProcessEnvironment& environm
         if (!environment.value(QString::fromLatin1(name)).isEmpty())
             return std::nullopt;
     }
-    if (platformChosenOnCommandLine(argc, argv))
+    if (platformOptionAt(argc, argv) > 0)
         return std::nullopt;
     return QStringLiteral("no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); %1")
         .arg(QString::fromLatin1(kHowToStart));

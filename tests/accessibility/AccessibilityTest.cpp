@@ -250,6 +250,9 @@ private slots:
         QTest::newRow("emoji") << QString::fromUtf16(u"\U0001F30A") << "0";
         QTest::newRow("plain number") << "42"
                                       << "42";
+        // Infinities, not-a-number and texts that are no number at all.
+        for (const char* text : {"inf", "-inf", "nan", "1e999", "", "abc", "-"})
+            QTest::newRow(*text ? text : "empty") << QString::fromLatin1(text) << "0";
     }
 
     void hostileLimitTexts_endAsZeroOrANumber()

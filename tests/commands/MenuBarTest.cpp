@@ -7,7 +7,6 @@
 #include "UiTestSupport.h"
 
 #include "ExceedanceChart.h"
-#include "MenuBar.h"
 #include "OverviewWindow.h"
 
 #include <QAction>
@@ -20,7 +19,6 @@
 #include <QtTest>
 
 #include <functional>
-#include <stdexcept>
 
 using namespace siltmere;
 using namespace siltmere::test;
@@ -163,6 +161,18 @@ QString routeName(Route route)
     return {};
 }
 
+// The main window made the active one or, `inOverview`, the overview opened
+// from it with its shortcut and active; nullptr where it does not become so.
+QWidget* activeWindowOf(MainWindow& w, bool inOverview)
+{
+    w.activate();
+    if (!inOverview)
+        return &w.form;
+    QTest::keyClick(w.focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget* overview = w.form.overviewWindow();
+    return overview && QTest::qWaitForWindowActive(overview) ? overview : nullptr;
+}
+
 // The access key of a menu title or item ("&File": Alt+F), empty for none.
 QKeySequence accessKey(const QString& text)
 {
@@ -239,13 +249,8 @@ private slots:
             // A fresh main window for every route: the commands open windows
             // and one closes it.
             MainWindow w;
-            w.activate();
-            QWidget* window = &w.form;
-            if (inOverview) {
-                QTest::keyClick(w.focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-                window = w.form.overviewWindow();
-                QVERIFY(window && QTest::qWaitForWindowActive(window));
-            }
+            QWidget* window = activeWindowOf(w, inOverview);
+            QVERIFY(window);
             const QString context = routeName(route);
             QMenu* popup = menuTitled(*window, menu);
             QVERIFY2(popup, qPrintable(menu));
@@ -328,13 +333,8 @@ private slots:
         QFETCH(bool, inOverview);
         QFETCH(QStringList, menus);
         MainWindow w;
-        w.activate();
-        QWidget* window = &w.form;
-        if (inOverview) {
-            QTest::keyClick(w.focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-            window = w.form.overviewWindow();
-            QVERIFY(window);
-        }
+        QWidget* window = activeWindowOf(w, inOverview);
+        QVERIFY(window);
         QStringList shown;
         for (QAction* title : menuBarOf(*window).actions())
             shown << title->text() + QStringLiteral(": ") + itemTexts(title->menu()->actions()).join(" | ");
@@ -368,54 +368,6 @@ private slots:
             QVERIFY2(!button->text().contains(QLatin1Char('&')), qPrintable(button->objectName()));
         for (const QLabel* label : w.form.findChildren<QLabel*>())
             QVERIFY2(!label->text().contains(QLatin1Char('&')), qPrintable(label->objectName()));
-    }
-
-    // The commands that will join the menus later go where they belong when
-    // given; a command a menu cannot do without is an error in the program.
-    void optionalCommands_joinTheirMenusAndRequiredOnesMustBeGiven_data()
-    {
-        QTest::addColumn<bool>("optional");
-        QTest::addColumn<QStringList>("fileAndHelp");
-        QTest::newRow("without print and working")
-            << false << QStringList{"Save | Quit", "Help | About Siltmere | About Qt"};
-        QTest::newRow("with print and working")
-            << true << QStringList{"Save | Print | Preview | Quit", "Working | Help | About Siltmere | About Qt"};
-    }
-
-    void optionalCommands_joinTheirMenusAndRequiredOnesMustBeGiven()
-    {
-        QFETCH(bool, optional);
-        QFETCH(QStringList, fileAndHelp);
-        QWidget window;
-        const auto named = [&window](const char* text) { return new QAction(QString::fromLatin1(text), &window); };
-        ui::MainCommands commands{.saveReport = named("Save"),
-                                  .print = optional ? named("Print") : nullptr,
-                                  .printPreview = optional ? named("Preview") : nullptr,
-                                  .quit = named("Quit"),
-                                  .copyResults = named("Copy"),
-                                  .overview = named("Overview"),
-                                  .background = named("Background"),
-                                  .working = optional ? named("Working") : nullptr,
-                                  .help = named("Help"),
-                                  .aboutSiltmere = named("About Siltmere"),
-                                  .aboutQt = named("About Qt")};
-        QMenuBar* bar = ui::buildMainMenuBar(&window, commands);
-        const QList<QAction*> menus = bar->actions();
-        QCOMPARE(menus.size(), 4);
-        QCOMPARE((QStringList{itemTexts(menus[0]->menu()->actions()).join(" | "),
-                              itemTexts(menus[3]->menu()->actions()).join(" | ")}),
-                 fileAndHelp);
-
-        for (QAction* ui::MainCommands::*required :
-             {&ui::MainCommands::saveReport, &ui::MainCommands::quit, &ui::MainCommands::copyResults,
-              &ui::MainCommands::overview, &ui::MainCommands::background, &ui::MainCommands::help,
-              &ui::MainCommands::aboutSiltmere, &ui::MainCommands::aboutQt}) {
-            ui::MainCommands lacking = commands;
-            lacking.*required = nullptr;
-            QVERIFY_THROWS_EXCEPTION(std::logic_error, ui::buildMainMenuBar(&window, lacking));
-        }
-        QVERIFY_THROWS_EXCEPTION(std::logic_error,
-                                 ui::buildOverviewMenuBar(&window, {.saveReport = commands.saveReport}));
     }
 };
 

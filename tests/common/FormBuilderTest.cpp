@@ -1,12 +1,14 @@
 // The builder that turns a design table into widgets, tried on a small
 // made-up window: what it makes of each column of a row, the keyboard order
 // it derives from the tab numbers, the stacking order from the row order, and
-// how it treats the option buttons of a frame.
+// how it treats the option buttons of a frame; and the design's units, twips
+// and Windows colour numbers.
 
 #include "UiTestSupport.h"
 
 #include "ControlSpec.h"
 #include "FormBuilder.h"
+#include "Twips.h"
 #include "WindowsColor.h"
 
 #include <QButtonGroup>
@@ -233,6 +235,60 @@ private slots:
             const QString name = toQString(spec.name);
             QCOMPARE(control<QWidget>(window, name)->geometry(), control<QWidget>(plain.window, name)->geometry());
         }
+    }
+
+    // Halves away from zero: a control's edges land on the pixel nearest
+    // their twips, whichever side of the origin.
+    void twips_roundToTheNearestPixel_data()
+    {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("one pixel") << 15 << 1;
+        QTest::newRow("just under one and a half") << 22 << 1;
+        QTest::newRow("just over one and a half") << 23 << 2;
+        QTest::newRow("negative") << -23 << -2;
+    }
+
+    void twips_roundToTheNearestPixel()
+    {
+        QFETCH(int, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(twipsToPixels(twips), pixels);
+    }
+
+    // Boxes that touch in the design touch on screen: their edges are
+    // rounded, not their widths (10 twips wide, each would be one pixel).
+    void twips_roundEdgesNotWidths()
+    {
+        QCOMPARE(rectFromTwips(0, 0, 10, 10), QRect(0, 0, 1, 1));
+        QCOMPARE(rectFromTwips(10, 10, 10, 10), QRect(1, 1, 0, 0));
+        QCOMPARE(rectFromTwips(20, 20, 10, 10), QRect(1, 1, 1, 1));
+    }
+
+    // Windows colour numbers hold red in their low byte; the system colours
+    // (high bit set) follow the palette.
+    void windowsColours_areReadAsWindowsWritesThem_data()
+    {
+        QTest::addColumn<uint>("number");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("green") << uint(65280) << QColor(0, 255, 0);
+        QTest::newRow("red") << uint(255) << QColor(255, 0, 0);
+        QTest::newRow("white") << uint(16777215) << QColor(255, 255, 255);
+        QTest::newRow("pale yellow") << uint(8454143) << QColor(255, 255, 128);
+        QTest::newRow("pale cyan") << uint(16777152) << QColor(192, 255, 255);
+        QTest::newRow("pale orange") << uint(12640511) << QColor(255, 224, 192);
+        QTest::newRow("system: window background") << uint(0x80000004u) << QColor(1, 2, 3);
+        QTest::newRow("system: button face") << uint(0x8000000Fu) << QColor(4, 5, 6);
+    }
+
+    void windowsColours_areReadAsWindowsWritesThem()
+    {
+        QFETCH(uint, number);
+        QFETCH(QColor, expected);
+        QPalette palette;
+        palette.setColor(QPalette::Window, QColor(1, 2, 3));
+        palette.setColor(QPalette::Button, QColor(4, 5, 6));
+        QCOMPARE(fromWindowsColor(number, palette), expected);
     }
 
     void menuBar_needsAWindowWithALayout()

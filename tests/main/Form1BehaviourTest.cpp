@@ -330,28 +330,6 @@ private slots:
         QCOMPARE(w.form.model().ThickIdx, std::int16_t{4});
         QVERIFY(!w.command2->isEnabled());
     }
-
-    void pastedNonNumbers_becomeZero_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("inf") << "inf";
-        QTest::newRow("-inf") << "-inf";
-        QTest::newRow("nan") << "nan";
-        QTest::newRow("huge exponent") << "1e999";
-        QTest::newRow("empty") << "";
-        QTest::newRow("letters") << "abc";
-        QTest::newRow("sign only") << "-";
-    }
-
-    void pastedNonNumbers_becomeZero()
-    {
-        QFETCH(QString, text);
-        MainWindow w;
-        w.limit->selectAll();
-        w.limit->insert(text); // as a paste does
-        QCOMPARE(w.limit->text(), QStringLiteral("0"));
-        QVERIFY(!w.command2->isEnabled());
-    }
 };
 
 SILTMERE_UI_TEST_MAIN(Form1BehaviourTest)

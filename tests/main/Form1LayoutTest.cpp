@@ -9,8 +9,6 @@
 #include "Form1Layout.h"
 #include "FormBuilder.h"
 #include "StretchedImage.h"
-#include "Twips.h"
-#include "WindowsColor.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>
@@ -53,19 +51,6 @@ class Form1LayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void window_hasItsCaptionAndClientArea()
-    {
-        MainWindow w;
-        QCOMPARE(w.form.windowTitle(), QStringLiteral("Siltmere"));
-        // The designed client area, and the menu bar above it.
-        QCOMPARE(control<QWidget>(w.form, "ClientArea")->size(), QSize(835, 690));
-        const int bar = control<QMenuBar>(w.form, "MenuBar")->height();
-        QVERIFY(bar > 0);
-        QCOMPARE(w.form.size(), QSize(835, 690 + bar));
-        QVERIFY(w.form.minimumSize() != w.form.maximumSize()); // resizable
-        QCOMPARE(w.form.font().pointSizeF(), 8.0);
-    }
-
     // Positions and sizes in pixels worked out by hand from the window's
     // design in twips (15 twips to the pixel, each edge rounded to the
     // nearest pixel), for a sample of every kind of control and of every
@@ -354,6 +339,7 @@ private slots:
     void resizing_movesAndResizesNothing()
     {
         MainWindow w;
+        QVERIFY(w.form.minimumSize() != w.form.maximumSize()); // resizable
         QHash<QString, QRect> before;
         for (const ControlSpec& spec : form1::kControls)
             before.insert(toQString(spec.name), control<QWidget>(w.form, toQString(spec.name))->geometry());
@@ -402,45 +388,6 @@ private slots:
         const QImage shownWithout = without.grab(QRect(QPoint(0, 0), areaWithout->size())).toImage();
         QCOMPARE(shown.size(), QSize(835, 690) * with.form.devicePixelRatio());
         QVERIFY(shown == shownWithout);
-    }
-
-    void twips_roundEdgesNotWidths()
-    {
-        QCOMPARE(twipsToPixels(15), 1);
-        QCOMPARE(twipsToPixels(22), 1);
-        QCOMPARE(twipsToPixels(23), 2);
-        QCOMPARE(twipsToPixels(-23), -2);
-        QCOMPARE(rectFromTwips(3285, 5400, 1000, 495), QRect(219, 360, 67, 33));
-        QCOMPARE(rectFromTwips(4275, 5400, 1000, 495), QRect(285, 360, 67, 33));
-        QCOMPARE(rectFromTwips(5280, 5400, 1000, 495), QRect(352, 360, 67, 33));
-    }
-
-    void windowsColours_haveRedInTheLowByte_data()
-    {
-        QTest::addColumn<uint>("number");
-        QTest::addColumn<QColor>("expected");
-        QTest::newRow("green") << uint(65280) << QColor(0, 255, 0);
-        QTest::newRow("red") << uint(255) << QColor(255, 0, 0);
-        QTest::newRow("white") << uint(16777215) << QColor(255, 255, 255);
-        QTest::newRow("pale yellow") << uint(8454143) << QColor(255, 255, 128);
-        QTest::newRow("pale cyan") << uint(16777152) << QColor(192, 255, 255);
-        QTest::newRow("pale orange") << uint(12640511) << QColor(255, 224, 192);
-    }
-
-    void windowsColours_haveRedInTheLowByte()
-    {
-        QFETCH(uint, number);
-        QFETCH(QColor, expected);
-        QCOMPARE(fromWindowsColor(number, QPalette()), expected);
-    }
-
-    void systemColours_followThePalette()
-    {
-        QPalette palette;
-        palette.setColor(QPalette::Window, QColor(1, 2, 3));
-        palette.setColor(QPalette::Button, QColor(4, 5, 6));
-        QCOMPARE(fromWindowsColor(0x80000004u, palette), QColor(1, 2, 3));
-        QCOMPARE(fromWindowsColor(0x8000000Fu, palette), QColor(4, 5, 6));
     }
 };
 

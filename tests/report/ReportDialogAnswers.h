@@ -7,6 +7,7 @@
 // (their text and buttons kept, then a chosen button pressed). A dialog of
 // another kind ends the test.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
@@ -53,6 +54,7 @@ public:
 
     // What was shown.
     QList<ShownMessage> messages;
+    QString proposedSave; // the file the save dialog proposed
     int printDialogs = 0;
     int previewPages = -1;    // the pages the preview showed
     QStringList printerNames; // the printers the print dialog offered
@@ -74,6 +76,7 @@ private:
             auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             if (!name || savePath.isEmpty())
                 fail("a save dialog nobody expected, or without a file name box");
+            proposedSave = files->selectedFiles().value(0);
             name->setText(savePath);
             close(files, QDialog::Accepted);
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -82,7 +85,12 @@ private:
             QMessageBox::StandardButton pressed = onMessage ? onMessage(shown) : QMessageBox::NoButton;
             if (pressed == QMessageBox::NoButton)
                 pressed = box->standardButton(box->escapeButton());
-            close(box, pressed == QMessageBox::NoButton ? QMessageBox::Ok : pressed);
+            // Clicked, as a person would: a message a dialog of Qt's own
+            // asks (whether to replace a file) reads the button clicked.
+            if (QAbstractButton* button = box->button(pressed))
+                QTimer::singleShot(0, button, [button] { button->click(); });
+            else
+                close(box, QMessageBox::Ok);
         } else {
             fail(qPrintable(QStringLiteral("unexpected modal dialog '%1'").arg(modal->windowTitle())));
         }

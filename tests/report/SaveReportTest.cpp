@@ -3,6 +3,7 @@
 // it, and a save that fails, which says why and where and changes nothing.
 
 #include "PdfReadBack.h"
+#include "ReportDialogAnswers.h"
 #include "UiTestSupport.h"
 
 #include <QAction>
@@ -23,60 +24,25 @@ namespace {
 const QString kSaveEntry = QStringLiteral("Save report as PDF…");
 
 // Answers the dialogs a save opens, as a planner would: the save dialog with
-// `path`, a question to replace a file with Yes, a warning with OK. Any other
-// dialog ends the test.
-class DialogAnswers : public QObject {
-public:
-    explicit DialogAnswers(QString path)
-        : path_(std::move(path))
+// `path`, a question to replace a file with Yes, a warning with OK.
+struct SaveAnswers : ReportDialogAnswers {
+    explicit SaveAnswers(const QString& path)
     {
-        timer_.callOnTimeout(this, [this] { answer(); });
-        timer_.start(20);
+        savePath = path;
+        onMessage = [](const ShownMessage& shown) {
+            return shown.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::NoButton;
+        };
     }
-
-    QString proposed; // the file the save dialog proposed
-    QString warning;  // the text of the warning shown, if any
-
-private:
-    void answer()
+    // The text of the warnings shown, if any.
+    QString warning() const
     {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == answered_)
-            return;
-        answered_ = modal;
-        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            proposed = dialog->selectedFiles().value(0);
-            // Typed, as a person would: selectFile() changes the folder only
-            // once the folder's listing has been read.
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            if (!name)
-                qFatal("the save dialog has no file name box");
-            name->setText(path_);
-            close(dialog, QDialog::Accepted);
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            if (box->standardButtons() & QMessageBox::Yes) {
-                close(box, QMessageBox::Yes);
-            } else {
-                warning = box->text();
-                close(box, QMessageBox::Ok);
-            }
-        } else {
-            std::fprintf(stderr, "unexpected modal dialog '%s'\n", qPrintable(modal->windowTitle()));
-            std::abort();
+        QStringList warnings;
+        for (const ShownMessage& shown : messages) {
+            if (!shown.buttons.testFlag(QMessageBox::Yes))
+                warnings << shown.text;
         }
+        return warnings.join(QLatin1Char('\n'));
     }
-
-    // Closed once this answer has returned: a dialog that opens another
-    // (the question to replace a file) runs it inside its own closing, and
-    // this timer does not run again until the answer returns.
-    static void close(QDialog* dialog, int result)
-    {
-        QTimer::singleShot(0, dialog, [dialog, result] { dialog->done(result); });
-    }
-
-    QString path_;
-    QTimer timer_;
-    QPointer<QWidget> answered_;
 };
 
 struct ActiveWindow : MainWindow {
@@ -160,9 +126,9 @@ private slots:
         const Snapshot before = snapshot(w.form);
 
         const QString path = dir_.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
-        DialogAnswers answers(path);
+        SaveAnswers answers(path);
         w.pressSave();
-        QVERIFY2(answers.warning.isEmpty(), qPrintable(answers.warning));
+        QVERIFY2(answers.warning().isEmpty(), qPrintable(answers.warning()));
         QVERIFY(snapshot(w.form) == before);
         keepSample(path, QStringLiteral("window, %1.pdf").arg(QTest::currentDataTag()));
 
@@ -208,9 +174,9 @@ private slots:
             w.activate();
         }
         const QString path = dir_.filePath(QStringLiteral("overview %1.pdf").arg(closeIt));
-        DialogAnswers answers(path);
+        SaveAnswers answers(path);
         w.pressSave();
-        QVERIFY2(answers.warning.isEmpty(), qPrintable(answers.warning));
+        QVERIFY2(answers.warning().isEmpty(), qPrintable(answers.warning()));
         keepSample(path, QStringLiteral("window, %1.pdf").arg(QTest::currentDataTag()));
         const QString text = pdfText(path);
         if (text.isNull())
@@ -229,7 +195,7 @@ private slots:
         w.allSteps();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         const QString path = dir_.filePath(QStringLiteral("limit 37,5.pdf"));
-        DialogAnswers answers(path);
+        SaveAnswers answers(path);
         w.pressSave();
         const QString text = pdfText(path);
         if (text.isNull())
@@ -275,19 +241,19 @@ private slots:
             QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("older") == 5);
         }
         const QDate before = QDate::currentDate();
-        DialogAnswers answers(path);
+        SaveAnswers answers(path);
         entry->trigger();
         const QDate after = QDate::currentDate();
 
-        const QFileInfo proposed(answers.proposed);
+        const QFileInfo proposed(answers.proposedSave);
         QVERIFY2(proposed.fileName() == QStringLiteral("Siltmere report %1.pdf").arg(before.toString(Qt::ISODate)) ||
                      proposed.fileName() == QStringLiteral("Siltmere report %1.pdf").arg(after.toString(Qt::ISODate)),
-                 qPrintable(answers.proposed));
+                 qPrintable(answers.proposedSave));
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (QFileInfo::exists(documents))
             QCOMPARE(proposed.absolutePath(), QFileInfo(documents).absoluteFilePath());
         // The file there was replaced (asking first is the dialog's part).
-        QVERIFY(answers.warning.isEmpty());
+        QVERIFY(answers.warning().isEmpty());
         QVERIFY(declaresPdfA1(path));
     }
 
@@ -306,9 +272,9 @@ private slots:
         const QString path = notAFolder + QStringLiteral("/report.pdf");
         QString warning;
         {
-            DialogAnswers answers(path);
+            SaveAnswers answers(path);
             w.pressSave();
-            warning = answers.warning;
+            warning = answers.warning();
         }
         QVERIFY2(warning.contains(QDir::toNativeSeparators(path)), qPrintable(warning));
         // The reason follows the path; a platform words it its own way.
@@ -319,10 +285,10 @@ private slots:
         // The window still saves, once it has the focus back, and does not
         // propose the folder that failed.
         w.activate();
-        DialogAnswers again(dir_.filePath(QStringLiteral("after a failure.pdf")));
+        SaveAnswers again(dir_.filePath(QStringLiteral("after a failure.pdf")));
         w.pressSave();
-        QVERIFY(again.warning.isEmpty());
-        QVERIFY2(QFileInfo(again.proposed).absolutePath() != notAFolder, qPrintable(again.proposed));
+        QVERIFY(again.warning().isEmpty());
+        QVERIFY2(QFileInfo(again.proposedSave).absolutePath() != notAFolder, qPrintable(again.proposedSave));
         QVERIFY(declaresPdfA1(dir_.filePath(QStringLiteral("after a failure.pdf"))));
     }
 };

@@ -13,8 +13,7 @@ Form2::Form2(QWidget* parent)
 {
     // A window of its own, shown beside the main window rather than owned by
     // it; the title bar's close button destroys it.
-    setWindowFlag(Qt::Window);
-    setAttribute(Qt::WA_DeleteOnClose);
+    makeOwnWindow(*this);
 
     auto* close = controls_.get<QPushButton>(QStringLiteral("Command1"));
     connect(close, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));

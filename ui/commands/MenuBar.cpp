@@ -1,8 +1,8 @@
 #include "MenuBar.h"
 
 #include "About.h"
-#include "FatalError.h"
 #include "HelpWindow.h"
+#include "WindowCommands.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -10,24 +10,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
-#include <stdexcept>
-
 namespace siltmere::ui {
 
 namespace {
-
-void add(QMenu& menu, QAction* action, const char* command)
-{
-    if (!action)
-        throw std::logic_error(std::string("the menu bar lacks the command ") + command);
-    menu.addAction(action);
-}
-
-void addOptional(QMenu& menu, QAction* action)
-{
-    if (action)
-        menu.addAction(action);
-}
 
 QMenuBar* newMenuBar(QWidget* parent)
 {
@@ -36,28 +21,31 @@ QMenuBar* newMenuBar(QWidget* parent)
     return bar;
 }
 
+// The report's commands, alike in both windows.
+QMenu* addFileMenu(QMenuBar& bar, QAction* saveReport, QAction* print, QAction* printPreview)
+{
+    QMenu* file = bar.addMenu(QObject::tr("&File"));
+    file->addActions({saveReport, print, printPreview});
+    return file;
+}
+
 } // namespace
 
 void addProgramCommands(QWidget& window, MainCommands& commands)
 {
-    commands.quit = new QAction(QObject::tr("&Quit"), &window);
+    commands.quit = commandAction(window, QObject::tr("&Quit"), [&window] { window.close(); });
     commands.quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     commands.quit->setMenuRole(QAction::QuitRole);
-    QObject::connect(commands.quit, &QAction::triggered, &window, guarded([&window] { window.close(); }));
 
-    commands.help = new QAction(QObject::tr("Siltmere &help"), &window);
-    auto* opener = new HelpWindowOpener(commands.help);
-    QObject::connect(commands.help, &QAction::triggered, opener, guarded([opener] { opener->open(); }));
+    auto* opener = new HelpWindowOpener(&window);
+    commands.help = commandAction(window, QObject::tr("Siltmere &help"), [opener] { opener->open(); });
 
-    commands.aboutSiltmere = new QAction(QObject::tr("&About Siltmere"), &window);
+    commands.aboutSiltmere =
+        commandAction(window, QObject::tr("&About Siltmere"), [&window] { showAboutSiltmere(&window); });
     commands.aboutSiltmere->setMenuRole(QAction::AboutRole);
-    QObject::connect(commands.aboutSiltmere, &QAction::triggered, &window,
-                     guarded([&window] { showAboutSiltmere(&window); }));
 
-    commands.aboutQt = new QAction(QObject::tr("About &Qt"), &window);
+    commands.aboutQt = commandAction(window, QObject::tr("About &Qt"), [&window] { QMessageBox::aboutQt(&window); });
     commands.aboutQt->setMenuRole(QAction::AboutQtRole);
-    QObject::connect(commands.aboutQt, &QAction::triggered, &window,
-                     guarded([&window] { QMessageBox::aboutQt(&window); }));
 }
 
 QAction* pressingAction(QAbstractButton& button)
@@ -70,41 +58,27 @@ QAction* pressingAction(QAbstractButton& button)
 QMenuBar* buildMainMenuBar(QWidget* parent, const MainCommands& commands)
 {
     QMenuBar* bar = newMenuBar(parent);
-    QMenu* file = bar->addMenu(QObject::tr("&File"));
-    add(*file, commands.saveReport, "Save report");
-    addOptional(*file, commands.print);
-    addOptional(*file, commands.printPreview);
+    QMenu* file = addFileMenu(*bar, commands.saveReport, commands.print, commands.printPreview);
     file->addSeparator();
-    add(*file, commands.quit, "Quit");
+    file->addAction(commands.quit);
 
-    QMenu* edit = bar->addMenu(QObject::tr("&Edit"));
-    add(*edit, commands.copyResults, "Copy results");
-
-    QMenu* view = bar->addMenu(QObject::tr("&View"));
-    add(*view, commands.overview, "Overview");
-    add(*view, commands.background, "Background");
+    bar->addMenu(QObject::tr("&Edit"))->addAction(commands.copyResults);
+    bar->addMenu(QObject::tr("&View"))->addActions({commands.overview, commands.background});
 
     QMenu* help = bar->addMenu(QObject::tr("&Help"));
-    if (commands.working) {
-        help->addAction(commands.working);
-        help->addSeparator();
-    }
-    add(*help, commands.help, "Siltmere help");
+    help->addAction(commands.working);
     help->addSeparator();
-    add(*help, commands.aboutSiltmere, "About Siltmere");
-    add(*help, commands.aboutQt, "About Qt");
+    help->addAction(commands.help);
+    help->addSeparator();
+    help->addActions({commands.aboutSiltmere, commands.aboutQt});
     return bar;
 }
 
 QMenuBar* buildOverviewMenuBar(QWidget* parent, const OverviewCommands& commands)
 {
     QMenuBar* bar = newMenuBar(parent);
-    QMenu* file = bar->addMenu(QObject::tr("&File"));
-    add(*file, commands.saveReport, "Save report");
-    addOptional(*file, commands.print);
-    addOptional(*file, commands.printPreview);
-    QMenu* edit = bar->addMenu(QObject::tr("&Edit"));
-    add(*edit, commands.copyOverview, "Copy overview");
+    addFileMenu(*bar, commands.saveReport, commands.print, commands.printPreview);
+    bar->addMenu(QObject::tr("&Edit"))->addAction(commands.copyOverview);
     return bar;
 }
 

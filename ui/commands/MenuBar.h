@@ -12,13 +12,12 @@ class QWidget;
 
 namespace siltmere::ui {
 
-// The main window's commands. The optional ones may be null and are then
-// left out of the menus; the others must be given.
+// The main window's commands, by the menu that holds them.
 struct MainCommands {
     // File
     QAction* saveReport = nullptr;
-    QAction* print = nullptr;        // optional
-    QAction* printPreview = nullptr; // optional
+    QAction* print = nullptr;
+    QAction* printPreview = nullptr;
     QAction* quit = nullptr;
     // Edit
     QAction* copyResults = nullptr;
@@ -26,17 +25,17 @@ struct MainCommands {
     QAction* overview = nullptr;
     QAction* background = nullptr;
     // Help
-    QAction* working = nullptr; // optional
+    QAction* working = nullptr;
     QAction* help = nullptr;
     QAction* aboutSiltmere = nullptr;
     QAction* aboutQt = nullptr;
 };
 
-// The overview window's commands; print and its preview are optional.
+// The overview window's commands.
 struct OverviewCommands {
     QAction* saveReport = nullptr;
-    QAction* print = nullptr;        // optional
-    QAction* printPreview = nullptr; // optional
+    QAction* print = nullptr;
+    QAction* printPreview = nullptr;
     QAction* copyOverview = nullptr;
 };
 
@@ -50,8 +49,7 @@ void addProgramCommands(QWidget& window, MainCommands& commands);
 // button's handler runs as from a click. Owned by the button.
 QAction* pressingAction(QAbstractButton& button);
 
-// &File, &Edit, &View and &Help. Throws std::logic_error for a command that
-// must be given and is not.
+// &File, &Edit, &View and &Help.
 QMenuBar* buildMainMenuBar(QWidget* parent, const MainCommands& commands);
 
 // &File and &Edit.

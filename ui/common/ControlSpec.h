@@ -58,39 +58,35 @@ struct ControlSpec {
     // What a design row sets beyond kind, place, keyboard order and text.
     constexpr ControlSpec withFont(const FontSpec& value) const
     {
-        ControlSpec copy = *this;
-        copy.font = value;
-        return copy;
+        return changed([&](ControlSpec& row) { row.font = value; });
     }
     constexpr ControlSpec withBack(std::uint32_t windowsColor) const
     {
-        ControlSpec copy = *this;
-        copy.backColor = windowsColor;
-        return copy;
+        return changed([&](ControlSpec& row) { row.backColor = windowsColor; });
     }
     constexpr ControlSpec withAlign(Align value) const
     {
-        ControlSpec copy = *this;
-        copy.align = value;
-        return copy;
+        return changed([&](ControlSpec& row) { row.align = value; });
     }
     constexpr ControlSpec withFlags(unsigned value) const
     {
-        ControlSpec copy = *this;
-        copy.flags |= value;
-        return copy;
+        return changed([&](ControlSpec& row) { row.flags |= value; });
     }
     // The name assistive technology reads out; empty keeps the caption.
     constexpr ControlSpec named(std::string_view spokenName) const
     {
-        ControlSpec copy = *this;
-        copy.accessibleName = spokenName;
-        return copy;
+        return changed([&](ControlSpec& row) { row.accessibleName = spokenName; });
     }
     constexpr ControlSpec described(std::string_view description) const
     {
+        return changed([&](ControlSpec& row) { row.accessibleDescription = description; });
+    }
+
+private:
+    constexpr ControlSpec changed(auto change) const
+    {
         ControlSpec copy = *this;
-        copy.accessibleDescription = description;
+        change(copy);
         return copy;
     }
 };

@@ -22,6 +22,9 @@ struct FontSpec {
 
 // MS Sans Serif 8 pt regular, the font of both windows.
 inline constexpr FontSpec kWindowFont{"MS Sans Serif", 8.0, false, false};
+// The same one size up, for the windows that are read rather than glanced
+// at: the overview and the working.
+inline constexpr FontSpec kReadingFont{"MS Sans Serif", 9.0, false, false};
 
 // Whether a family is installed and can be drawn at any size. Bitmap faces
 // do not count: Windows still ships "MS Sans Serif" and "Courier" as bitmap

@@ -30,6 +30,7 @@
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace siltmere::ui {
@@ -80,21 +81,10 @@ QPixmap naturalSizePixmap(const QString& path, qreal devicePixelRatio)
     return QPixmap(path);
 }
 
+// Static texts, frames and pictures are passed over by Tab and clicks.
 bool takesFocus(ControlKind kind)
 {
-    switch (kind) {
-    case ControlKind::TextBox:
-    case ControlKind::ListBox:
-    case ControlKind::PushButton:
-    case ControlKind::OptionButton:
-    case ControlKind::PictureBox:
-        return true;
-    case ControlKind::Label:
-    case ControlKind::Frame:
-    case ControlKind::Image:
-        break;
-    }
-    return false;
+    return kind != ControlKind::Label && kind != ControlKind::Frame && kind != ControlKind::Image;
 }
 
 // List entries one line of the list's font tall, as in a Windows list box, so
@@ -145,85 +135,114 @@ void takeTabOnlyWhileChosen(QRadioButton& option)
     QObject::connect(&option, &QRadioButton::toggled, &option, follow);
 }
 
+QLabel* newLabel(const ControlSpec& spec, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(alignmentOf(spec.align) | Qt::AlignTop);
+    label->setAutoFillBackground(!spec.has(Transparent));
+    return label;
+}
+
+QLineEdit* newTextBox(const ControlSpec& spec, const QString& text, QWidget* parent)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setAlignment(alignmentOf(spec.align) | Qt::AlignVCenter);
+    box->setReadOnly(spec.has(ReadOnly));
+    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setCursorPosition(0);
+    return box;
+}
+
+QListWidget* newListBox(QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setItemDelegate(new OneLineRows(list));
+    list->setUniformItemSizes(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSortingEnabled(false);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    keepCurrentEntryOnlyWhileFocused(*list);
+    return list;
+}
+
+// A disabled step button's caption is still read: where the theme greys it
+// below the readable contrast, a grey that still looks greyed out but
+// reaches it. Styles shade the face away from the palette's colour (lighter
+// under a light caption, darker under a dark one), so the grey is chosen for
+// the shade nearer the caption.
+void keepGreyedCaptionReadable(QPushButton& button)
+{
+    QPalette palette = button.palette();
+    const QColor caption = palette.color(QPalette::Active, QPalette::ButtonText);
+    const QColor face = palette.color(QPalette::Disabled, QPalette::Button);
+    const bool lightCaption = contrastRatio(caption, Qt::black) > contrastRatio(caption, Qt::white);
+    const QColor shadedFace = lightCaption ? face.lighter(130) : face.darker(110);
+    if (contrastRatio(palette.color(QPalette::Disabled, QPalette::ButtonText), shadedFace) < kReadableContrast) {
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, greyedTextOn(shadedFace, caption));
+        button.setPalette(palette);
+    }
+}
+
+QPushButton* newPushButton(const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->installEventFilter(new PressOnEnter(button));
+    keepGreyedCaptionReadable(*button);
+    return button;
+}
+
+// The frame's options form one exclusive group: exactly one is chosen, even
+// in a frame with a single option (a lone Qt radio button would otherwise
+// uncheck on a second click). The buttons stay auto-exclusive as well: that
+// is what makes them radio buttons, not check boxes, to a screen reader;
+// inside a group the group decides.
+QRadioButton* newOptionButton(const ControlSpec& spec, const QString& text, QWidget* parent)
+{
+    auto* group = parent->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!group) {
+        group = new QButtonGroup(parent);
+        group->setExclusive(true);
+    }
+    auto* option = new QRadioButton(text, parent);
+    group->addButton(option);
+    option->setChecked(spec.has(Checked));
+    return option;
+}
+
+QLabel* newPictureBox(const QString& path, QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    picture->setLineWidth(2);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setPixmap(naturalSizePixmap(path, parent->devicePixelRatioF()));
+    return picture;
+}
+
 QWidget* createControl(const ControlSpec& spec, QWidget* parent)
 {
     const QString text = toQString(spec.text);
     switch (spec.kind) {
-    case ControlKind::Label: {
-        auto* label = new QLabel(text, parent);
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setAlignment(alignmentOf(spec.align) | Qt::AlignTop);
-        label->setAutoFillBackground(!spec.has(Transparent));
-        return label;
-    }
-    case ControlKind::TextBox: {
-        auto* box = new QLineEdit(text, parent);
-        box->setAlignment(alignmentOf(spec.align) | Qt::AlignVCenter);
-        box->setReadOnly(spec.has(ReadOnly));
-        box->setMaxLength(std::numeric_limits<int>::max());
-        box->setCursorPosition(0);
-        return box;
-    }
-    case ControlKind::ListBox: {
-        auto* list = new QListWidget(parent);
-        list->setItemDelegate(new OneLineRows(list));
-        list->setUniformItemSizes(true);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setSortingEnabled(false);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        keepCurrentEntryOnlyWhileFocused(*list);
-        return list;
-    }
-    case ControlKind::PushButton: {
-        auto* button = new QPushButton(text, parent);
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        button->installEventFilter(new PressOnEnter(button));
-        // A disabled step button's caption is still read: where the theme
-        // greys it below the readable contrast, a grey that still looks
-        // greyed out but reaches it. Styles shade the face away from the
-        // palette's colour (lighter under a light caption, darker under a
-        // dark one), so the grey is chosen for the shade nearer the caption.
-        QPalette palette = button->palette();
-        const QColor caption = palette.color(QPalette::Active, QPalette::ButtonText);
-        const QColor face = palette.color(QPalette::Disabled, QPalette::Button);
-        const bool lightCaption = contrastRatio(caption, Qt::black) > contrastRatio(caption, Qt::white);
-        const QColor shadedFace = lightCaption ? face.lighter(130) : face.darker(110);
-        if (contrastRatio(palette.color(QPalette::Disabled, QPalette::ButtonText), shadedFace) < kReadableContrast) {
-            palette.setColor(QPalette::Disabled, QPalette::ButtonText, greyedTextOn(shadedFace, caption));
-            button->setPalette(palette);
-        }
-        return button;
-    }
+    case ControlKind::Label:
+        return newLabel(spec, text, parent);
+    case ControlKind::TextBox:
+        return newTextBox(spec, text, parent);
+    case ControlKind::ListBox:
+        return newListBox(parent);
+    case ControlKind::PushButton:
+        return newPushButton(text, parent);
     case ControlKind::Frame:
         return new QGroupBox(text, parent);
-    case ControlKind::OptionButton: {
-        // The frame's options form one exclusive group: exactly one is
-        // chosen, even in a frame with a single option (a lone Qt radio
-        // button would otherwise uncheck on a second click). The buttons stay
-        // auto-exclusive as well: that is what makes them radio buttons, not
-        // check boxes, to a screen reader; inside a group the group decides.
-        auto* group = parent->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
-        if (!group) {
-            group = new QButtonGroup(parent);
-            group->setExclusive(true);
-        }
-        auto* option = new QRadioButton(text, parent);
-        group->addButton(option);
-        option->setChecked(spec.has(Checked));
-        return option;
-    }
+    case ControlKind::OptionButton:
+        return newOptionButton(spec, text, parent);
     case ControlKind::Image:
         return new StretchedImage(text, rectFromTwips(spec.left, spec.top, spec.width, spec.height).size(), parent);
-    case ControlKind::PictureBox: {
-        auto* picture = new QLabel(parent);
-        picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-        picture->setLineWidth(2);
-        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        picture->setPixmap(naturalSizePixmap(text, parent->devicePixelRatioF()));
-        return picture;
-    }
+    case ControlKind::PictureBox:
+        return newPictureBox(text, parent);
     }
     return nullptr;
 }
@@ -343,20 +362,25 @@ void placeMenuBar(QWidget& window, QMenuBar& menuBar)
     layout->setMenuBar(&menuBar);
 }
 
-Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls,
-                   std::span<const LineSpec> lines)
+void setUpWindow(QWidget& window, const QString& name, const QString& caption)
 {
-    installScreenReaderRoles();
-    window.setObjectName(toQString(spec.name));
-    window.setWindowTitle(toQString(spec.caption));
+    window.setObjectName(name);
+    window.setWindowTitle(caption);
     window.setWindowIcon(QIcon(QStringLiteral(":/assets/siltmere.png")));
-    window.setFont(designFont(kWindowFont));
-    const QSize designed = sizeFromTwips(spec.clientWidth, spec.clientHeight);
-    window.resize(designed);
-    fitToScreenOnFirstShow(window);
+}
 
-    // The client area scrolls where the window is smaller than the design;
-    // scroll bars appear only then.
+void makeOwnWindow(QWidget& window)
+{
+    window.setWindowFlag(Qt::Window);
+    window.setAttribute(Qt::WA_DeleteOnClose);
+}
+
+namespace {
+
+// The client area scrolls where the window is smaller than the design;
+// scroll bars appear only then.
+QWidget* addClientArea(QWidget& window, QSize designed, std::span<const LineSpec> lines)
+{
     auto* scroll = new QScrollArea(&window);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -371,40 +395,62 @@ Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const Cont
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
+    return clientArea;
+}
+
+// What a design row sets on the control it made, beyond its kind's own.
+void applyDesign(QWidget& widget, const ControlSpec& control)
+{
+    widget.setObjectName(toQString(control.name));
+    widget.setGeometry(rectFromTwips(control.left, control.top, control.width, control.height));
+    if (!control.font.isWindowFont())
+        widget.setFont(designFont(control.font));
+    // A push button does not draw its back colour, nor does a transparent
+    // label: both show the theme's colours, text included.
+    if (control.backColor != kNoColor && control.kind != ControlKind::PushButton && !control.has(Transparent))
+        setBackColor(widget, control.backColor);
+    widget.setEnabled(!control.has(Disabled));
+    widget.setFocusPolicy(takesFocus(control.kind) ? Qt::StrongFocus : Qt::NoFocus);
+    if (auto* option = qobject_cast<QRadioButton*>(&widget))
+        takeTabOnlyWhileChosen(*option);
+    widget.setAccessibleName(control.accessibleName.empty() ? toQString(control.text).remove(QLatin1Char('&'))
+                                                            : toQString(control.accessibleName));
+    if (!control.accessibleDescription.empty())
+        widget.setAccessibleDescription(toQString(control.accessibleDescription));
+}
+
+// Tab visits the controls by their keyboard order, not by their rows.
+void setKeyboardOrder(std::vector<std::pair<int, QWidget*>> order)
+{
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+}
+
+} // namespace
+
+Controls buildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlSpec> controls,
+                   std::span<const LineSpec> lines)
+{
+    installScreenReaderRoles();
+    setUpWindow(window, toQString(spec.name), toQString(spec.caption));
+    window.setFont(designFont(kWindowFont));
+    const QSize designed = sizeFromTwips(spec.clientWidth, spec.clientHeight);
+    window.resize(designed);
+    fitToScreenOnFirstShow(window);
+    QWidget* clientArea = addClientArea(window, designed, lines);
 
     Controls built;
     std::vector<std::pair<int, QWidget*>> keyboardOrder;
     for (const ControlSpec& control : controls) {
         QWidget* parent = control.container.empty() ? clientArea : built.get<QWidget>(toQString(control.container));
         QWidget* widget = createControl(control, parent);
-        widget->setObjectName(toQString(control.name));
-        widget->setGeometry(rectFromTwips(control.left, control.top, control.width, control.height));
-        if (!control.font.isWindowFont())
-            widget->setFont(designFont(control.font));
-        // A push button does not draw its back colour, nor does a transparent
-        // label: both show the theme's colours, text included.
-        if (control.backColor != kNoColor && control.kind != ControlKind::PushButton && !control.has(Transparent))
-            setBackColor(*widget, control.backColor);
-        widget->setEnabled(!control.has(Disabled));
-
-        const bool focusable = takesFocus(control.kind);
-        widget->setFocusPolicy(focusable ? Qt::StrongFocus : Qt::NoFocus);
-        if (auto* option = qobject_cast<QRadioButton*>(widget))
-            takeTabOnlyWhileChosen(*option);
-        if (focusable && control.tab != kNoTab)
+        applyDesign(*widget, control);
+        if (takesFocus(control.kind) && control.tab != kNoTab)
             keyboardOrder.emplace_back(control.tab, widget);
-
-        widget->setAccessibleName(control.accessibleName.empty() ? toQString(control.text).remove(QLatin1Char('&'))
-                                                                 : toQString(control.accessibleName));
-        if (!control.accessibleDescription.empty())
-            widget->setAccessibleDescription(toQString(control.accessibleDescription));
         built.add(widget->objectName(), widget);
     }
-
-    std::stable_sort(keyboardOrder.begin(), keyboardOrder.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < keyboardOrder.size(); ++i)
-        QWidget::setTabOrder(keyboardOrder[i - 1].second, keyboardOrder[i].second);
+    setKeyboardOrder(std::move(keyboardOrder));
     return built;
 }
 

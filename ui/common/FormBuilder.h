@@ -38,7 +38,15 @@ private:
     QHash<QString, QWidget*> widgets_;
 };
 
-// Sets up `window` (caption, icon, client size, window font) and creates
+// Names `window` (for tests and assistive technology) and gives it its
+// caption and the program's icon.
+void setUpWindow(QWidget& window, const QString& name, const QString& caption);
+
+// Makes `window` a window of its own beside the main window, owned by none;
+// closing it from its title bar destroys it.
+void makeOwnWindow(QWidget& window);
+
+// Sets up `window` (as setUpWindow, its client size and window font) and creates
 // every control of `controls`, and the `lines`, on its client area, which
 // scrolls where the window is smaller than the design. The window opens at
 // the designed size, or smaller where the screen's available area is.

@@ -1,10 +1,10 @@
 #include "HelpWindow.h"
 
 #include "FormBuilder.h"
+#include "WindowCommands.h"
 
 #include <QFile>
 #include <QFontMetrics>
-#include <QIcon>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -22,11 +22,8 @@ QString userGuide()
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Help"));
-    setWindowTitle(tr("Siltmere Help"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/siltmere.png")));
-    setWindowFlag(Qt::Window);
-    setAttribute(Qt::WA_DeleteOnClose);
+    setUpWindow(*this, QStringLiteral("Help"), tr("Siltmere Help"));
+    makeOwnWindow(*this);
     // Left open, it does not keep the program running once the main window
     // has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -65,13 +62,7 @@ HelpWindow* HelpWindowOpener::open()
 {
     if (!window_)
         window_ = new HelpWindow();
-    // A window that is already open comes to the front rather than staying
-    // hidden behind the main window.
-    const bool alreadyShown = window_->isVisible();
-    window_->show();
-    if (alreadyShown)
-        window_->raise();
-    window_->activateWindow();
+    showOrRaise(*window_);
     return window_;
 }
 

@@ -6,7 +6,6 @@
 #include "Form1Layout.h"
 #include "Form2.h"
 #include "MenuBar.h"
-#include "ModelError.h"
 #include "PdfReport.h"
 #include "Report.h"
 #include "ReportPrinting.h"
@@ -14,24 +13,21 @@
 #include "ResultsTable.h"
 #include "Thickness.h"
 #include "ThicknessList.h"
+#include "WindowCommands.h"
 #include "Working.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFocusEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -43,14 +39,6 @@
 namespace siltmere::ui {
 
 namespace {
-
-ResultRow rowOf(const Controls& controls, const ResultRowSpec& row)
-{
-    std::array<QLineEdit*, kSubestuaries> boxes{};
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        boxes[i] = controls.get<QLineEdit>(toQString(row.boxes[i]));
-    return ResultRow(boxes);
-}
 
 // Tells of a widget that takes the focus by the planner's hand (a click, Tab,
 // a shortcut), not by its window coming to the front again.
@@ -94,26 +82,26 @@ Form1::Form1(QWidget* parent)
     Command3 = controls_.get<QPushButton>(QStringLiteral("Command3"));
     Command4 = controls_.get<QPushButton>(QStringLiteral("Command4"));
     Label16 = controls_.get<QLabel>(QStringLiteral("Label16"));
-    for (const ResultRowSpec& row : kResultRows)
-        rows_[indexOf(row.id)] = rowOf(controls_, row);
+    for (const ResultRowSpec& row : kResultRows) {
+        for (std::size_t i = 0; i < row.boxes.size(); ++i)
+            boxes_[indexOf(row.id)][i] = controls_.get<QLineEdit>(toQString(row.boxes[i]));
+    }
 
     nameResultBoxes();
     describeLimitFormat();
-    offerCopyResults();
-    offerOverview();
-    offerSaveReport();
-    offerPrintReport();
-    offerWorking();
+    offerCommands();
+    offerBoxMenus();
+    followPickedBoxes();
     connectHandlers();
     // Every command also in a menu bar above the designed area: the same
     // actions as the context menus' and the shortcuts'.
     MainCommands commands{.saveReport = saveReportAction_,
+                          .print = printReportAction_,
+                          .printPreview = printPreviewAction_,
                           .copyResults = copyResultsAction_,
                           .overview = overviewAction_,
                           .background = pressingAction(*Command4),
                           .working = workingAction_};
-    commands.print = printReportAction_;
-    commands.printPreview = printPreviewAction_;
     addProgramCommands(*this, commands);
     placeMenuBar(*this, *buildMainMenuBar(this, commands));
     guarded([this] { Form_Load(); })();
@@ -165,17 +153,32 @@ void Form1::describeLimitFormat()
     AcceptanceBox->setAccessibleDescription(AcceptanceBox->accessibleDescription() + QStringLiteral("; ") + example);
 }
 
-// "Copy results" from the keyboard anywhere in the window, and from the
+// Every command from the keyboard anywhere in the window, and from the
 // context menu anywhere in it: the window's own menu, and over a text box the
-// box's usual editing menu with the same entry added.
-void Form1::offerCopyResults()
+// box's usual editing menu with the same entries added (showBoxMenu).
+void Form1::offerCommands()
 {
-    copyResultsAction_ = new QAction(tr("Copy results"), this);
-    copyResultsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copyResultsAction_->setShortcutContext(Qt::WindowShortcut);
-    addAction(copyResultsAction_);
+    copyResultsAction_ =
+        addWindowCommand(*this, tr("Copy results"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] {
+            const ResultsTable table = buildResultsTable(assessment_);
+            copyToClipboard(table.text, table.html);
+        });
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(copyResultsAction_, &QAction::triggered, this, guarded([this] { copyResults(); }));
+    overviewAction_ = addWindowCommand(*this, tr("Overview of all thicknesses and scenarios\u2026"),
+                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), [this] { openOverview(); });
+    saveReportAction_ = addWindowCommand(*this, saveReportTitle() + QStringLiteral("\u2026"),
+                                         QKeySequence(Qt::CTRL | Qt::Key_S), [this] { saveReport(); });
+    printReportAction_ = addWindowCommand(*this, printReportEntry(), printReportShortcut(),
+                                          [this] { printReport(this, currentReport()); });
+    printPreviewAction_ =
+        addWindowCommand(*this, printPreviewEntry(), {}, [this] { previewReport(this, currentReport()); });
+    // F1 is the key for help on the control in hand.
+    workingAction_ =
+        addWindowCommand(*this, tr("How was this worked out?"), QKeySequence(Qt::Key_F1), [this] { openWorking(); });
+}
+
+void Form1::offerBoxMenus()
+{
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(box, &QLineEdit::customContextMenuRequested, this, [this, box](const QPoint& position) {
@@ -195,24 +198,9 @@ void Form1::showBoxMenu(QLineEdit& box, const QPoint& position)
         menu->addAction(workingAction_);
         menu->addSeparator();
     }
-    menu->addAction(copyResultsAction_);
-    menu->addAction(overviewAction_);
-    menu->addAction(saveReportAction_);
-    menu->addAction(printReportAction_);
-    menu->addAction(printPreviewAction_);
+    menu->addActions({copyResultsAction_, overviewAction_, saveReportAction_, printReportAction_, printPreviewAction_});
     menu->exec(box.mapToGlobal(position));
     menuBox_.reset();
-}
-
-// The overview from the keyboard anywhere in the window, and from the same
-// context menus as "Copy results", beside it.
-void Form1::offerOverview()
-{
-    overviewAction_ = new QAction(tr("Overview of all thicknesses and scenarios\u2026"), this);
-    overviewAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    overviewAction_->setShortcutContext(Qt::WindowShortcut);
-    addAction(overviewAction_);
-    connect(overviewAction_, &QAction::triggered, this, guarded([this] { openOverview(); }));
 }
 
 void Form1::openOverview()
@@ -222,7 +210,7 @@ void Form1::openOverview()
         const AssessmentInputs& inputs = assessment_.inputs;
         overview_ = new OverviewWindow(QString::fromStdString(inputs.limitText), inputs.limitValue.value_or(0));
         // The report, with the overview's tables, from the overview too.
-        overview_->addAction(saveReportAction_);
+        overview_->addActions({saveReportAction_, printReportAction_, printPreviewAction_});
         placeMenuBar(*overview_, *buildOverviewMenuBar(overview_, {.saveReport = saveReportAction_,
                                                                    .print = printReportAction_,
                                                                    .printPreview = printPreviewAction_,
@@ -233,15 +221,9 @@ void Form1::openOverview()
                         showWorkingFor({row, k, std::make_pair(scenario, thickness)});
                     })();
                 });
-        overview_->addAction(printReportAction_);
-        overview_->addAction(printPreviewAction_);
         updateOverview();
     }
-    const bool alreadyShown = overview_->isVisible();
-    overview_->show();
-    if (alreadyShown)
-        overview_->raise();
-    overview_->activateWindow();
+    showOrRaise(*overview_);
 }
 
 void Form1::updateOverview()
@@ -254,20 +236,11 @@ void Form1::updateOverview()
     const QString limit = QString::fromStdString(inputs.limitText);
     if (inputs.limitValue && limit != overview_->results().limitText())
         overview_->showLimit(limit, *inputs.limitValue);
-    // The combination as the model holds it: its thickness row and scenario.
-    overview_->outlineCombination(model_.ThickIdx - 1, scenarioIndex(model_.ScenarioNo));
+    overview_->outlineCombination(inputs.thicknessPosition, scenarioIndex(inputs.scenarioNo));
 }
 
-// F1 (the key for help on the control in hand) and "How was this worked
-// out?" in the result boxes' context menus, and the window's. While the
-// working window is open it follows the result box the planner picks next.
-void Form1::offerWorking()
+void Form1::followPickedBoxes()
 {
-    workingAction_ = new QAction(tr("How was this worked out?"), this);
-    workingAction_->setShortcut(QKeySequence(Qt::Key_F1));
-    workingAction_->setShortcutContext(Qt::WindowShortcut);
-    addAction(workingAction_);
-    connect(workingAction_, &QAction::triggered, this, guarded([this] { openWorking(); }));
     auto* follower = new PickedFilter(
         [this](QObject* picked) {
             guarded([this, picked] {
@@ -317,11 +290,7 @@ void Form1::showWorkingFor(const WorkingSubject& subject)
     if (!working_)
         working_ = new WorkingWindow();
     updateWorking();
-    const bool alreadyShown = working_->isVisible();
-    working_->show();
-    if (alreadyShown)
-        working_->raise();
-    working_->activateWindow();
+    showOrRaise(*working_);
 }
 
 void Form1::updateWorking()
@@ -338,27 +307,6 @@ void Form1::updateWorking()
     working_->showWorking(workingFor(assessment_, subject.row, subject.k), tr("From the main window"));
 }
 
-void Form1::copyResults() const
-{
-    const ResultsTable table = buildResultsTable(assessment_);
-    auto* mime = new QMimeData;
-    mime->setText(table.text);
-    mime->setHtml(table.html);
-    QGuiApplication::clipboard()->setMimeData(mime);
-}
-
-// "Save report as PDF…" beside "Copy results": from the keyboard anywhere in
-// the window, and in the same context menus (showBoxMenu adds it to the text
-// boxes' menus).
-void Form1::offerSaveReport()
-{
-    saveReportAction_ = new QAction(tr("Save report as PDF…"), this);
-    saveReportAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    saveReportAction_->setShortcutContext(Qt::WindowShortcut);
-    addAction(saveReportAction_);
-    connect(saveReportAction_, &QAction::triggered, this, guarded([this] { saveReport(); }));
-}
-
 void Form1::saveReport()
 {
     // The platform's own dialog, which also asks before replacing a file.
@@ -366,8 +314,7 @@ void Form1::saveReport()
     const QString folder =
         reportFolder_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : reportFolder_;
     const QString proposed = QDir(folder).filePath(proposedReportName(QDate::currentDate()));
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Save report as PDF"), proposed, tr("PDF files (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, saveReportTitle(), proposed, tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
 
@@ -382,18 +329,6 @@ Report Form1::currentReport() const
     const ReportStamp stamp{QDateTime::currentDateTime(), QStringLiteral(SILTMERE_VERSION),
                             QSysInfo::prettyProductName()};
     return buildReport(assessment_, overviewResults(), stamp);
-}
-
-void Form1::offerPrintReport()
-{
-    printReportAction_ = new QAction(printReportEntry(), this);
-    printReportAction_->setShortcut(printReportShortcut());
-    printReportAction_->setShortcutContext(Qt::WindowShortcut);
-    addAction(printReportAction_);
-    connect(printReportAction_, &QAction::triggered, this, guarded([this] { printReport(this, currentReport()); }));
-    printPreviewAction_ = new QAction(printPreviewEntry(), this);
-    addAction(printPreviewAction_);
-    connect(printPreviewAction_, &QAction::triggered, this, guarded([this] { previewReport(this, currentReport()); }));
 }
 
 QLabel* Form1::Label15(int index) const
@@ -450,43 +385,47 @@ void Form1::describeComparison(QLineEdit& box, Verdict verdict, const QString& l
                                  words);
 }
 
-// Every result row as the assessment holds it, and the buttons of the steps
-// that can be taken next, after a change of thickness or limit.
-void Form1::showAllRows()
+// The window as a view of the assessment, after every change of it: every
+// result row, the buttons of the steps that can be taken next, the legend
+// once the percentages are judged, the scenario row's caption; and the
+// overview and the working window, while they are open.
+void Form1::showAssessment()
 {
-    showRow(ResultRowId::CriticalLoads);
+    for (const ResultRowSpec& row : kResultRows)
+        showRow(row.id);
     Command2->setEnabled(assessment_.taken(StepId::CriticalLoads));
-    showRow(ResultRowId::Baseline);
-    showRow(ResultRowId::Scenario);
     Command3->setEnabled(assessment_.taken(StepId::Exceedances));
-    showRow(ResultRowId::Percentage);
+    Label16->setVisible(assessment_.taken(StepId::PctIncrease));
+    showScenarioCaption();
+    updateOverview();
+    updateWorking();
 }
 
-// Exactly one of the three scenario captions is visible: 0 "Earthworks",
-// 1 "... with Controls", 2 "... without Controls".
-void Form1::showScenarioCaption(int index)
+// Exactly one of the three captions is visible: "Earthworks" (Label15(0)),
+// or the chosen scenario's own (Label15(1) and (2), in kScenarios' order).
+void Form1::showScenarioCaption()
 {
-    for (int i = 0; i <= 2; ++i)
-        Label15(i)->setVisible(i == index);
+    const bool named = scenarioCaption_ == ScenarioCaption::Chosen;
+    Label15(0)->setVisible(!named);
+    for (std::size_t s = 0; s < kScenarios.size(); ++s)
+        Label15(static_cast<int>(s) + 1)->setVisible(named && s == scenarioIndex(assessment_.inputs.scenarioNo));
 }
 
 // --- handlers -------------------------------------------------------------
 
 void Form1::Form_Load()
 {
-    // The limit the window is designed with, as the limit's handler would
-    // keep a typed one.
-    assessment_.inputs.limitText = AcceptanceBox->text().toStdString();
-    assessment_.inputs.limitValue = parseAcceptabilityLimit(AcceptanceBox->text());
+    // The limit the window is designed with, kept as the limit's handler
+    // keeps a typed one.
+    assessment_.inputs.limitText = form1::kDesignLimit;
+    assessment_.inputs.limitValue = parseAcceptabilityLimit(toQString(form1::kDesignLimit));
     for (const auto& choice : kThicknessChoices)
         List1->addItem(toQString(choice.label));
     // Selecting the start-up thickness runs List1_Click right here, before
     // the model is initialised: it sets the thickness and clears every row.
     List1->setCurrentRow(kStartupThicknessPosition);
     model_.Init_Model();
-    assessment_.inputs.scenarioNo = model_.ScenarioNo;
-    showScenarioCaption(0);
-    Label16->setVisible(false);
+    showAssessment();
     List1->setFocus();
 }
 
@@ -494,27 +433,24 @@ void Form1::List1_Click()
 {
     const QModelIndexList selected = List1->selectionModel()->selectedRows();
     chooseThickness(model_, assessment_, selected.isEmpty() ? -1 : selected.first().row());
-    showAllRows();
-    showScenarioCaption(0);
-    Label16->setVisible(false);
-    updateOverview();
-    updateWorking();
+    scenarioCaption_ = ScenarioCaption::General;
+    showAssessment();
 }
 
 void Form1::AcceptanceBox_Change()
 {
-    // Replacing a text that is not a number runs this handler again at once,
-    // for the "0"; the clearing below then simply runs twice, for the "0".
-    std::optional<double> limit = parseAcceptabilityLimit(AcceptanceBox->text());
+    QString text = AcceptanceBox->text();
+    std::optional<double> limit = parseAcceptabilityLimit(text);
     if (!limit) {
-        AcceptanceBox->setText(QStringLiteral("0"));
-        limit = parseAcceptabilityLimit(AcceptanceBox->text());
+        // Any other text turns into "0" at once, which reads as 0 in every
+        // locale. Writing it runs this handler again at once, for the "0";
+        // this run then clears the rows again, for the same "0".
+        text = QStringLiteral("0");
+        limit = 0.0;
+        AcceptanceBox->setText(text);
     }
-    chooseLimit(model_, assessment_, AcceptanceBox->text().toStdString(), limit);
-    showAllRows();
-    Label16->setVisible(false);
-    updateOverview();
-    updateWorking();
+    chooseLimit(model_, assessment_, text.toStdString(), limit);
+    showAssessment();
 }
 
 void Form1::Option1_Click()
@@ -533,52 +469,34 @@ void Form1::Option2_Click()
 void Form1::chooseScenario(std::int16_t scenarioNo)
 {
     siltmere::chooseScenario(model_, assessment_, scenarioNo);
-    showRow(ResultRowId::Scenario);
-    Command3->setEnabled(false);
-    showRow(ResultRowId::Percentage);
-    showScenarioCaption(scenarioNo);
-    Label16->setVisible(false);
-    updateOverview();
-    updateWorking();
+    scenarioCaption_ = ScenarioCaption::Chosen;
+    showAssessment();
 }
 
 void Form1::Command1_Click()
 {
     takeCriticalLoads(model_, assessment_);
-    showRow(ResultRowId::CriticalLoads);
-    Command2->setEnabled(true);
-    updateWorking();
+    showAssessment();
 }
 
 void Form1::Command2_Click()
 {
     takeExceedances(model_, assessment_);
-    showRow(ResultRowId::Baseline);
-    showRow(ResultRowId::Scenario);
-    Command3->setEnabled(true);
-    showScenarioCaption(static_cast<int>(scenarioIndex(assessment_.inputs.scenarioNo)) + 1);
-    updateWorking();
+    scenarioCaption_ = ScenarioCaption::Chosen;
+    showAssessment();
 }
 
 void Form1::Command3_Click()
 {
     takePctIncrease(model_, assessment_);
-    showRow(ResultRowId::Percentage);
-    Label16->setVisible(true);
-    updateWorking();
+    showAssessment();
 }
 
 void Form1::Command4_Click()
 {
     if (!form2_)
         form2_ = new Form2();
-    // A window that is already open comes to the front rather than staying
-    // hidden behind the main window.
-    const bool alreadyShown = form2_->isVisible();
-    form2_->show();
-    if (alreadyShown)
-        form2_->raise();
-    form2_->activateWindow();
+    showOrRaise(*form2_);
 }
 
 // --- window -------------------------------------------------------------

@@ -6,10 +6,12 @@
 // and the percentage increase of the scenario over the baseline, coloured
 // green within the limit and red above it.
 //
-// The window keeps every displayed result consistent with the inputs: a
-// change of an input clears the results that depend on it and disables the
-// buttons of the steps that must be taken again. All arithmetic is the
-// model's; the handlers only move texts between the model and the boxes.
+// The window is a view of one assessment: each handler takes its step or
+// changes its input through the assessment's steps, which run the model's
+// operations and keep what they give, and then the whole window is drawn
+// from the assessment again. A change of an input so clears the results that
+// depend on it and disables the buttons of the steps that must be taken
+// again. All arithmetic is the model's.
 
 #include "Assessment.h"
 #include "Form2.h"
@@ -38,21 +40,6 @@ namespace siltmere::ui {
 
 struct OverviewResults;
 struct Report;
-
-// A row of result boxes, one per subestuary, addressed 1..6 like the
-// model's rows.
-class ResultRow {
-public:
-    ResultRow() = default;
-    explicit ResultRow(const std::array<QLineEdit*, kSubestuaries>& boxes)
-        : boxes_(boxes)
-    {
-    }
-    QLineEdit& box(int k) const { return *boxes_.at(static_cast<std::size_t>(k - 1)); }
-
-private:
-    std::array<QLineEdit*, kSubestuaries> boxes_{};
-};
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -91,10 +78,14 @@ private:
     void Command3_Click();
     void Command4_Click();
 
-    // Puts the shown results on the clipboard (Ctrl+Shift+C, or "Copy
-    // results" in the window's context menu). Changes nothing in the window
-    // and runs none of the handlers above.
-    void copyResults() const;
+    // The window's commands, none of which runs the handlers above: "Copy
+    // results" (Ctrl+Shift+C) puts the shown results on the clipboard; the
+    // overview (Ctrl+Shift+O); the report saved (Ctrl+S) or printed
+    // (Ctrl+P), and its print preview; the working (F1).
+    void offerCommands();
+    // Over a text box, the box's usual editing menu with the window's
+    // commands added.
+    void offerBoxMenus();
     // Opens the overview of every thickness and scenario (Ctrl+Shift+O, or
     // the window's context menu), or brings it to the front.
     void openOverview();
@@ -111,10 +102,12 @@ private:
         int k = 1;
         std::optional<std::pair<std::size_t, std::size_t>> overviewCell;
     };
+    // While the working window is open it follows the result box the
+    // planner picks next.
+    void followPickedBoxes();
     // Opens the working (F1, or "How was this worked out?" in a result
     // box's context menu) of the box whose menu offers it, else of the
     // result box with the focus, else of the last row filled.
-    void offerWorking();
     void openWorking();
     void showWorkingFor(const WorkingSubject& subject);
     // Tells the working window, while it exists, the working of its result
@@ -123,15 +116,11 @@ private:
     std::optional<WorkingSubject> resultBoxAt(const QObject* widget) const;
 
     // Saves a report of the inputs and results shown as a PDF where the
-    // planner chooses (Ctrl+S, or "Save report as PDF…" in the context
-    // menu): the one file the program writes, and only then. Changes nothing
-    // in the window; a failure is reported and leaves any file there as it
-    // was.
-    void offerSaveReport();
+    // planner chooses: the one file the program writes, and only then.
+    // Changes nothing in the window; a failure is reported and leaves any
+    // file there as it was. Printed, the same report goes to the printer
+    // chosen in the platform's print dialog.
     void saveReport();
-    // "Print report…" (Ctrl+P) and "Print preview…" beside it: the same
-    // report on the printer chosen in the platform's print dialog.
-    void offerPrintReport();
     // The report of the inputs and results shown now.
     Report currentReport() const;
     // The overview window's results, for the report, while that window is
@@ -142,16 +131,18 @@ private:
     }
 
     void connectHandlers();
-    void offerCopyResults();
-    void offerOverview();
     void describeLimitFormat();
     void chooseScenario(std::int16_t scenarioNo);
     void nameResultBoxes();
-    void showAllRows();
+    void showAssessment();
     static void describeComparison(QLineEdit& box, Verdict verdict, const QString& limit);
     void showRow(ResultRowId row);
-    QLineEdit& resultBox(ResultRowId row, int k) const { return rows_[indexOf(row)].box(k); }
-    void showScenarioCaption(int index);
+    // Box k (1..6, like the model's rows) of a row.
+    QLineEdit& resultBox(ResultRowId row, int k) const
+    {
+        return *boxes_[indexOf(row)].at(static_cast<std::size_t>(k - 1));
+    }
+    void showScenarioCaption();
     QLabel* Label15(int index) const;
 
     // Created before the start-up handler runs: the program's own selection
@@ -171,8 +162,14 @@ private:
 
     // The result boxes, and the assessment they show: the inputs, the steps
     // taken for them and their results.
-    std::array<ResultRow, kResultRows.size()> rows_;
+    std::array<std::array<QLineEdit*, kSubestuaries>, kResultRowCount> boxes_{};
     Assessment assessment_;
+    // What the scenario row's caption names: the row in general
+    // ("Earthworks") from the choice of a thickness on, the chosen scenario
+    // once one is chosen or its exceedances looked up. The assessment does
+    // not tell it: a new limit clears the counts, and the caption stays.
+    enum class ScenarioCaption { General, Chosen };
+    ScenarioCaption scenarioCaption_ = ScenarioCaption::General;
 
     QPointer<Form2> form2_;
     QAction* copyResultsAction_ = nullptr;

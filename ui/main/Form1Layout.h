@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 namespace siltmere::ui::form1 {
 
@@ -25,6 +26,9 @@ inline constexpr FontSpec kDescription{"Arial", 9.0, false, false};
 inline constexpr FontSpec kSymbol{"Arial Black", 9.75, true, true};
 inline constexpr FontSpec kBackgroundButton{"Century Gothic", 11.25, true, false};
 inline constexpr FontSpec kResult{"Courier", 12.0, true, false};
+
+// The acceptability limit the window starts with, in percent.
+inline constexpr std::string_view kDesignLimit = "20";
 
 // The 24 result boxes share one style: "0", centred, Courier 12 bold,
 // disabled and read-only; they differ in box, colour and keyboard order. Box
@@ -120,7 +124,7 @@ inline constexpr std::array<ControlSpec, 66> kControls{{
         .withFlags(Disabled | ReadOnly)
         .named("Unit sediment load")
         .described(kUnitLoadDescription),
-    textBox("AcceptanceBox", {1320, 2760, 800, 555}, 42, "20")
+    textBox("AcceptanceBox", {1320, 2760, 800, 555}, 42, kDesignLimit)
         .withFont(kLarge)
         .withBack(colors::kPaleYellow)
         .withAlign(Align::Right)

@@ -9,19 +9,17 @@
 #include "ReadableText.h"
 #include "ResultGrid.h"
 #include "ResultsTable.h"
+#include "WindowCommands.h"
 #include "WindowsColor.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QPainter>
 #include <QScrollArea>
 #include <QTableWidget>
@@ -499,10 +497,7 @@ void OverviewWindow::copyOverview() const
         text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + table.text;
         html += (html.isEmpty() ? QString() : QStringLiteral("<br>\n")) + table.html;
     }
-    auto* mime = new QMimeData;
-    mime->setText(text);
-    mime->setHtml(html);
-    QGuiApplication::clipboard()->setMimeData(mime);
+    copyToClipboard(text, html);
 }
 
 } // namespace siltmere::ui

@@ -10,6 +10,8 @@
 
 namespace siltmere::ui {
 
+namespace {
+
 bool isHeldOpenByAnotherProgram(const QString& path)
 {
 #ifdef Q_OS_WIN
@@ -31,14 +33,22 @@ bool isHeldOpenByAnotherProgram(const QString& path)
 #endif
 }
 
-bool askRetryWhileInUse(QWidget* parent, const QString& title, const QString& failed, const QString& path)
+} // namespace
+
+bool retryAfterWriteFailure(QWidget* parent, const QString& title, const QString& failed, const QString& path,
+                            const QString& reason)
 {
+    const QString file = QDir::toNativeSeparators(path);
+    if (!isHeldOpenByAnotherProgram(path)) {
+        QMessageBox::warning(parent, title, QStringLiteral("%1\n%2\n\n%3").arg(failed, file, reason));
+        return false;
+    }
     QMessageBox box(QMessageBox::Warning, title,
                     QCoreApplication::translate("siltmere::ui::FileInUse",
                                                 "%1\n%2\n\nThe file is in use by another program (a PDF reader, "
                                                 "for example). Close it there and press Retry, or press Cancel "
                                                 "and save the report under another name.")
-                        .arg(failed, QDir::toNativeSeparators(path)),
+                        .arg(failed, file),
                     QMessageBox::Retry | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Retry);
     return box.exec() == QMessageBox::Retry;

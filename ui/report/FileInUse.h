@@ -12,15 +12,13 @@ class QWidget;
 
 namespace siltmere::ui {
 
-// True where `path` names a file that another program holds open against
-// being written or replaced (Windows' sharing violation). Always false where
-// the platform lets a file that is open be replaced, as Linux does.
-bool isHeldOpenByAnotherProgram(const QString& path);
-
-// The message for a report that could not be written to `path` because
-// another program holds it open: `failed` is the sentence that opens it
-// ("The report could not be saved as"), `title` the message's title.
-// Returns true when the planner pressed Retry.
-bool askRetryWhileInUse(QWidget* parent, const QString& title, const QString& failed, const QString& path);
+// Tells the planner that the report could not be written to `path`, in a
+// message under `title` that `failed` opens ("The report could not be saved
+// as") and the path and `reason` follow. Where another program holds the
+// file open (Windows' sharing violation; never where the platform lets a
+// file that is open be replaced, as Linux does) it says so instead and
+// offers Retry and Cancel. Returns true when the planner pressed Retry.
+bool retryAfterWriteFailure(QWidget* parent, const QString& title, const QString& failed, const QString& path,
+                            const QString& reason);
 
 } // namespace siltmere::ui

@@ -4,7 +4,6 @@
 #include "PdfReport.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -134,14 +133,8 @@ std::optional<QString> printOnce(QPrinter& printer, const Report& report)
 bool retryAfterFailure(QWidget* parent, const QPrinter& printer, const QString& reason)
 {
     const QString file = outputFile(printer);
-    if (!file.isEmpty()) {
-        const QString failed = tr("The report could not be printed to");
-        if (isHeldOpenByAnotherProgram(file))
-            return askRetryWhileInUse(parent, printTitle(), failed, file);
-        QMessageBox::warning(parent, printTitle(),
-                             QStringLiteral("%1\n%2\n\n%3").arg(failed, QDir::toNativeSeparators(file), reason));
-        return false;
-    }
+    if (!file.isEmpty())
+        return retryAfterWriteFailure(parent, printTitle(), tr("The report could not be printed to"), file, reason);
     QMessageBox::warning(parent, printTitle(),
                          tr("The report could not be printed on “%1”.\n\n%2").arg(printer.printerName(), reason));
     return false;

@@ -4,8 +4,6 @@
 #include "PdfReport.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QMessageBox>
 
 #include <optional>
 
@@ -27,19 +25,12 @@ QString saveReportTitle()
 
 bool saveReportWithRetry(QWidget* parent, const Report& report, const QString& path, const QPageSize& pageSize)
 {
-    const QString failed = tr("The report could not be saved as");
     for (;;) {
         const std::optional<QString> error = writePdfReport(report, path, pageSize);
         if (!error)
             return true;
-        if (isHeldOpenByAnotherProgram(path)) {
-            if (askRetryWhileInUse(parent, saveReportTitle(), failed, path))
-                continue;
+        if (!retryAfterWriteFailure(parent, saveReportTitle(), tr("The report could not be saved as"), path, *error))
             return false;
-        }
-        QMessageBox::warning(parent, saveReportTitle(),
-                             QStringLiteral("%1\n%2\n\n%3").arg(failed, QDir::toNativeSeparators(path), *error));
-        return false;
     }
 }
 

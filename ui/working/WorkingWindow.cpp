@@ -3,13 +3,10 @@
 #include "DesignFonts.h"
 #include "FatalError.h"
 #include "FormBuilder.h"
+#include "WindowCommands.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QIcon>
 #include <QMenu>
-#include <QMimeData>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -30,16 +27,11 @@ constexpr int kLines = 40;
 WorkingWindow::WorkingWindow(QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Working"));
-    setWindowTitle(tr("Siltmere Working"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/siltmere.png")));
+    setUpWindow(*this, QStringLiteral("Working"), tr("Siltmere Working"));
     // A window of its own beside the main window, as the background window
-    // is; closing it destroys it.
-    setWindowFlag(Qt::Window);
-    setAttribute(Qt::WA_DeleteOnClose);
-    // The overview's font: the main window's, one size up, for reading.
-    QFont windowFont = designFont(kWindowFont);
-    windowFont.setPointSizeF(9.0);
+    // is.
+    makeOwnWindow(*this);
+    const QFont windowFont = designFont(kReadingFont);
     setFont(windowFont);
 
     browser_ = new QTextBrowser(this);
@@ -58,11 +50,8 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     // Ctrl+C copies the whole working, not a selection: the read-only view
     // leaves the key to the window. Its context menu's own "Copy" copies a
     // selection.
-    copy_ = new QAction(tr("Copy working"), this);
-    copy_->setShortcut(QKeySequence::Copy);
-    copy_->setShortcutContext(Qt::WindowShortcut);
-    addAction(copy_);
-    connect(copy_, &QAction::triggered, this, guarded([this] { copyWorking(); }));
+    copy_ = addWindowCommand(*this, tr("Copy working"), QKeySequence::Copy,
+                             [this] { copyToClipboard(document_.text, document_.html); });
     connect(browser_, &QTextBrowser::customContextMenuRequested, this, [this](const QPoint& position) {
         guarded([this, position] {
             std::unique_ptr<QMenu> menu(browser_->createStandardContextMenu(position));
@@ -88,14 +77,6 @@ void WorkingWindow::showWorking(const Working& working, const QString& origin)
     browser_->setHtml(document_.html);
     browser_->verticalScrollBar()->setValue(scrolled);
     browser_->setAccessibleDescription(title);
-}
-
-void WorkingWindow::copyWorking() const
-{
-    auto* mime = new QMimeData;
-    mime->setText(document_.text);
-    mime->setHtml(document_.html);
-    QGuiApplication::clipboard()->setMimeData(mime);
 }
 
 } // namespace siltmere::ui

@@ -31,8 +31,6 @@ public:
     QAction& copyAction() const { return *copy_; }
 
 private:
-    void copyWorking() const;
-
     WorkingDocument document_;
     QString title_; // of the working shown
     QTextBrowser* browser_ = nullptr;
