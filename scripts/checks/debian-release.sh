@@ -31,6 +31,9 @@ if [[ ! -f $base ]]; then
 fi
 
 root="$(mktemp -d "/tmp/siltmere-$release.XXXXXX")"
+# A root directory as Debian's own: mktemp makes it 0700, which keeps every
+# user but root out of the whole tree (CUPS's filters run as lp).
+chmod 755 "$root"
 cleanup() {
     for mount in var/cache/apt/archives dev/pts dev proc sys; do
         umount -l "$root/$mount" 2>/dev/null || true
