@@ -55,6 +55,16 @@ struct ControlSpec {
 
     constexpr bool has(ControlFlag flag) const { return (flags & flag) != 0; }
 
+    // A copy of this row with `change` made to it; defined before the steps
+    // below that use it, which clang 14 otherwise cannot evaluate in a
+    // constant expression.
+    constexpr ControlSpec changed(auto change) const
+    {
+        ControlSpec copy = *this;
+        change(copy);
+        return copy;
+    }
+
     // What a design row sets beyond kind, place, keyboard order and text.
     constexpr ControlSpec withFont(const FontSpec& value) const
     {
@@ -80,14 +90,6 @@ struct ControlSpec {
     constexpr ControlSpec described(std::string_view description) const
     {
         return changed([&](ControlSpec& row) { row.accessibleDescription = description; });
-    }
-
-private:
-    constexpr ControlSpec changed(auto change) const
-    {
-        ControlSpec copy = *this;
-        change(copy);
-        return copy;
     }
 };
 
