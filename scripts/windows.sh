@@ -38,7 +38,7 @@ ls -l build/windows/Siltmere-*-win64.exe build/windows/Siltmere-*-win64.zip "$ms
 
 # The installer as users and IT departments meet it: per user, for all users,
 # an upgrade, a running program, a clean uninstall, a non-ASCII folder.
-scripts/lib/windows/installer-check.sh "$(ls -t build/windows/Siltmere-*-win64.exe | head -n 1)"
+scripts/lib/windows/installer-check.sh
 # The Windows Installer package as deployment tools use it: silent install,
 # upgrade, downgrade refused, repair and removal, another folder, a running
 # program, the NSIS installer's installation beside it.

@@ -11,8 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../../.."
 
 source scripts/lib/windows/wine-prefix.sh
-WINEPREFIX="$(wine_default_prefix)"
-export WINEPREFIX
+wine_default_prefix
 
 wine_server_start
 trap wine_server_stop EXIT

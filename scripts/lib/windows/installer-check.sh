@@ -26,44 +26,25 @@
 set -euo pipefail
 cd "$(dirname "$0")/../../.."
 
-if [[ -z "${DISPLAY:-}" ]]; then
-    scripts/lib/install-deps.sh windows screenshot
-    exec scripts/lib/with-display.sh bash "$0" "$@"
-fi
-
-installer="$(realpath "${1:-$(ls -t build/windows/Siltmere-*-win64.exe | head -n 1)}")"
-# The build that made it, whose CPack configuration makes the previous
-# version's installer too.
-build="$(realpath "${SILTMERE_WINDOWS_BUILD:-build/windows}")"
-shots="${2:-build/windows/installer-check}"
-mkdir -p "$shots"
-version="$(basename "$installer" | sed -n 's/^Siltmere-\(.*\)-win64\.exe$/\1/p')"
-
-# Fresh prefixes in a work folder of the check's own, and the helpers the
-# Windows checks share.
+# The helpers the Windows checks share; fresh prefixes in a work folder of
+# the check's own.
 source scripts/lib/windows/wine-prefix.sh
-wine_check_work installer-check
-# Wine turns the command line and the file names from the locale's encoding.
-export LC_ALL=C.UTF-8
-
-fail() {
-    echo "installer-check: FAILED: $*" >&2
-    exit 1
-}
-step() { echo "installer-check: $*"; }
-
-[[ -f "$build/CPackConfig.cmake" ]] || fail "no CPack configuration in $build (set SILTMERE_WINDOWS_BUILD)"
+need_display "$@"
+wine_check installer-check
+# The build that made the installer makes the previous version's too.
+check_package exe "$@"
+installer="$package"
 
 # --- Helpers -------------------------------------------------------------
 
-hkcu_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Siltmere'
-hklm_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Siltmere'
+hkcu_key="HKCU\\$uninstall_keys\\Siltmere"
+hklm_key="HKLM\\$uninstall_keys\\Siltmere"
 
 # The state of an installation that must not change: its files with their
 # contents, its entry and its shortcut.
 install_state() {
     local folder="$1" key="$2" shortcut="$3"
-    (cd "$folder" && find . -type f -exec md5sum {} + | LC_ALL=C sort)
+    folder_files "$folder"
     wine reg query "$key" 2>/dev/null | tr -d '\r' | LC_ALL=C sort
     ls -l "$shortcut" 2>/dev/null || echo "no shortcut"
 }
@@ -79,22 +60,10 @@ check_folder() {
 # The Apps & features entry: every value, of the right type, with the size
 # of what is in the folder.
 check_entry() {
-    local key="$1" folder="$2"
-    [[ "$(reg_value "$key" DisplayName)" == "Siltmere $version" ]] || fail "$key: DisplayName is '$(reg_value "$key" DisplayName)'"
-    [[ "$(reg_value "$key" DisplayVersion)" == "$version" ]] || fail "$key: DisplayVersion is '$(reg_value "$key" DisplayVersion)'"
-    [[ "$(reg_value "$key" Publisher)" == "The Siltmere developers" ]] || fail "$key: no Publisher"
-    local location
-    location="$(drive_c_path "$folder")"
-    [[ "$(reg_value "$key" InstallLocation)" == "$location" ]] ||
-        fail "$key: InstallLocation is '$(reg_value "$key" InstallLocation)', not '$location'"
-    [[ "$(reg_value "$key" DisplayIcon)" == "$location\\siltmere.exe,0" ]] || fail "$key: DisplayIcon is '$(reg_value "$key" DisplayIcon)'"
-    [[ "$(reg_value "$key" UninstallString)" == "\"$location\\Uninstall.exe\"" ]] ||
-        fail "$key: UninstallString is '$(reg_value "$key" UninstallString)'"
-    for name in NoModify NoRepair; do
-        [[ "$(reg_type "$key" "$name")" == REG_DWORD && "$(reg_value "$key" "$name")" == 1 ]] ||
-            fail "$key: $name is not the number 1 ($(reg_type "$key" "$name") $(reg_value "$key" "$name"))"
-    done
-    [[ "$(reg_type "$key" EstimatedSize)" == REG_DWORD ]] || fail "$key: EstimatedSize is not a number"
+    local key="$1" folder="$2" location
+    location="$(drive_path "$folder")"
+    expect_entry "$key" "Siltmere $version" "$version" "$location" "\"$location\\Uninstall.exe\"" NoModify NoRepair
+    expect_value "$key" DisplayIcon "$location\\siltmere.exe,0"
     local estimated kib files
     estimated="$(reg_value "$key" EstimatedSize)"
     kib=$(find "$folder" -type f -printf '%s\n' | awk '{ sum += $1 } END { print int(sum / 1024) }')
@@ -132,7 +101,7 @@ grep -q 'requestedExecutionLevel level="asInvoker"' "$work/installer.manifest" |
 fresh_prefix per-user
 step "1. per-user install: installing $(basename "$installer") silently, no switch"
 snapshot before-per-user
-run "$installer" /S || fail "the silent per-user install failed with exit code $?"
+expect 0 "the silent per-user install" run "$installer" /S
 check_folder "$user_folder"
 [[ ! -e "$machine_folder" ]] || fail "the per-user install wrote to Program Files"
 [[ -f "$user_shortcut" ]] || fail "no shortcut in the user's Start menu"
@@ -150,22 +119,16 @@ wrestool -l "$user_folder/siltmere.exe" | grep -q -- '--type=16' || fail "siltme
 step "installed in ${user_folder#"$WINEPREFIX/drive_c/"}, entry in HKCU, $(reg_value "$hkcu_key" EstimatedSize) KiB"
 
 step "starting Siltmere from its shortcut"
-wine start /unix "$user_shortcut"
-window="$(main_window)" || fail "the main window did not appear"
+start_siltmere "$user_shortcut" "the main window did not appear"
 sleep 3
 import -window "$window" "$shots/main-window-started.png"
-
-window_geometry "$window"
-three_steps
-import -window "$window" "$shots/main-window.png"
+three_steps main-window.png
 
 step "uninstalling while Siltmere runs: must fail and change nothing"
 install_state "$user_folder" "$hkcu_key" "$user_shortcut" >"$work/running-before.txt"
 # In place (_?=), the uninstaller's own exit code reaches the caller, as it
 # does for an installer that replaces the installation.
-status=0
-wine "$user_folder/Uninstall.exe" /S "_?=$(drive_c_path "$user_folder")" || status=$?
-((status != 0)) || fail "the uninstaller reported success while Siltmere runs"
+expect nonzero "the uninstaller while Siltmere runs" wine "$user_folder/Uninstall.exe" /S "_?=$(drive_path "$user_folder")"
 # As Apps & features starts it: a copy of itself runs on; its exit code is lost.
 wine "$user_folder/Uninstall.exe" /S || true
 wait_for_uninstaller_copy
@@ -181,18 +144,14 @@ background="$(background_window)" ||
     fail "the background window did not appear after the refused uninstall"
 sleep 2
 import -window "$background" "$shots/background-window.png"
-xdotool windowclose "$window" 2>/dev/null || true
-wineserver -k || true
-wineserver -w
+close_siltmere
 
 step "uninstalling silently"
-run "$user_folder/Uninstall.exe" /S || fail "the uninstaller failed"
-wineserver -w # also waits for the uninstaller's copy of itself
+expect 0 "the uninstaller" run "$user_folder/Uninstall.exe" /S
 [[ ! -e "$user_folder" ]] || fail "the uninstaller left $(find "$user_folder" | head -n 5 | tr '\n' ' ')"
 [[ ! -e "$user_shortcut" ]] || fail "the uninstaller left the Start-menu shortcut"
 ! has_key "$hkcu_key" || fail "the uninstaller left its entry in Apps & features"
-snapshot after-per-user
-same_as before-per-user after-per-user "after the per-user uninstall"
+same_as before-per-user "after the per-user uninstall"
 step "per user: installed, refused while running, uninstalled without a trace"
 
 # --- 2. For all users ----------------------------------------------------
@@ -200,16 +159,15 @@ step "per user: installed, refused while running, uninstalled without a trace"
 fresh_prefix all-users
 step "2. all-users install: $(basename "$installer") /S /AllUsers"
 snapshot before-all-users
-run "$installer" /S /AllUsers || fail "the silent all-users install failed with exit code $?"
+expect 0 "the silent all-users install" run "$installer" /S /AllUsers
 check_folder "$machine_folder"
 [[ -f "$machine_shortcut" ]] || fail "no shortcut in the common Start menu"
 [[ ! -e "$user_folder" && ! -e "$user_shortcut" ]] || fail "the all-users install wrote to the user's folders"
 has_key "$hklm_key" || fail "no Apps & features entry under HKLM"
 ! has_key "$hkcu_key" || fail "the all-users install wrote an entry under HKCU"
 check_entry "$hklm_key" "$machine_folder"
-run "$machine_folder/Uninstall.exe" /S || fail "the uninstaller failed"
-snapshot after-all-users
-same_as before-all-users after-all-users "after the all-users uninstall"
+expect 0 "the uninstaller" run "$machine_folder/Uninstall.exe" /S
+same_as before-all-users "after the all-users uninstall"
 step "all users: installed in Program Files with the HKLM entry, uninstalled without a trace"
 
 # --- 3. Upgrade over the previous installer's layout ---------------------
@@ -224,29 +182,24 @@ previous="$work/previous/Siltmere-1.0.0-win64.exe"
 [[ -f "$previous" ]] || fail "cpack made no $previous"
 
 fresh_prefix upgrade
-run "$previous" /S || fail "the previous installer failed"
+expect 0 "the previous installer" run "$previous" /S
 vendor_key='HKLM\Software\The Siltmere developers'
 [[ -f "$machine_folder/previous-only.txt" ]] || fail "the previous installer did not make its layout"
-[[ "$(reg_value "$hklm_key" DisplayVersion)" == 1.0.0 ]] || fail "the previous installer made no HKLM entry"
+expect_value "$hklm_key" DisplayVersion 1.0.0
 has_key "$vendor_key\\Siltmere" || fail "the previous installer made no vendor key"
 step "previous version in Program Files with its HKLM entry"
 
-wine start /unix "$machine_folder/siltmere.exe"
-window="$(main_window)" || fail "the previous version did not start"
+start_siltmere "$machine_folder/siltmere.exe" "the previous version did not start"
 install_state "$machine_folder" "$hklm_key" "$machine_shortcut" >"$work/upgrade-before.txt"
-status=0
-wine "$installer" /S || status=$?
-((status != 0)) || fail "the installer replaced a running Siltmere"
+expect nonzero "the installer over a running Siltmere" wine "$installer" /S
 install_state "$machine_folder" "$hklm_key" "$machine_shortcut" >"$work/upgrade-after.txt"
 diff -u "$work/upgrade-before.txt" "$work/upgrade-after.txt" ||
     fail "the installer changed the installation while Siltmere runs"
 main_window >/dev/null || fail "Siltmere stopped during the refused upgrade"
 step "refused while the previous version runs (exit code $status), nothing changed"
-xdotool windowclose "$window" 2>/dev/null || true
-wineserver -k || true
-wineserver -w
+close_siltmere
 
-run "$installer" /S || fail "the upgrade failed with exit code $?"
+expect 0 "the upgrade" run "$installer" /S
 check_folder "$machine_folder"
 [[ ! -e "$machine_folder/previous-only.txt" ]] || fail "the upgrade left a file the new version does not ship"
 check_entry "$hklm_key" "$machine_folder"
@@ -255,10 +208,7 @@ check_entry "$hklm_key" "$machine_folder"
 ! has_key "$vendor_key" || fail "the upgrade left the vendor's key of the previous version"
 [[ -f "$machine_shortcut" ]] || fail "no shortcut after the upgrade"
 [[ ! -e "$(dirname "$machine_shortcut")/Siltmere" ]] || fail "the previous Start-menu folder is left"
-entries="$( (wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s
-    wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s) 2>/dev/null |
-    tr -d '\r' | grep -c 'DisplayName .*Siltmere' || true)"
-((entries == 1)) || fail "Apps & features lists Siltmere $entries times"
+expect_entries 1
 step "upgraded in place: one entry, version $version, the old file gone"
 
 # --- 4. A non-ASCII folder given with /D= --------------------------------
@@ -270,19 +220,14 @@ step "4. non-ASCII folder: $(basename "$installer") /S /D=$folder_windows"
 snapshot before-non-ascii
 # NSIS takes /D= last and unquoted, spaces and all; wine would quote it,
 # cmd passes the command line as written.
-run cmd /c "$(windows_path "$installer") /S /D=$folder_windows" ||
-    fail "the install into $folder_windows failed with exit code $?"
+expect 0 "the install into $folder_windows" run cmd /c "$(windows_path "$installer") /S /D=$folder_windows"
 check_folder "$folder"
 check_entry "$hkcu_key" "$folder"
-wine start /unix "$folder/siltmere.exe"
-window="$(main_window)" || fail "Siltmere did not start from $folder_windows"
-xdotool windowclose "$window" 2>/dev/null || true
-wineserver -k || true
-wineserver -w
-run "$folder/Uninstall.exe" /S || fail "the uninstaller failed"
+start_siltmere "$folder/siltmere.exe" "Siltmere did not start from $folder_windows"
+close_siltmere
+expect 0 "the uninstaller" run "$folder/Uninstall.exe" /S
 [[ ! -e "$(dirname "$folder")" ]] || fail "the uninstaller left the folder that /D= made: $(find "$(dirname "$folder")" | head -n 5 | tr '\n' ' ')"
-snapshot after-non-ascii
-same_as before-non-ascii after-non-ascii "after uninstalling from $folder_windows"
+same_as before-non-ascii "after uninstalling from $folder_windows"
 step "non-ASCII folder: installed, started, removed with the folders it made"
 
 step "all checks passed; screenshots in $shots"

@@ -28,62 +28,33 @@
 # SILTMERE_WINDOWS_BUILD names the build folder when it is not build/windows
 # (the lower version's package is made from it); the NSIS installer is the
 # one of the same version beside the package.
-# Under Wine, exit codes reach the shell modulo 256: 1603 reads as 67, 3010
-# as 194.
 set -euo pipefail
 cd "$(dirname "$0")/../../.."
 
-if [[ -z "${DISPLAY:-}" ]]; then
-    scripts/lib/install-deps.sh windows screenshot
-    exec scripts/lib/with-display.sh bash "$0" "$@"
-fi
-
-msi="$(realpath "${1:-$(ls -t build/windows/Siltmere-*-win64.msi | head -n 1)}")"
-build="$(realpath "${SILTMERE_WINDOWS_BUILD:-build/windows}")"
-shots="${2:-build/windows/msi-check}"
-mkdir -p "$shots"
-version="$(basename "$msi" | sed -n 's/^Siltmere-\(.*\)-win64\.msi$/\1/p')"
-installer="$(dirname "$msi")/Siltmere-$version-win64.exe"
-older_version=1.0.0
-
 source scripts/lib/windows/wine-prefix.sh
-wine_check_work msi-check
-export LC_ALL=C.UTF-8
-
-fail() {
-    echo "msi-check: FAILED: $*" >&2
-    exit 1
-}
-step() { echo "msi-check: $*"; }
-
+need_display "$@"
+wine_check msi-check
+check_package msi "$@"
+msi="$package"
+installer="$(dirname "$msi")/Siltmere-$version-win64.exe"
 [[ -f "$installer" ]] || fail "no NSIS installer $installer beside the package"
-[[ -f "$build/CPackConfig.cmake" ]] || fail "no build in $build (set SILTMERE_WINDOWS_BUILD)"
+older_version=1.0.0
 
 # --- Helpers -------------------------------------------------------------
 
-# property PACKAGE NAME: a value of the package's Property table.
+# property PACKAGE NAME: a value of the package's Property table;
+# expect_property PACKAGE NAME VALUE: it must be VALUE.
 property() { msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v name="$2" '$1 == name { print $2 }'; }
+expect_property() {
+    local value
+    value="$(property "$1" "$2")"
+    [[ "$value" == "$3" ]] || fail "$(basename "$1"): $2 is '$value', not '$3'"
+}
 # table PACKAGE TABLE: its rows, without the three header lines.
 table() { msiinfo export "$1" "$2" | tr -d '\r' | tail -n +4; }
 
-# expect STATUS WHAT COMMAND...: the command's exit code must be STATUS.
-expect() {
-    local want="$1" what="$2" status=0
-    shift 2
-    "$@" || status=$?
-    ((status == want)) || fail "$what: exit code $status, not $want"
-}
-
-uninstall_key() { printf 'HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\%s' "$1"; }
+uninstall_key() { printf 'HKLM\\%s\\%s' "$uninstall_keys" "$1"; }
 remembered_key='HKLM\Software\Siltmere'
-
-# The number of "Apps & features" entries named Siltmere, for all users and
-# for this user.
-entries() {
-    ( (wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s
-        wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s) 2>/dev/null |
-        tr -d '\r' | grep -c 'DisplayName .*Siltmere' || true)
-}
 
 # Windows Installer's packed form of a GUID, as its registry keys name it.
 packed_guid() {
@@ -97,58 +68,29 @@ package_files() {
     rm -rf "$work/extracted"
     mkdir -p "$work/extracted"
     msiextract -C "$work/extracted" "$1" >/dev/null
-    (cd "$work/extracted/Siltmere" && find . -type f -exec md5sum {} + | LC_ALL=C sort)
+    folder_files "$work/extracted/Siltmere"
 }
-folder_files() { (cd "$1" && find . -type f -exec md5sum {} + | LC_ALL=C sort); }
 
 # check_installed PACKAGE FOLDER: the folder holds exactly the package's
 # files, and its entry in "Apps & features" says so.
 check_installed() {
-    local package="$1" folder="$2" code package_version location key
+    local package="$1" folder="$2" code location
     code="$(property "$package" ProductCode)"
-    package_version="$(property "$package" ProductVersion)"
     package_files "$package" >"$work/package.files"
     folder_files "$folder" >"$work/folder.files"
     diff -u "$work/package.files" "$work/folder.files" >"$work/diff.folder" ||
         fail "$folder does not hold exactly the files of $(basename "$package"): $(head -n 20 "$work/diff.folder")"
-    key="$(uninstall_key "$code")"
     location="$(drive_path "$folder")\\"
-    [[ "$(reg_value "$key" DisplayName)" == Siltmere ]] || fail "$key: DisplayName is '$(reg_value "$key" DisplayName)'"
-    [[ "$(reg_value "$key" DisplayVersion)" == "$package_version" ]] ||
-        fail "$key: DisplayVersion is '$(reg_value "$key" DisplayVersion)', not $package_version"
-    [[ "$(reg_value "$key" Publisher)" == "The Siltmere developers" ]] || fail "$key: Publisher is '$(reg_value "$key" Publisher)'"
-    [[ "$(reg_value "$key" InstallLocation)" == "$location" ]] ||
-        fail "$key: InstallLocation is '$(reg_value "$key" InstallLocation)', not '$location'"
-    [[ "$(reg_value "$key" UninstallString)" == "MsiExec.exe /X$code" ]] ||
-        fail "$key: UninstallString is '$(reg_value "$key" UninstallString)'"
-    for name in NoModify WindowsInstaller; do
-        [[ "$(reg_type "$key" "$name")" == REG_DWORD && "$(reg_value "$key" "$name")" == 1 ]] ||
-            fail "$key: $name is not the number 1"
-    done
-    [[ "$(reg_type "$key" EstimatedSize)" == REG_DWORD ]] || fail "$key: EstimatedSize is not a number"
+    expect_entry "$(uninstall_key "$code")" Siltmere "$(property "$package" ProductVersion)" "$location" \
+        "MsiExec.exe /X$code" NoModify WindowsInstaller
     # The entry's icon: Windows Installer keeps ARPPRODUCTICON's icon with the
     # product's registration.
-    local icon
-    icon="$(reg_value "HKLM\\Software\\Classes\\Installer\\Products\\$(packed_guid "$code")" ProductIcon)"
-    [[ "$icon" == "C:\\windows\\Installer\\$code\\siltmere.ico" ]] || fail "the product's icon is '$icon'"
+    expect_value "HKLM\\Software\\Classes\\Installer\\Products\\$(packed_guid "$code")" ProductIcon \
+        "C:\\windows\\Installer\\$code\\siltmere.ico"
     cmp -s "$WINEPREFIX/drive_c/windows/Installer/$code/siltmere.ico" assets/siltmere.ico ||
         fail "the product's icon is not Siltmere's"
-    [[ "$(reg_value "$remembered_key" InstallDir)" == "$location" ]] ||
-        fail "the folder remembered in $remembered_key is '$(reg_value "$remembered_key" InstallDir)', not '$location'"
-    (($(entries) == 1)) || fail "Apps & features lists Siltmere $(entries) times"
-}
-
-# A folder as Windows names it, on C: or D:.
-drive_path() {
-    local path="$1" drive
-    for drive in c d; do
-        if [[ "$path" == "$WINEPREFIX/drive_$drive"* ]]; then
-            local inside="${path#"$WINEPREFIX/drive_$drive"}"
-            printf '%s:%s' "${drive^^}" "${inside//\//\\}"
-            return
-        fi
-    done
-    fail "$path is on no drive of the prefix"
+    expect_value "$remembered_key" InstallDir "$location"
+    expect_entries 1
 }
 
 # The Start-menu shortcut: in the common Start menu, where Windows puts it
@@ -177,16 +119,7 @@ check_removed() {
     [[ ! -e "$folder" ]] || fail "the removal left $(find "$folder" | head -n 5 | tr '\n' ' ')"
     [[ ! -e "$machine_shortcut" && ! -e "$user_shortcut" ]] || fail "the removal left the shortcut"
     ! has_key "$remembered_key" || fail "the removal left $remembered_key"
-    (($(entries) == 0)) || fail "Apps & features still lists Siltmere"
-}
-
-# close_siltmere: closes Siltmere as a user quitting it would (taskkill
-# without /f sends its windows WM_CLOSE), and waits for Wine to end.
-# Killing Wine's server instead would lose what Windows Installer wrote
-# last, such as the files to replace at the restart.
-close_siltmere() {
-    wine taskkill /im siltmere.exe >/dev/null 2>&1 || fail "taskkill found no Siltmere to close"
-    timeout 60 wineserver -w || fail "Siltmere did not end within a minute of being closed"
+    expect_entries 0
 }
 
 # refused_with_message WHAT SCREENSHOT PACKAGE [PROPERTIES...]: the package
@@ -212,14 +145,14 @@ refused_with_message() {
 
 step "0. the tables of $(basename "$msi")"
 code="$(property "$msi" ProductCode)"
-upgrade_code="$(property "$msi" UpgradeCode)"
+upgrade_code="{D75D168D-4A72-48C8-8C1D-CB3E4D6F0F03}"
 [[ "$code" =~ ^\{[0-9A-F-]{36}\}$ ]] || fail "no ProductCode: '$code'"
-[[ "$upgrade_code" == "{D75D168D-4A72-48C8-8C1D-CB3E4D6F0F03}" ]] || fail "the UpgradeCode is '$upgrade_code', not Siltmere's"
-[[ "$(property "$msi" ProductVersion)" == "$version" ]] || fail "ProductVersion is '$(property "$msi" ProductVersion)'"
-[[ "$(property "$msi" ProductName)" == Siltmere ]] || fail "ProductName is '$(property "$msi" ProductName)'"
-[[ "$(property "$msi" Manufacturer)" == "The Siltmere developers" ]] || fail "Manufacturer is '$(property "$msi" Manufacturer)'"
-[[ "$(property "$msi" ALLUSERS)" == 1 ]] || fail "ALLUSERS is '$(property "$msi" ALLUSERS)', not 1 (per machine)"
-[[ "$(property "$msi" ARPPRODUCTICON)" == siltmere.ico ]] || fail "ARPPRODUCTICON is '$(property "$msi" ARPPRODUCTICON)'"
+expect_property "$msi" UpgradeCode "$upgrade_code"
+expect_property "$msi" ProductVersion "$version"
+expect_property "$msi" ProductName Siltmere
+expect_property "$msi" Manufacturer "The Siltmere developers"
+expect_property "$msi" ALLUSERS 1
+expect_property "$msi" ARPPRODUCTICON siltmere.ico
 msiinfo suminfo "$msi" | grep '^Template: x64;1033' >/dev/null || fail "the package is not a 64-bit one: $(msiinfo suminfo "$msi" | grep Template)"
 # The upgrade row: every lower version, removed; the downgrade row: this
 # version and every newer one, detected only (the launch condition refuses).
@@ -239,7 +172,7 @@ older="$(SILTMERE_MSI_VERSION=$older_version SILTMERE_MSI_EXTRA="$work/older-ext
     packaging/windows/msi.sh "$build" "$work/older" 2>"$work/older.log" | tail -n 1)" ||
     { cat "$work/older.log"; fail "the package of version $older_version could not be made"; }
 older_code="$(property "$older" ProductCode)"
-[[ "$(property "$older" UpgradeCode)" == "$upgrade_code" ]] || fail "the older package has another UpgradeCode"
+expect_property "$older" UpgradeCode "$upgrade_code"
 [[ "$older_code" != "$code" ]] || fail "two builds have the same ProductCode"
 # Each file's component GUID comes from its path: the same in both builds.
 table "$msi" Component | awk -F'\t' '$1 ~ /^cmp/ { print $1 "\t" $2 }' | LC_ALL=C sort >"$work/components.new"
@@ -264,12 +197,9 @@ find_shortcut "$machine_folder"
 step "installed in Program Files, one entry with its icon, $(reg_value "$(uninstall_key "$code")" EstimatedSize) KiB as Wine counts it"
 
 step "starting Siltmere from its shortcut"
-wine start /unix "$shortcut"
-window="$(main_window)" || fail "the main window did not appear"
+start_siltmere "$shortcut" "the main window did not appear"
 sleep 3
-window_geometry "$window"
-three_steps
-import -window "$window" "$shots/main-window.png"
+three_steps main-window.png
 background="$(background_window)" || fail "the background window did not appear"
 import -window "$background" "$shots/background-window.png"
 close_siltmere
@@ -277,8 +207,7 @@ close_siltmere
 step "msiexec /x {ProductCode} /qn"
 expect 0 "the removal by ProductCode" run msiexec /x "$code" /qn
 check_removed "$machine_folder"
-snapshot after-install
-same_as before-install after-install "after msiexec /x $code"
+same_as before-install "after msiexec /x $code"
 step "removed without a trace"
 
 # --- 2. Upgrade while the older version runs; downgrade; removal ---------
@@ -290,16 +219,11 @@ expect 0 "the install of version $older_version" run msiexec /i "$(windows_path 
 check_installed "$older" "$machine_folder"
 [[ -f "$machine_folder/previous-only.txt" ]] || fail "version $older_version lacks its own file"
 
-wine start /unix "$machine_folder/siltmere.exe"
-window="$(main_window)" || fail "version $older_version did not start"
+start_siltmere "$machine_folder/siltmere.exe" "version $older_version did not start"
 step "installing $(basename "$msi") while version $older_version runs"
-status=0
-wine msiexec /i "$(windows_path "$msi")" /qn || status=$?
-((status == 0 || status == 194)) || fail "the upgrade while Siltmere runs: exit code $status"
+expect "0 194" "the upgrade while Siltmere runs" wine msiexec /i "$(windows_path "$msi")" /qn
 main_window >/dev/null || fail "Siltmere stopped during the upgrade"
-window_geometry "$window"
-three_steps
-import -window "$window" "$shots/upgraded-while-running.png"
+three_steps upgraded-while-running.png
 background_window >/dev/null || fail "the running Siltmere stopped working during the upgrade"
 session_manager='HKLM\System\CurrentControlSet\Control\Session Manager'
 if ((status == 194)); then
@@ -324,23 +248,20 @@ step "upgraded: one entry, version $version, exactly the new version's files"
 step "a downgrade to version $older_version: refused, nothing changed"
 snapshot before-downgrade
 expect 67 "the downgrade" run msiexec /i "$(windows_path "$older")" /qn
-snapshot after-downgrade
-same_as before-downgrade after-downgrade "after the refused downgrade"
+same_as before-downgrade "after the refused downgrade"
 refused_with_message "the downgrade" downgrade-refused.png "$older"
 step "another build of version $version: refused, nothing changed"
 rebuilt="$(packaging/windows/msi.sh "$build" "$work/rebuilt" 2>"$work/rebuilt.log" | tail -n 1)" ||
     { cat "$work/rebuilt.log"; fail "the package could not be made again"; }
 [[ "$(property "$rebuilt" ProductCode)" != "$code" ]] || fail "two builds have the same ProductCode"
 expect 67 "another build of the same version" run msiexec /i "$(windows_path "$rebuilt")" /qn
-snapshot after-rebuilt
-same_as before-downgrade after-rebuilt "after the refused build of the same version"
+same_as before-downgrade "after the refused build of the same version"
 check_installed "$msi" "$machine_folder"
 
 step "msiexec /x $(basename "$msi") /qn"
 expect 0 "the removal by package" run msiexec /x "$(windows_path "$msi")" /qn
 check_removed "$machine_folder"
-snapshot after-upgrade
-same_as before-upgrade after-upgrade "after the upgrade and msiexec /x $(basename "$msi")"
+same_as before-upgrade "after the upgrade and msiexec /x $(basename "$msi")"
 step "removed without a trace"
 
 # --- 3. Another folder ---------------------------------------------------
@@ -362,8 +283,7 @@ expect 0 "the upgrade in D:\\Tools\\Siltmere" run msiexec /i "$(windows_path "$m
 check_installed "$msi" "$folder"
 [[ ! -e "$machine_folder" ]] || fail "the upgrade of the installation in D: wrote to Program Files"
 find_shortcut "$folder"
-wine start /unix "$shortcut"
-window="$(main_window)" || fail "Siltmere did not start from D:\\Tools\\Siltmere"
+start_siltmere "$shortcut" "Siltmere did not start from D:\\Tools\\Siltmere"
 close_siltmere
 expect 0 "the removal from D:\\Tools\\Siltmere" run msiexec /x "$code" /qn
 check_removed "$folder"
@@ -372,8 +292,7 @@ check_removed "$folder"
 # stays, empty.
 [[ "$(cd "$WINEPREFIX/drive_d" && find . -mindepth 1)" == ./Tools ]] ||
     fail "the removal left $(find "$WINEPREFIX/drive_d" -mindepth 1 | head -n 5 | tr '\n' ' ')"
-snapshot after-custom
-same_as before-custom after-custom "after the removal from D:\\Tools\\Siltmere"
+same_as before-custom "after the removal from D:\\Tools\\Siltmere"
 step "another folder: installed, repaired, upgraded, started and removed there; D:\\Tools, which it made, stays, empty"
 
 # --- 4. The NSIS installer's installation beside it ----------------------
@@ -384,25 +303,21 @@ snapshot before-nsis
 expect 0 "the NSIS installer for all users" run "$installer" /S /AllUsers
 snapshot with-nsis
 expect 67 "the package over the NSIS installation" run msiexec /i "$(windows_path "$msi")" /qn
-snapshot with-nsis-after
-same_as with-nsis with-nsis-after "after the package refused the NSIS installation"
+same_as with-nsis "after the package refused the NSIS installation"
 refused_with_message "the package over the NSIS installation" nsis-refused.png "$msi"
 expect 0 "the NSIS uninstaller" run "$machine_folder/Uninstall.exe" /S
 step "for this user, then the package"
 expect 0 "the NSIS installer for this user" run "$installer" /S
 expect 67 "the package over the per-user NSIS installation" run msiexec /i "$(windows_path "$msi")" /qn
 expect 0 "the NSIS uninstaller" run "$user_folder/Uninstall.exe" /S
-wineserver -w
 step "the package, then the NSIS installer"
 expect 0 "the package without the NSIS installation" run msiexec /i "$(windows_path "$msi")" /qn
 snapshot with-msi
 expect 2 "the NSIS installer over the package" run "$installer" /S
 expect 2 "the NSIS installer for all users over the package" run "$installer" /S /AllUsers
-snapshot with-msi-after
-same_as with-msi with-msi-after "after the NSIS installer refused the package's installation"
+same_as with-msi "after the NSIS installer refused the package's installation"
 expect 0 "the removal" run msiexec /x "$code" /qn
-snapshot after-nsis
-same_as before-nsis after-nsis "after both were removed"
+same_as before-nsis "after both were removed"
 step "each refuses to install over the other's installation, changing nothing"
 
 step "all checks passed; screenshots in $shots"

@@ -14,12 +14,7 @@ cd "$(dirname "$0")/../../.."
 
 build="$(realpath "${1:-build/windows}")"
 source scripts/lib/windows/wine-prefix.sh
-wine_check_work signing-check
-
-fail() {
-    echo "signing-check: FAILED: $*" >&2
-    exit 1
-}
+wine_check signing-check
 
 for unsigned in "$(ls -t "$build"/Siltmere-*-win64.exe | head -n 1)" "$(ls -t "$build"/Siltmere-*-win64.msi | head -n 1)"; do
     if osslsigncode verify -in "$unsigned" >"$work/unsigned.log" 2>&1; then
@@ -27,7 +22,7 @@ for unsigned in "$(ls -t "$build"/Siltmere-*-win64.exe | head -n 1)" "$(ls -t "$
     fi
     grep -E "No signature found|MSI file has no signature" "$work/unsigned.log" >/dev/null ||
         fail "osslsigncode could not read $(basename "$unsigned"): $(cat "$work/unsigned.log")"
-    echo "signing-check: $(basename "$unsigned") is unsigned, as built without a certificate"
+    step "$(basename "$unsigned") is unsigned, as built without a certificate"
 done
 
 # A key and a certificate for code signing that live as long as this check.
@@ -37,7 +32,7 @@ openssl req -x509 -newkey rsa:3072 -nodes -sha256 -days 2 \
     -keyout "$work/key.pem" -out "$work/cert.pem" 2>"$work/openssl.log" ||
     fail "openssl could not make a certificate: $(cat "$work/openssl.log")"
 
-echo "signing-check: packing the installer signed with a throwaway certificate"
+step "packing the installer signed with a throwaway certificate"
 SILTMERE_SIGN_CERT="$work/cert.pem" SILTMERE_SIGN_KEY="$work/key.pem" \
     cpack --config "$build/CPackConfig.cmake" -G NSIS64 -B "$work/out" >"$work/cpack.log" 2>&1 ||
     { tail -n 30 "$work/cpack.log"; fail "cpack could not sign"; }
@@ -48,20 +43,20 @@ verify() {
         fail "the signature of $2 does not verify: $(cat "$work/verify.log")"
     grep -q "Signature verification: ok" "$work/verify.log" || fail "osslsigncode did not accept $2: $(cat "$work/verify.log")"
     grep -q "Siltmere signing check" "$work/verify.log" || fail "$2 is not signed with the throwaway certificate"
-    echo "signing-check: $2: signature verified"
+    step "$2: signature verified"
 }
 verify "$signed" "the installer"
 verify "$(find "$work/out/_CPack_Packages" -name siltmere.exe | head -n 1)" "siltmere.exe"
 
 # The uninstaller exists only inside the installer: install it.
 fresh_prefix installer
-run "$signed" /S || fail "the signed installer failed"
+expect 0 "the signed installer" run "$signed" /S
 uninstaller="$user_folder/Uninstall.exe"
 [[ -f "$uninstaller" ]] || fail "the signed installer installed no uninstaller"
 verify "$uninstaller" "the uninstaller"
 verify "$(dirname "$uninstaller")/siltmere.exe" "the installed siltmere.exe"
 
-echo "signing-check: building the Windows Installer package signed with the throwaway certificate"
+step "building the Windows Installer package signed with the throwaway certificate"
 signed_msi="$(SILTMERE_SIGN_CERT="$work/cert.pem" SILTMERE_SIGN_KEY="$work/key.pem" \
     packaging/windows/msi.sh "$build" "$work/msi" 2>"$work/msi.log" | tail -n 1)" ||
     { tail -n 30 "$work/msi.log"; fail "the package could not be signed"; }
@@ -70,5 +65,5 @@ mkdir -p "$work/msi-files"
 msiextract -C "$work/msi-files" "$signed_msi" >/dev/null
 verify "$work/msi-files/Siltmere/siltmere.exe" "the package's siltmere.exe"
 fresh_prefix msi
-run msiexec /i "$(windows_path "$signed_msi")" /qn || fail "the signed package did not install (exit code $?)"
+expect 0 "the install of the signed package" run msiexec /i "$(windows_path "$signed_msi")" /qn
 verify "$machine_folder/siltmere.exe" "siltmere.exe installed by the package"

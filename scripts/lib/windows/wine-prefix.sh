@@ -4,11 +4,12 @@
 # It sets Wine's environment for all of them (64-bit, quiet, no Mono or
 # Gecko installers on the first start of a prefix, no menu entries on this
 # machine's desktop for shortcuts made inside a prefix), and has what the
-# checks share: fresh prefixes in a work folder removed at the end, running
-# a Windows program and waiting for it, reading the registry, comparing a
-# prefix's registry and file tree before and after, and driving Siltmere's
-# main window. A script that calls fresh_prefix or same_as defines fail.
-# shellcheck disable=SC2034 # the folders fresh_prefix sets are its callers'
+# checks share: a check's start (its display, its package, its work folder,
+# fail and step), fresh prefixes removed at the end, running a Windows
+# program and checking its exit code, reading and checking the registry and
+# the Apps & features entries, comparing a prefix's registry and file tree
+# before and after, and starting, driving and closing Siltmere.
+# shellcheck disable=SC2034 # what the helpers set (folders, $window, $status) is their callers'
 
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -18,7 +19,7 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe
 # set, else one kept in the cache.
 wine_default_prefix() {
     local cache="${SILTMERE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/siltmere}"
-    printf '%s\n' "${WINEPREFIX:-$cache/wine-prefix}"
+    export WINEPREFIX="${WINEPREFIX:-$cache/wine-prefix}"
 }
 
 # --- One Wine server for a whole test run --------------------------------
@@ -71,36 +72,75 @@ wine_server_stop() {
     fi
 }
 
-# --- Fresh prefixes for the checks ---------------------------------------
+# --- A check -------------------------------------------------------------
 
-# wine_check_work NAME: a work folder for a check in $work, removed with the
-# check's last prefix when the script exits. Every prefix is made there,
-# fresh, never one from the environment.
-wine_check_work() {
-    work="$(mktemp -d "/tmp/siltmere-$1.XXXXXX")"
-    unset WINEPREFIX
-    trap wine_check_cleanup EXIT
+# need_display ARGS...: a check that drives Siltmere's windows starts again,
+# with ARGS, on an X display of its own when it has none.
+need_display() {
+    if [[ -z "${DISPLAY:-}" ]]; then
+        scripts/lib/install-deps.sh windows screenshot
+        exec scripts/lib/with-display.sh bash "$0" "$@"
+    fi
 }
 
-wine_check_cleanup() {
+# wine_check NAME: starts the check NAME, run from the checkout's top: fail
+# and step speak as NAME, and its prefixes are made fresh in a work folder,
+# $work, removed with the last of them when the script exits; never one from
+# the environment. Wine turns the command line and the file names from the
+# locale's encoding, hence UTF-8.
+wine_check() {
+    check="$1"
+    work="$(mktemp -d "/tmp/siltmere-$check.XXXXXX")"
+    unset WINEPREFIX
+    trap 'discard_prefix; rm -rf "$work"' EXIT
+    export LC_ALL=C.UTF-8
+}
+fail() {
+    echo "$check: FAILED: $*" >&2
+    exit 1
+}
+step() { echo "$check: $*"; }
+
+# check_package EXTENSION [FILE [SCREENSHOT_DIR]]: the package checked,
+# $package (FILE, or the newest build/windows/Siltmere-*-win64.EXTENSION),
+# and its $version; $build, the build that made it ($SILTMERE_WINDOWS_BUILD,
+# else build/windows), whose CPack configuration makes the older versions'
+# packages; $shots, the folder of the screenshots (unless given, the
+# check's name in build/windows).
+check_package() {
+    package="$(realpath "${2:-$(ls -t build/windows/Siltmere-*-win64."$1" | head -n 1)}")"
+    version="$(basename "$package" | sed -n "s/^Siltmere-\(.*\)-win64\.$1\$/\1/p")"
+    build="$(realpath "${SILTMERE_WINDOWS_BUILD:-build/windows}")"
+    [[ -f "$build/CPackConfig.cmake" ]] || fail "no CPack configuration in $build (set SILTMERE_WINDOWS_BUILD)"
+    shots="${3:-build/windows/$check}"
+    mkdir -p "$shots"
+}
+
+# --- Fresh prefixes ------------------------------------------------------
+#
+# Wine is stopped one way while a prefix is in use: a program ends as a user
+# quitting it would (close_siltmere) or by itself, and Wine's server then
+# ends with the last program (wineserver -w waits for it). Killing the
+# server (wineserver -k) would lose what an installer wrote last, such as
+# the files that Windows Installer is to replace at the restart; it is only
+# for a prefix that is thrown away, and for ctest's persistent server.
+
+discard_prefix() {
     if [[ -n "${WINEPREFIX:-}" ]]; then
         wineserver -k 2>/dev/null || true
+        wineserver -w
+        rm -rf "$WINEPREFIX"
     fi
-    rm -rf "$work"
 }
 
-# fresh_prefix NAME: ends the previous prefix of the check and makes a new
+# fresh_prefix NAME: throws the check's previous prefix away and makes a new
 # one, $work/prefix-NAME, that holds Windows' own bitmap fonts ("MS Sans
 # Serif" and "Courier", as every Windows has them) and has started a
 # program with windows once (which fills Wine's font cache), so that what
 # changes afterwards is what the check did. Sets the folders that the
 # installers write to.
 fresh_prefix() {
-    if [[ -n "${WINEPREFIX:-}" ]]; then
-        wineserver -k 2>/dev/null || true
-        wineserver -w
-        rm -rf "$WINEPREFIX"
-    fi
+    discard_prefix
     export WINEPREFIX="$work/prefix-$1"
     wineboot --init
     wineserver -w
@@ -113,8 +153,9 @@ fresh_prefix() {
     machine_shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Siltmere.lnk"
 }
 
-# Runs a Windows program and waits for everything it started; the exit code
-# is the program's (modulo 256, as a Linux shell gets it).
+# Runs a Windows program and waits for everything it started (an NSIS
+# uninstaller's copy of itself too); the exit code is the program's, modulo
+# 256 as a Linux shell gets it: 1603 reads as 67, 3010 as 194.
 run() {
     local status=0
     wine "$@" || status=$?
@@ -122,13 +163,33 @@ run() {
     return "$status"
 }
 
-# A path outside the prefix as Wine shows it (Z: is the root); one inside
-# drive_c as Windows names it.
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-drive_c_path() {
-    local inside="${1#"$WINEPREFIX/drive_c"}"
-    printf 'C:%s' "${inside//\//\\}"
+# expect CODES WHAT COMMAND...: runs the command, whose exit code, kept in
+# $status, must be one of CODES ("0", "0 194"), or any but 0 for "nonzero".
+expect() {
+    local want="$1" what="$2"
+    shift 2
+    status=0
+    "$@" || status=$?
+    if [[ "$want" == nonzero ]]; then
+        ((status != 0)) || fail "$what: exit code 0, not a failure"
+    else
+        [[ " $want " == *" $status "* ]] || fail "$what: exit code $status, not $want"
+    fi
 }
+
+# A path outside the prefix as Wine shows it (Z: is the root); one on a
+# drive of the prefix (drive_c, drive_d) as Windows names it.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+drive_path() {
+    [[ "$1" == "$WINEPREFIX"/drive_[a-z]/* ]] || fail "$1 is on no drive of the prefix"
+    local inside="${1#"$WINEPREFIX/drive_"}"
+    local letter="${inside:0:1}"
+    inside="${inside:1}"
+    printf '%s:%s' "${letter^^}" "${inside//\//\\}"
+}
+
+# The files under a folder with their contents, one line each.
+folder_files() { (cd "$1" && find . -type f -exec md5sum {} + | LC_ALL=C sort); }
 
 # --- The registry --------------------------------------------------------
 
@@ -166,6 +227,51 @@ reg_type() {
     esac
 }
 has_key() { wine reg query "$1" >/dev/null 2>&1; }
+
+# expect_value KEY NAME DATA: the value's data must be DATA; expect_number
+# KEY NAME [N]: the value must be a number (REG_DWORD), N when given.
+expect_value() {
+    local data
+    data="$(reg_value "$1" "$2")"
+    [[ "$data" == "$3" ]] || fail "$1: $2 is '$data', not '$3'"
+}
+expect_number() {
+    local type
+    type="$(reg_type "$1" "$2")"
+    [[ "$type" == REG_DWORD ]] || fail "$1: $2 is not a number (${type:-no value})"
+    [[ -z "${3:-}" ]] || expect_value "$1" "$2" "$3"
+}
+
+# --- Apps & features -----------------------------------------------------
+
+uninstall_keys='Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+# expect_entry KEY DISPLAY_NAME VERSION LOCATION UNINSTALL_STRING FLAG...:
+# an installation's entry: its name, version, publisher, folder (as Windows
+# names it) and uninstall command, each FLAG the number 1, and a number for
+# its size.
+expect_entry() {
+    local key="$1" flag
+    expect_value "$key" DisplayName "$2"
+    expect_value "$key" DisplayVersion "$3"
+    expect_value "$key" Publisher "The Siltmere developers"
+    expect_value "$key" InstallLocation "$4"
+    expect_value "$key" UninstallString "$5"
+    shift 5
+    for flag in "$@"; do
+        expect_number "$key" "$flag" 1
+    done
+    expect_number "$key" EstimatedSize
+}
+
+# expect_entries N: Apps & features lists Siltmere N times, for all users
+# and for this user together.
+expect_entries() {
+    local entries
+    entries="$( (wine reg query "HKLM\\$uninstall_keys" /s
+        wine reg query "HKCU\\$uninstall_keys" /s) 2>/dev/null | tr -d '\r' | grep -c 'DisplayName .*Siltmere' || true)"
+    ((entries == $1)) || fail "Apps & features lists Siltmere $entries times, not $1"
+}
 
 # --- A prefix before and after -------------------------------------------
 
@@ -221,11 +327,14 @@ snapshot() {
         if [[ -z "$(ls -A windows/Installer 2>/dev/null)" ]]; then grep -vx './windows/Installer'; else cat; fi |
         LC_ALL=C sort) >"$work/$1.files"
 }
+# same_as NAME WHAT: the prefix is as it was at snapshot NAME; WHAT says
+# when, for a failure.
 same_as() {
-    diff -u "$work/$1.reg" "$work/$2.reg" >"$work/diff.reg" ||
-        fail "$3: the registry differs: $(head -n 40 "$work/diff.reg")"
-    diff -u "$work/$1.files" "$work/$2.files" >"$work/diff.files" ||
-        fail "$3: the files differ: $(head -n 40 "$work/diff.files")"
+    snapshot now
+    diff -u "$work/$1.reg" "$work/now.reg" >"$work/diff.reg" ||
+        fail "$2: the registry differs: $(head -n 40 "$work/diff.reg")"
+    diff -u "$work/$1.files" "$work/now.files" >"$work/diff.files" ||
+        fail "$2: the files differ: $(head -n 40 "$work/diff.files")"
 }
 
 # --- Siltmere's windows --------------------------------------------------
@@ -247,34 +356,44 @@ main_window() {
     return 1
 }
 
-# window_geometry WINDOW reads the main window's geometry; click X Y then
-# clicks at a point of its designed area. The window's client area is at the
-# window's origin (no window manager runs here); the designed area, 690
-# pixels tall, lies under the menu bar, which takes what the window has
-# beyond that. For a window without a menu bar: window_geometry WINDOW 0.
-window_geometry() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    if [[ "${2:-}" == 0 ]]; then
-        menu_bar=0
-        return
-    fi
+# start_siltmere FILE FAILURE: starts Siltmere from its program or its
+# shortcut and waits for its main window, $window; FAILURE says what went
+# wrong when it does not appear.
+start_siltmere() {
+    wine start /unix "$1"
+    window="$(main_window)" || fail "$2"
+}
+
+# three_steps SHOT: clicks the three steps where their buttons are in the
+# main window, $window, and keeps a screenshot of it, $shots/SHOT. The
+# window's client area is at the window's origin (no window manager runs
+# here); the designed area, 690 pixels tall, lies under the menu bar, which
+# takes what the window has beyond that.
+three_steps() {
+    eval "$(xdotool getwindowgeometry --shell "$window")"
     menu_bar=$((HEIGHT - 690))
     ((menu_bar > 0 && menu_bar < 60)) || fail "the main window is $HEIGHT pixels tall: no menu bar above its 690"
+    click 419 340 # Calculate: Critical Total Loads
+    click 419 493 # Calculate: Exceedances over 25 Year Period
+    click 419 646 # Calculate: % increase scenario vs baseline
+    import -window "$window" "$shots/$1"
 }
+# click X Y: a click at a point of the main window's designed area.
 click() {
     xdotool mousemove --sync $((X + $1)) $((Y + menu_bar + $2)) click 1
     sleep 1
 }
 
-# The three steps, clicked where their buttons are.
-three_steps() {
-    click 419 340 # Calculate: Critical Total Loads
-    click 419 493 # Calculate: Exceedances over 25 Year Period
-    click 419 646 # Calculate: % increase scenario vs baseline
-}
-
-# Opens the background window from the main window; prints its id.
+# Opens the background window from the main window (after three_steps);
+# prints its id.
 background_window() {
     click 200 258 # Background
     timeout 30 xdotool search --sync --onlyvisible --name '^Siltmere Background Information$' | head -n 1
+}
+
+# close_siltmere: closes Siltmere as a user quitting it would (taskkill
+# without /f sends its windows WM_CLOSE), and waits for Wine to end.
+close_siltmere() {
+    wine taskkill /im siltmere.exe >/dev/null 2>&1 || fail "taskkill found no Siltmere to close"
+    timeout 60 wineserver -w || fail "Siltmere did not end within a minute of being closed"
 }

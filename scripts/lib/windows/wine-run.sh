@@ -13,8 +13,7 @@ set -euo pipefail
 
 : "${SILTMERE_WINDOWS_QT:?set SILTMERE_WINDOWS_QT to the Qt for Windows prefix (scripts/lib/windows/build-qt.sh prints it)}"
 source "$(dirname "$0")/wine-prefix.sh"
-WINEPREFIX="$(wine_default_prefix)"
-export WINEPREFIX
+wine_default_prefix
 
 mingw_runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
 mingw_pthread="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")"
