@@ -31,9 +31,6 @@ if [[ ! -f $base ]]; then
 fi
 
 root="$(mktemp -d "/tmp/siltmere-$release.XXXXXX")"
-# A root directory as Debian's own: mktemp makes it 0700, which keeps every
-# user but root out of the whole tree (CUPS's filters run as lp).
-chmod 755 "$root"
 cleanup() {
     for mount in var/cache/apt/archives dev/pts dev proc sys; do
         umount -l "$root/$mount" 2>/dev/null || true
@@ -42,6 +39,10 @@ cleanup() {
 }
 trap cleanup EXIT
 tar -C "$root" -xf "$base"
+# A root directory as Debian's own, after the unpacking, which gives it the
+# mode of the folder debootstrap filled: mktemp's 0700, which keeps every
+# user but root out of the whole tree (CUPS's filters run as lp).
+chmod 755 "$root"
 # The packages the command installs are kept between runs, beside the base
 # root: a run downloads only what is new since the last one.
 archives="$cache/debian-$release-archives"
