@@ -20,7 +20,7 @@ command -v soffice >/dev/null || skip "LibreOffice Calc is not installed"
 /usr/bin/python3 -c 'import uno' 2>/dev/null || skip "LibreOffice's Python bridge (python3-uno) is not installed"
 command -v Xvfb >/dev/null && command -v xauth >/dev/null || skip "Xvfb is not installed"
 
-holder="$(realpath "${1:-build/default/tests/results/copied_results_holder}")"
+holder="$(realpath "${1:-build/default/tests/main/copied_results_holder}")"
 # The window copies to the real X clipboard, not the offscreen one; Calc
 # takes its locale from the environment: US English, whatever the machine's.
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY

@@ -4,6 +4,7 @@
 // between them.
 
 #include "AssessmentSteps.h"
+#include "HandWorked.h"
 #include "ModelError.h"
 #include "StartedModel.h"
 
@@ -16,29 +17,7 @@
 namespace siltmere {
 namespace {
 
-using Row = std::array<const char*, 6>;
-
-struct Combination {
-    int thickness; // position in the thickness list
-    int scenario;  // the model's scenario number
-    Row percentages;
-    Row verdicts; // "+" within, "-" above, "" none
-};
-
-// Limit 20: (scenario - baseline) / baseline x 100 from the exceedance
-// tables, rounded half to even, judged unrounded.
-constexpr std::array<Combination, 10> kAtTwenty{{
-    {0, 1, {"n/a", "20%", "18%", "37%", "14%", "40%"}, {"", "+", "+", "-", "+", "-"}},
-    {1, 1, {"n/a", "37%", "38%", "50%", "17%", "50%"}, {"", "-", "-", "-", "+", "-"}},
-    {2, 1, {"n/a", "56%", "38%", "100%", "20%", "0%"}, {"", "-", "-", "-", "+", "+"}},
-    {3, 1, {"n/a", "67%", "100%", "n/a", "17%", "n/a"}, {"", "-", "-", "", "+", ""}},
-    {4, 1, {"n/a", "n/a", "n/a", "n/a", "100%", "n/a"}, {"", "", "", "", "-", ""}},
-    {0, 2, {"n/a", "77%", "79%", "63%", "70%", "73%"}, {"", "-", "-", "-", "-", "-"}},
-    {1, 2, {"n/a", "57%", "55%", "108%", "64%", "50%"}, {"", "-", "-", "-", "-", "-"}},
-    {2, 2, {"n/a", "78%", "75%", "100%", "67%", "0%"}, {"", "-", "-", "-", "-", "+"}},
-    {3, 2, {"n/a", "100%", "150%", "n/a", "50%", "n/a"}, {"", "-", "-", "", "-", ""}},
-    {4, 2, {"n/a", "n/a", "n/a", "n/a", "100%", "n/a"}, {"", "", "", "", "-", ""}},
-}};
+using namespace test;
 
 Verdict verdictOf(const char* mark)
 {
@@ -60,23 +39,31 @@ TEST(AssessFully, EveryCombinationAtTwentyGivesTheHandWorkedPercentagesAndVerdic
 {
     // One model for all ten, in the overview's order, as the overview runs.
     SedimentModel model = test::startedModel();
-    for (const Combination& c : kAtTwenty) {
-        SCOPED_TRACE(testing::Message() << "thickness " << c.thickness << ", scenario " << c.scenario);
-        const Assessment a = assessFully(model, inputsFor(c.thickness, c.scenario, 20.0));
-        for (const StepSpec& s : kSteps)
-            EXPECT_TRUE(a.taken(s.id));
-        for (int k = 1; k <= kSubestuaries; ++k) {
-            const auto i = static_cast<std::size_t>(k - 1);
-            EXPECT_EQ(a.box(ResultRowId::Percentage, k).text, c.percentages[i]) << "k " << k;
-            EXPECT_EQ(a.box(ResultRowId::Percentage, k).verdict, verdictOf(c.verdicts[i])) << "k " << k;
-            // The numbers behind the text agree with it: the percentage the
-            // box shows is the increase rounded, "n/a" has none.
-            const PercentFigures& f = a.figures(k);
-            EXPECT_EQ(a.box(ResultRowId::Baseline, k).text, std::to_string(static_cast<int>(f.baseline)));
-            EXPECT_EQ(a.box(ResultRowId::Scenario, k).text, std::to_string(static_cast<int>(f.scenario)));
-            ASSERT_EQ(f.shown.has_value(), f.increase.has_value());
-            if (f.shown) {
-                EXPECT_EQ(std::to_string(*f.shown) + "%", c.percentages[i]);
+    for (int scenario = 1; scenario <= 2; ++scenario) {
+        const ByThickness& counts = scenario == 1 ? kHandWorkedWithControls : kHandWorkedWithoutControls;
+        for (std::size_t t = 0; t < counts.size(); ++t) {
+            SCOPED_TRACE(testing::Message() << "thickness " << t << ", scenario " << scenario);
+            const HandWorkedPercentages& expected = kHandWorkedAtTwenty[static_cast<std::size_t>(scenario - 1)][t];
+            const Assessment a = assessFully(model, inputsFor(static_cast<int>(t), scenario, 20.0));
+            for (const StepSpec& s : kSteps)
+                EXPECT_TRUE(a.taken(s.id));
+            for (int k = 1; k <= kSubestuaries; ++k) {
+                const auto i = static_cast<std::size_t>(k - 1);
+                EXPECT_EQ(a.box(ResultRowId::CriticalLoads, k).text, std::to_string(kHandWorkedLoads[t][i]));
+                EXPECT_EQ(a.box(ResultRowId::Percentage, k).text, expected.texts[i]) << "k " << k;
+                EXPECT_EQ(a.box(ResultRowId::Percentage, k).verdict, verdictOf(expected.verdicts[i])) << "k " << k;
+                // The numbers behind the texts agree with them: the counts
+                // compared, and the percentage the box shows is the increase
+                // rounded, "n/a" has none.
+                const PercentFigures& f = a.figures(k);
+                EXPECT_EQ(f.baseline, kHandWorkedBaseline[t][i]);
+                EXPECT_EQ(f.scenario, counts[t][i]);
+                EXPECT_EQ(a.box(ResultRowId::Baseline, k).text, std::to_string(kHandWorkedBaseline[t][i]));
+                EXPECT_EQ(a.box(ResultRowId::Scenario, k).text, std::to_string(counts[t][i]));
+                ASSERT_EQ(f.shown.has_value(), f.increase.has_value());
+                if (f.shown) {
+                    EXPECT_EQ(std::to_string(*f.shown) + "%", expected.texts[i]);
+                }
             }
         }
     }

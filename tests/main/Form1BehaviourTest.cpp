@@ -2,6 +2,7 @@
 // options and the buttons, keys typed into the limit box. After every action
 // the whole display is compared with what the window is meant to show after it.
 
+#include "HandWorked.h"
 #include "UiTestSupport.h"
 
 #include "AcceptabilityLimit.h"
@@ -25,18 +26,36 @@ void setRow(Snapshot& s, RowIndex row, const Texts& texts, bool enabled)
     }
 }
 
+// The boxes' texts of a hand-worked row at `thickness`.
+Texts texts(const ByThickness& table, std::size_t thickness = kFiveMm)
+{
+    Texts texts;
+    for (std::size_t k = 0; k < kSubestuaryCount; ++k)
+        texts[k] = QString::number(table[thickness][k]);
+    return texts;
+}
+
+// The percentages' texts and colours at a limit of 20 %.
+void setPercentages(Snapshot& s, const HandWorkedPercentages& percentages)
+{
+    for (std::size_t k = 0; k < kSubestuaryCount; ++k) {
+        const QString verdict = QString::fromLatin1(percentages.verdicts[k]);
+        s.rows[Percentage][k] = {QString::fromLatin1(percentages.texts[k]), true,
+                                 verdict == "+"   ? kGreen
+                                 : verdict == "-" ? kRed
+                                                  : kWhite};
+    }
+}
+
 // The display after all three steps at 5 mm, earthworks with controls,
 // limit 20.
 Snapshot fiveMillimetresWithControls()
 {
     Snapshot s = startupState();
-    setRow(s, CriticalLoads, {"40909", "2074", "2219", "4093", "1509", "7248"}, true);
-    setRow(s, Baseline, {"0", "9", "8", "3", "15", "1"}, true);
-    setRow(s, Scenario, {"0", "14", "11", "6", "18", "1"}, true);
-    setRow(s, Percentage, {"n/a", "56%", "38%", "100%", "20%", "0%"}, true);
-    const std::array<QColor, kSubestuaryCount> colours{kWhite, kRed, kRed, kRed, kGreen, kGreen};
-    for (std::size_t k = 0; k < kSubestuaryCount; ++k)
-        s.rows[Percentage][k].back = colours[k];
+    setRow(s, CriticalLoads, texts(kHandWorkedLoads), true);
+    setRow(s, Baseline, texts(kHandWorkedBaseline), true);
+    setRow(s, Scenario, texts(kHandWorkedWithControls), true);
+    setPercentages(s, kHandWorkedAtTwenty[0][kFiveMm]);
     s.command2 = true;
     s.command3 = true;
     s.caption = 1;
@@ -92,13 +111,13 @@ private slots:
         MainWindow w;
         Snapshot expected = startupState();
         click(w.command1);
-        setRow(expected, CriticalLoads, {"40909", "2074", "2219", "4093", "1509", "7248"}, true);
+        setRow(expected, CriticalLoads, texts(kHandWorkedLoads), true);
         expected.command2 = true;
         COMPARE_STATE(snapshot(w.form), expected);
 
         click(w.command2);
-        setRow(expected, Baseline, {"0", "9", "8", "3", "15", "1"}, true);
-        setRow(expected, Scenario, {"0", "14", "11", "6", "18", "1"}, true);
+        setRow(expected, Baseline, texts(kHandWorkedBaseline), true);
+        setRow(expected, Scenario, texts(kHandWorkedWithControls), true);
         expected.command3 = true;
         expected.caption = 1;
         COMPARE_STATE(snapshot(w.form), expected);
@@ -272,43 +291,29 @@ private slots:
         clickRow(w.list, 3);
         clickOption(w.option2);
         w.allSteps(); // 10 mm: subestuaries 1, 4 and 6 have no baseline count
-        const Snapshot s = snapshot(w.form);
-        const std::array<QString, kSubestuaryCount> texts{"n/a", "100%", "150%", "n/a", "50%", "n/a"};
-        const std::array<QColor, kSubestuaryCount> colours{kWhite, kRed, kRed, kWhite, kRed, kWhite};
-        for (std::size_t k = 0; k < kSubestuaryCount; ++k) {
-            QCOMPARE(s.rows[Percentage][k].text, texts[k]);
-            QCOMPARE(s.rows[Percentage][k].back, colours[k]);
-        }
+        Snapshot expected = snapshot(w.form);
+        setPercentages(expected, kHandWorkedAtTwenty[1][3]);
+        COMPARE_STATE(snapshot(w.form), expected);
     }
 
     void everyThickness_showsItsCriticalLoads_data()
     {
         QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("last");
-        QTest::newRow("1 mm") << 0 << "8182"
-                              << "1450";
-        QTest::newRow("2 mm") << 1 << "16364"
-                              << "2899";
-        QTest::newRow("5 mm") << 2 << "40909"
-                              << "7248";
-        QTest::newRow("10 mm") << 3 << "81818"
-                               << "14496";
-        QTest::newRow("20 mm") << 4 << "163636"
-                               << "28991";
+        const std::array<const char*, 5> thicknesses{"1 mm", "2 mm", "5 mm", "10 mm", "20 mm"};
+        for (std::size_t row = 0; row < thicknesses.size(); ++row)
+            QTest::newRow(thicknesses[row]) << static_cast<int>(row);
     }
 
     void everyThickness_showsItsCriticalLoads()
     {
         QFETCH(int, row);
-        QFETCH(QString, first);
-        QFETCH(QString, last);
         MainWindow w;
         if (row != 2)
             clickRow(w.list, row);
         click(w.command1);
-        QCOMPARE(control<QLineEdit>(w.form, "Text3")->text(), first);
-        QCOMPARE(control<QLineEdit>(w.form, "Text8")->text(), last);
+        const Texts loads = texts(kHandWorkedLoads, static_cast<std::size_t>(row));
+        for (std::size_t k = 0; k < kSubestuaryCount; ++k)
+            QCOMPARE(snapshot(w.form).rows[CriticalLoads][k].text, loads[k]);
     }
 
     void aThicknessCanNotBeUnselected()

@@ -9,6 +9,7 @@
 // The walk is seeded and prints its seed; SILTMERE_RANDOM_SEED=<n> replays
 // (or varies) it.
 
+#include "HandWorked.h"
 #include "UiTestSupport.h"
 
 #include "AcceptabilityLimit.h"
@@ -31,36 +32,15 @@ constexpr int kActions = 3000;
 constexpr int kAtLeast = 30; // times each kind of action must have been taken
 constexpr std::size_t kLogLength = 10;
 
-// One value per subestuary 1..6, one row per thickness position 1 mm .. 20 mm.
-using Counts = std::array<int, kSubestuaryCount>;
-using Table = std::array<Counts, 5>;
-
 const std::array<const char*, 5> kThicknessLabels{"1 mm", "2 mm", "5 mm", "10 mm", "20 mm"};
 
-const Table kCriticalLoads{{{8182, 415, 444, 819, 302, 1450},
-                            {16364, 830, 888, 1637, 604, 2899},
-                            {40909, 2074, 2219, 4093, 1509, 7248},
-                            {81818, 4149, 4438, 8187, 3019, 14496},
-                            {163636, 8298, 8876, 16374, 6037, 28991}}};
-
-// Exceedances of the critical load over 25 years.
-const Table kBaseline{
-    {{0, 61, 56, 30, 77, 15}, {0, 30, 29, 12, 42, 6}, {0, 9, 8, 3, 15, 1}, {0, 3, 2, 0, 6, 0}, {0, 0, 0, 0, 1, 0}}};
-const Table kEarthworksWithControls{
-    {{1, 73, 66, 41, 88, 21}, {0, 41, 40, 18, 49, 9}, {0, 14, 11, 6, 18, 1}, {0, 5, 4, 1, 7, 0}, {0, 1, 1, 0, 2, 0}}};
-const Table kEarthworksWithoutControls{{{1, 108, 100, 49, 131, 26},
-                                        {0, 47, 45, 25, 69, 9},
-                                        {0, 16, 14, 6, 25, 1},
-                                        {0, 6, 5, 1, 9, 0},
-                                        {0, 1, 1, 0, 2, 0}}};
-
-const Counts& scenarioCounts(int thickness, int scenario)
+const SubestuaryFigures& scenarioCounts(int thickness, int scenario)
 {
-    const Table& table = scenario == 1 ? kEarthworksWithControls : kEarthworksWithoutControls;
+    const ByThickness& table = scenario == 1 ? kHandWorkedWithControls : kHandWorkedWithoutControls;
     return table[static_cast<std::size_t>(thickness)];
 }
 
-void fill(Snapshot& s, RowIndex row, const Counts& values)
+void fill(Snapshot& s, RowIndex row, const SubestuaryFigures& values)
 {
     for (std::size_t k = 0; k < kSubestuaryCount; ++k)
         s.rows[row][k] = {QString::number(values[k]), true, kRowColors[row]};
@@ -82,7 +62,7 @@ using BoxRow = std::array<BoxState, kSubestuaryCount>;
 
 BoxRow percentageRow(int thickness, int scenario, double limit, BoxRow row)
 {
-    const auto& baseline = kBaseline[static_cast<std::size_t>(thickness)];
+    const auto& baseline = kHandWorkedBaseline[static_cast<std::size_t>(thickness)];
     const auto& withScenario = scenarioCounts(thickness, scenario);
     for (std::size_t k = 0; k < kSubestuaryCount; ++k) {
         row[k].enabled = true;
@@ -214,13 +194,13 @@ struct Reference {
 
     void criticalLoads()
     {
-        fill(shown, CriticalLoads, kCriticalLoads[static_cast<std::size_t>(thickness)]);
+        fill(shown, CriticalLoads, kHandWorkedLoads[static_cast<std::size_t>(thickness)]);
         shown.command2 = true;
     }
 
     void exceedances()
     {
-        fill(shown, Baseline, kBaseline[static_cast<std::size_t>(thickness)]);
+        fill(shown, Baseline, kHandWorkedBaseline[static_cast<std::size_t>(thickness)]);
         fill(shown, Scenario, scenarioCounts(thickness, scenario));
         shown.command3 = true;
         shown.caption = scenario;

@@ -4,6 +4,7 @@
 // deposition proportions, unit loads and areas of the modelled estuary.
 
 #include "DisplayText.h"
+#include "HandWorked.h"
 #include "ModelTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -73,31 +74,34 @@ TEST(UnitDepositionThickness, DoesNotDependOnTheThickness)
 struct ThicknessCase {
     int position;
     std::array<double, 6> csl;
-    Row texts;
 };
 
 const std::array<ThicknessCase, 5> kThicknessCases{{
     {0,
      {8181.818181818182, 414.8936170212766, 443.7931034482759, 818.6915887850467, 301.87409899086975,
-      1449.5575221238937},
-     {"8182", "415", "444", "819", "302", "1450"}},
+      1449.5575221238937}},
     {1,
      {16363.636363636364, 829.7872340425532, 887.5862068965517, 1637.3831775700935, 603.7481979817395,
-      2899.1150442477874},
-     {"16364", "830", "888", "1637", "604", "2899"}},
+      2899.1150442477874}},
     {2,
      {40909.09090909091, 2074.468085106383, 2218.9655172413795, 4093.457943925234, 1509.370494954349,
-      7247.787610619469},
-     {"40909", "2074", "2219", "4093", "1509", "7248"}},
+      7247.787610619469}},
     {3,
      {81818.18181818182, 4148.936170212766, 4437.931034482759, 8186.915887850468, 3018.740989908698,
-      14495.575221238938},
-     {"81818", "4149", "4438", "8187", "3019", "14496"}},
+      14495.575221238938}},
     {4,
      {163636.36363636365, 8297.872340425532, 8875.862068965518, 16373.831775700935, 6037.481979817396,
-      28991.150442477876},
-     {"163636", "8298", "8876", "16374", "6037", "28991"}},
+      28991.150442477876}},
 }};
+
+// The loads rounded to whole tonnes, as the boxes show them.
+Row handWorkedTexts(int position)
+{
+    Row texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = std::to_string(test::kHandWorkedLoads[static_cast<std::size_t>(position)][i]);
+    return texts;
+}
 
 class CriticalLoadsByThickness : public ::testing::TestWithParam<ThicknessCase> {};
 
@@ -109,7 +113,7 @@ TEST_P(CriticalLoadsByThickness, LoadsAreBitExactAndTextsRounded)
     model.Calc_CriticalLoads();
     for (int k = 1; k <= kSubestuaries; ++k)
         EXPECT_EQ(model.CSL(k), c.csl[static_cast<std::size_t>(k - 1)]) << "k " << k;
-    EXPECT_EQ(rowOf(model), c.texts);
+    EXPECT_EQ(rowOf(model), handWorkedTexts(c.position));
 }
 
 TEST_P(CriticalLoadsByThickness, RunningTwiceGivesTheSameLoads)
@@ -121,7 +125,7 @@ TEST_P(CriticalLoadsByThickness, RunningTwiceGivesTheSameLoads)
     const auto firstLoads = model.CSL;
     model.Calc_CriticalLoads();
     EXPECT_EQ(model.CSL, firstLoads);
-    EXPECT_EQ(rowOf(model), c.texts);
+    EXPECT_EQ(rowOf(model), handWorkedTexts(c.position));
 }
 
 INSTANTIATE_TEST_SUITE_P(CriticalLoads, CriticalLoadsByThickness, ::testing::ValuesIn(kThicknessCases),
@@ -142,9 +146,9 @@ TEST(CriticalLoads, ANewThicknessIsUsedOnlyByTheNextRun)
     model.Calc_CriticalLoads();
     model.Select_Thickness(4);
     EXPECT_EQ(model.CSL(1), kThicknessCases[2].csl[0]);
-    EXPECT_EQ(rowOf(model), kThicknessCases[2].texts);
+    EXPECT_EQ(rowOf(model), handWorkedTexts(2));
     model.Calc_CriticalLoads();
-    EXPECT_EQ(rowOf(model), kThicknessCases[4].texts);
+    EXPECT_EQ(rowOf(model), handWorkedTexts(4));
 }
 
 TEST(CriticalLoads, RecordWithoutAThicknessComputesPerMetreAndKeepsIt)

@@ -4,6 +4,7 @@
 
 #include "ResultsTable.h"
 #include "AssessmentSteps.h"
+#include "HandWorked.h"
 #include "StartedModel.h"
 
 #include <QTest>
@@ -38,10 +39,18 @@ Assessment atStage(int stepsTaken)
 const QString kInputs = QStringLiteral(
     "Critical deposition thickness\t5 mm\tScenario\tEarthworks with Controls\tAcceptability limit (%)\t20\n");
 const QString kHeader = QStringLiteral("Subestuary\t1\t2\t3\t4\t5\t6\n");
-const QString kLoads = QStringLiteral("Critical total load (tonnes per event)\t40909\t2074\t2219\t4093\t1509\t7248\n");
-const QString kBaseline = QStringLiteral("Exceedances over 25 years, existing land use\t0\t9\t8\t3\t15\t1\n");
-const QString kScenario = QStringLiteral("Exceedances over 25 years, scenario\t0\t14\t11\t6\t18\t1\n");
-const QString kPercent = QStringLiteral("Percentage increase\tn/a\t56%\t38%\t100%\t20%\t0%\n");
+// A table line: its label, then a hand-worked row at 5 mm.
+QString tableLine(const char* label, const auto& row)
+{
+    return QString::fromStdString(label + ("\t" + test::joined(row, "\t")) + "\n");
+}
+
+const QString kLoads = tableLine("Critical total load (tonnes per event)", test::kHandWorkedLoads[test::kFiveMm]);
+const QString kBaseline =
+    tableLine("Exceedances over 25 years, existing land use", test::kHandWorkedBaseline[test::kFiveMm]);
+const QString kScenario =
+    tableLine("Exceedances over 25 years, scenario", test::kHandWorkedWithControls[test::kFiveMm]);
+const QString kPercent = tableLine("Percentage increase", test::kHandWorkedAtTwenty[0][test::kFiveMm].texts);
 const QString kVerdicts =
     QStringLiteral("Verdict\t\tabove limit\tabove limit\tabove limit\twithin limit\twithin limit\n");
 

@@ -270,11 +270,7 @@ private slots:
 // dialogs that these tests answer.
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", SILTMERE_TEST_PLATFORM);
-    QApplication app(argc, argv);
-    CupsPrintTest test;
-    return QTest::qExec(&test, argc, argv);
+    return siltmere::test::runUiTest<CupsPrintTest>(argc, argv, siltmere::test::ModalDialogs::Answered);
 }
 
 #include "CupsPrintTest.moc"

@@ -2,6 +2,7 @@
 // entry, the save dialog's proposal, the report's text as the window shows
 // it, and a save that fails, which says why and where and changes nothing.
 
+#include "HandWorked.h"
 #include "PdfReadBack.h"
 #include "ReportDialogAnswers.h"
 #include "UiTestSupport.h"
@@ -60,9 +61,12 @@ struct ActiveWindow : MainWindow {
 
 // What the window shows, as its rows read in the report: a row's name wraps
 // in its cell, so its last words follow the numbers.
-const QString kLoads = QStringLiteral("Critical total load (tonnes per 40909 2074 2219 4093 1509 7248 event)");
-const QString kBaseline = QStringLiteral("Exceedances over 25 years, 0 9 8 3 15 1 existing land use");
-const QString kScenario = QStringLiteral("Exceedances over 25 years, 0 14 11 6 18 1 scenario");
+const QString kLoads =
+    QString::fromStdString("Critical total load (tonnes per " + joined(kHandWorkedLoads[kFiveMm], " ") + " event)");
+const QString kBaseline = QString::fromStdString("Exceedances over 25 years, " +
+                                                 joined(kHandWorkedBaseline[kFiveMm], " ") + " existing land use");
+const QString kScenario =
+    QString::fromStdString("Exceedances over 25 years, " + joined(kHandWorkedWithControls[kFiveMm], " ") + " scenario");
 const QString kPercentages = QStringLiteral("Percentage increase n/a 56% 38% 100% 20% 0% "
                                             "above the limit above the limit above the limit within the limit "
                                             "within the limit");
@@ -297,11 +301,7 @@ private slots:
 // save dialog that these tests answer.
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", SILTMERE_TEST_PLATFORM);
-    QApplication app(argc, argv);
-    SaveReportTest test;
-    return QTest::qExec(&test, argc, argv);
+    return siltmere::test::runUiTest<SaveReportTest>(argc, argv, siltmere::test::ModalDialogs::Answered);
 }
 
 #include "SaveReportTest.moc"

@@ -40,33 +40,40 @@ inline void failOnModalDialogs()
     watchdog->start(200);
 }
 
+// Which modal dialogs a test program's windows may open: none, so that one
+// that opens stops the test at once, or those the test answers itself
+// (ReportDialogAnswers).
+enum class ModalDialogs { Unexpected, Answered };
+
 // Runs a QtTest class on the offscreen platform, with a desktop-sized screen,
-// unless a platform is chosen.
+// unless a platform is chosen. Where `childMain` is given, the program started
+// as `PROGRAM --child MODE` runs `childMain(MODE)` instead: tests that need a
+// process of their own (one that is to end, or to fail) start their own
+// program that way.
+template <typename TestClass>
+int runUiTest(int argc, char** argv, ModalDialogs dialogs = ModalDialogs::Unexpected,
+              int (*childMain)(const QString& mode) = nullptr)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", SILTMERE_TEST_PLATFORM);
+    QApplication app(argc, argv);
+    if (childMain && argc == 3 && QByteArray(argv[1]) == "--child")
+        return childMain(QString::fromLocal8Bit(argv[2]));
+    if (dialogs == ModalDialogs::Unexpected)
+        failOnModalDialogs();
+    TestClass test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #define SILTMERE_UI_TEST_MAIN(TestClass)                                                                               \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
-            qputenv("QT_QPA_PLATFORM", SILTMERE_TEST_PLATFORM);                                                        \
-        QApplication app(argc, argv);                                                                                  \
-        siltmere::test::failOnModalDialogs();                                                                          \
-        TestClass test;                                                                                                \
-        return QTest::qExec(&test, argc, argv);                                                                        \
+        return siltmere::test::runUiTest<TestClass>(argc, argv);                                                       \
     }
-
-// Like SILTMERE_UI_TEST_MAIN, but started as `PROGRAM --child MODE` it runs
-// `childMain(MODE)` instead: tests that need a process of their own (one
-// that is to end, or to fail) start their own program that way.
 #define SILTMERE_UI_TEST_MAIN_WITH_CHILD(TestClass, childMain)                                                         \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
-            qputenv("QT_QPA_PLATFORM", SILTMERE_TEST_PLATFORM);                                                        \
-        QApplication app(argc, argv);                                                                                  \
-        if (argc == 3 && QByteArray(argv[1]) == "--child")                                                             \
-            return childMain(QString::fromLocal8Bit(argv[2]));                                                         \
-        siltmere::test::failOnModalDialogs();                                                                          \
-        TestClass test;                                                                                                \
-        return QTest::qExec(&test, argc, argv);                                                                        \
+        return siltmere::test::runUiTest<TestClass>(argc, argv, siltmere::test::ModalDialogs::Unexpected, childMain);  \
     }
 
 struct ChildRun {

@@ -2,7 +2,6 @@
 
 #include "AssessmentSteps.h"
 #include "DesignText.h"
-#include "ResultGrid.h"
 #include "SedimentModel.h"
 
 namespace siltmere::ui {
@@ -33,7 +32,7 @@ std::vector<ResultsTable> overviewTables(const OverviewResults& overview)
     for (std::size_t s = 0; s < kScenarios.size(); ++s) {
         const QString caption = toQString(kScenarios[s].caption);
         TableLine title =
-            plainLine({QStringLiteral("%1, %2").arg(toQString(resultRow(ResultRowId::Percentage).title), caption),
+            plainLine({QStringLiteral("%1, %2").arg(toQString(rowWording(ResultRowId::Percentage).title), caption),
                        QStringLiteral("Acceptability limit (%)"), overview.limitText()});
         title.last().value = shortestDecimal(overview.limitValue());
         QList<TableLine> lines{title, plainLine(header)};
@@ -55,7 +54,7 @@ std::vector<ResultsTable> overviewTables(const OverviewResults& overview)
         tables.push_back(buildTable(lines));
     }
 
-    QList<TableLine> loads{plainLine({toQString(resultRow(ResultRowId::CriticalLoads).title)}), plainLine(header)};
+    QList<TableLine> loads{plainLine({toQString(rowWording(ResultRowId::CriticalLoads).title)}), plainLine(header)};
     for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
         TableLine line = plainLine({toQString(kThicknessChoices[t].label)});
         for (int k = 1; k <= kSubestuaries; ++k)

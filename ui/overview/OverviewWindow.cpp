@@ -17,7 +17,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -201,14 +200,8 @@ OverviewWindow::OverviewWindow(const QString& limitText, double limitValue, QWid
     : QWidget(parent)
     , results_(computeOverview(limitText, limitValue))
 {
-    setObjectName(QStringLiteral("Overview"));
-    setWindowTitle(tr("Siltmere Overview"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/siltmere.png")));
-    // The main window's own font (or its stand-in), 8 pt like its texts, but
-    // one size up: the overview's tables are read at a glance.
-    QFont windowFont = designFont(kWindowFont);
-    windowFont.setPointSizeF(9.0);
-    setFont(windowFont);
+    setUpWindow(*this, QStringLiteral("Overview"), tr("Siltmere Overview"));
+    setFont(designFont(kReadingFont));
 
     auto* content = new QWidget(this);
     heading_ = new QLabel(content);
@@ -245,7 +238,7 @@ QLayout* OverviewWindow::addPercentageTables(QWidget* content)
     for (std::size_t s = 0; s < kScenarios.size(); ++s) {
         const QString caption = toQString(kScenarios[s].caption);
         percentages_[s] = newTable(
-            QStringLiteral("%1, %2").arg(toQString(resultRow(ResultRowId::Percentage).title), caption), content);
+            QStringLiteral("%1, %2").arg(toQString(rowWording(ResultRowId::Percentage).title), caption), content);
         outlines_[s] = new PercentageCellDelegate(percentages_[s]);
         percentages_[s]->setItemDelegate(outlines_[s]);
         scenarios->addWidget(
@@ -261,7 +254,7 @@ QLayout* OverviewWindow::addLoadsAndChart(QWidget* content)
     loads_ = newTable(tr("Critical total load, tonnes per event"), content);
     chart_ = new ExceedanceChart(content);
     auto* lower = new QHBoxLayout;
-    auto* loadsBox = group(toQString(resultRow(ResultRowId::CriticalLoads).title), loads_, content);
+    auto* loadsBox = group(toQString(rowWording(ResultRowId::CriticalLoads).title), loads_, content);
     loadsBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     lower->addWidget(loadsBox, 0, Qt::AlignTop);
     lower->addWidget(group(chart_->accessibleName(), chart_, content), 1);
@@ -271,12 +264,8 @@ QLayout* OverviewWindow::addLoadsAndChart(QWidget* content)
 // Copy overview (Ctrl+C), also in the window's context menu.
 void OverviewWindow::offerCopy()
 {
-    copy_ = new QAction(tr("Copy overview"), this);
-    copy_->setShortcut(QKeySequence::Copy);
-    copy_->setShortcutContext(Qt::WindowShortcut);
-    addAction(copy_);
+    copy_ = addWindowCommand(*this, tr("Copy overview"), QKeySequence::Copy, [this] { copyOverview(); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(copy_, &QAction::triggered, this, guarded([this] { copyOverview(); }));
 }
 
 // Opens at the size its tables and chart need (smaller where the screen is),

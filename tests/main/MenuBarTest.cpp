@@ -375,10 +375,6 @@ private slots:
 // the test waits for, and it closes every one.
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", SILTMERE_TEST_PLATFORM);
-    QApplication app(argc, argv);
-    MenuBarTest test;
-    return QTest::qExec(&test, argc, argv);
+    return siltmere::test::runUiTest<MenuBarTest>(argc, argv, siltmere::test::ModalDialogs::Answered);
 }
 #include "MenuBarTest.moc"

@@ -3,6 +3,7 @@
 // shows on the clipboard, as text and as HTML, and change nothing in the
 // window.
 
+#include "HandWorked.h"
 #include "UiTestSupport.h"
 
 #include <QAction>
@@ -17,13 +18,15 @@ namespace {
 
 const QString kInputs = QStringLiteral(
     "Critical deposition thickness\t5 mm\tScenario\tEarthworks with Controls\tAcceptability limit (%)\t20\n");
+// What the window shows at 5 mm, row by row, as the copied table gives it.
+const QString kLoadsAndBaseline = QString::fromStdString(
+    "Subestuary\t1\t2\t3\t4\t5\t6\nCritical total load (tonnes per event)\t" + joined(kHandWorkedLoads[kFiveMm], "\t") +
+    "\nExceedances over 25 years, existing land use\t" + joined(kHandWorkedBaseline[kFiveMm], "\t") + "\n");
 const QString kAfterThreeSteps =
-    kInputs + QStringLiteral("Subestuary\t1\t2\t3\t4\t5\t6\n"
-                             "Critical total load (tonnes per event)\t40909\t2074\t2219\t4093\t1509\t7248\n"
-                             "Exceedances over 25 years, existing land use\t0\t9\t8\t3\t15\t1\n"
-                             "Exceedances over 25 years, scenario\t0\t14\t11\t6\t18\t1\n"
-                             "Percentage increase\tn/a\t56%\t38%\t100%\t20%\t0%\n"
-                             "Verdict\t\tabove limit\tabove limit\tabove limit\twithin limit\twithin limit\n");
+    kInputs + kLoadsAndBaseline +
+    QString::fromStdString("Exceedances over 25 years, scenario\t" + joined(kHandWorkedWithControls[kFiveMm], "\t") +
+                           "\nPercentage increase\t" + joined(kHandWorkedAtTwenty[0][kFiveMm].texts, "\t") + "\n") +
+    QStringLiteral("Verdict\t\tabove limit\tabove limit\tabove limit\twithin limit\twithin limit\n");
 
 struct ActiveWindow : MainWindow {
     ActiveWindow()
@@ -149,11 +152,7 @@ private slots:
         w.allSteps();
         clickOption(w.option2);
         w.pressCopyShortcut();
-        QCOMPARE(clipboardText(),
-                 QString(kInputs).replace("with Controls", "without Controls") +
-                     QStringLiteral("Subestuary\t1\t2\t3\t4\t5\t6\n"
-                                    "Critical total load (tonnes per event)\t40909\t2074\t2219\t4093\t1509\t7248\n"
-                                    "Exceedances over 25 years, existing land use\t0\t9\t8\t3\t15\t1\n"));
+        QCOMPARE(clipboardText(), QString(kInputs).replace("with Controls", "without Controls") + kLoadsAndBaseline);
     }
 
     void contextMenu_offersCopyResults_overTheWindowAndItsBoxes()
