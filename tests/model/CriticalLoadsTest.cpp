@@ -4,7 +4,6 @@
 // deposition proportions, unit loads and areas of the modelled estuary.
 
 #include "DisplayText.h"
-#include "HandWorked.h"
 #include "ModelTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -97,10 +96,7 @@ const std::array<ThicknessCase, 5> kThicknessCases{{
 // The loads rounded to whole tonnes, as the boxes show them.
 Row handWorkedTexts(int position)
 {
-    Row texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = std::to_string(test::kHandWorkedLoads[static_cast<std::size_t>(position)][i]);
-    return texts;
+    return textsOf(kHandWorkedLoads[static_cast<std::size_t>(position)]);
 }
 
 class CriticalLoadsByThickness : public ::testing::TestWithParam<ThicknessCase> {};

@@ -1,6 +1,5 @@
 // Exceedance counts over 25 years: the three fixed tables and their lookup.
 
-#include "HandWorked.h"
 #include "ModelTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -55,10 +54,7 @@ Row handWorkedRow(const LookupCase& c)
     const ByThickness& table = c.table == Table::Baseline    ? kHandWorkedBaseline
                                : c.table == Table::Scenario1 ? kHandWorkedWithControls
                                                              : kHandWorkedWithoutControls;
-    Row texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = std::to_string(table[static_cast<std::size_t>(c.thickIdx - 1)][i]);
-    return texts;
+    return textsOf(table[static_cast<std::size_t>(c.thickIdx - 1)]);
 }
 
 class LookupExceedances : public ::testing::TestWithParam<LookupCase> {};
@@ -91,7 +87,7 @@ TEST(LookupExceedances, TheSecondLookupReplacesTheFirst)
     SedimentModel model = startedModel();
     model.Lookup_Exceedances(model.strBaseline);
     model.Lookup_Exceedances(model.strScenario2);
-    EXPECT_EQ(rowOf(model), (Row{"0", "16", "14", "6", "25", "1"}));
+    EXPECT_EQ(rowOf(model), textsOf(kHandWorkedWithoutControls[kFiveMm]));
 }
 
 TEST(ExceedanceTables, OnlySlotOneIsFilledWithPlainDigits)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Constants.h"
+#include "HandWorked.h"
 #include "SedimentModel.h"
 #include "StartedModel.h"
 
@@ -21,6 +22,15 @@ inline Row rowOf(const SedimentModel& model)
     for (int k = 1; k <= kSubestuaries; ++k)
         row[static_cast<std::size_t>(k - 1)] = model.strRow(k);
     return row;
+}
+
+// A row of hand-worked figures as the model's texts.
+inline Row textsOf(const SubestuaryFigures& figures)
+{
+    Row texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = std::to_string(figures[i]);
+    return texts;
 }
 
 inline void setRow(SedimentModel& model, const Row& row)
