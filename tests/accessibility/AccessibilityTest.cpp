@@ -49,8 +49,7 @@ private slots:
             if (interactive)
                 QVERIFY2(!accessible(widget, QAccessible::Description).isEmpty(), spec.name.data());
         }
-        click(control<QPushButton>(w.form, "Command4"));
-        Form2* background = w.form.backgroundWindow();
+        Form2* background = w.openBackground();
         QVERIFY(background);
         for (const ControlSpec& spec : form2::kControls)
             QVERIFY2(!accessible(control<QWidget>(*background, toQString(spec.name)), QAccessible::Name).isEmpty(),
@@ -92,9 +91,7 @@ private slots:
     {
         MainWindow w;
         w.activate();
-        click(control<QPushButton>(w.form, "Command1"));
-        click(control<QPushButton>(w.form, "Command2"));
-        click(control<QPushButton>(w.form, "Command3"));
+        w.allSteps();
         // 5 mm with controls at 20 %: n/a, 56 % red ... 20 % green.
         QVERIFY(accessible(control<QLineEdit>(w.form, "Text28"), QAccessible::Description).contains("no exceedances"));
         QVERIFY(accessible(control<QLineEdit>(w.form, "Text29"), QAccessible::Description)
@@ -102,7 +99,7 @@ private slots:
         QVERIFY(accessible(control<QLineEdit>(w.form, "Text32"), QAccessible::Description)
                     .contains("within the acceptability limit of 20%"));
 
-        clickOption(control<QRadioButton>(w.form, "Option2"));
+        clickOption(w.option2);
         for (int k = 1; k <= kSubestuaries; ++k)
             QCOMPARE(accessible(resultBox(w.form, Percentage, k), QAccessible::Description),
                      QStringLiteral("Increase of the scenario's exceedances over the baseline, in percent"));
@@ -162,12 +159,12 @@ private slots:
 
         w.tabTo("Option1");
         w.key(Qt::Key_Down); // earthworks without controls
-        QVERIFY(control<QRadioButton>(w.form, "Option2")->isChecked());
+        QVERIFY(w.option2->isChecked());
 
         w.tabTo("AcceptanceBox");
         QTest::keyClick(w.focus(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(w.focus(), "60");
-        QCOMPARE(control<QLineEdit>(w.form, "AcceptanceBox")->text(), QStringLiteral("60"));
+        QCOMPARE(w.limit->text(), QStringLiteral("60"));
 
         for (const char* step : {"Command1", "Command2", "Command3"}) {
             w.tabTo(step);
@@ -225,8 +222,7 @@ private slots:
             QVERIFY(resultBox(w.form, 0, 1)->isEnabled()); // and filled
             return;
         }
-        click(w.command4);
-        Form2* form2 = w.form.backgroundWindow();
+        Form2* form2 = w.openBackground();
         QVERIFY(form2 && form2->isVisible());
         form2->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form2));
@@ -261,16 +257,13 @@ private slots:
         QFETCH(QString, expected);
         MainWindow w;
         w.activate();
-        auto* limit = control<QLineEdit>(w.form, "AcceptanceBox");
-        click(control<QPushButton>(w.form, "Command1"));
-        limit->selectAll();
-        limit->insert(text); // a paste
-        QCOMPARE(limit->text(), expected);
-        QVERIFY(!control<QPushButton>(w.form, "Command2")->isEnabled());
+        click(w.command1);
+        w.limit->selectAll();
+        w.limit->insert(text); // a paste
+        QCOMPARE(w.limit->text(), expected);
+        QVERIFY(!w.command2->isEnabled());
         // The window still works afterwards.
-        click(control<QPushButton>(w.form, "Command1"));
-        click(control<QPushButton>(w.form, "Command2"));
-        click(control<QPushButton>(w.form, "Command3"));
+        w.allSteps();
         QCOMPARE(control<QLineEdit>(w.form, "Text29")->text(), QStringLiteral("56%"));
     }
 };

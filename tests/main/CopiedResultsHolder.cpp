@@ -34,9 +34,7 @@ int main(int argc, char** argv)
     typeLimit(w.limit, QString::fromLocal8Bit(argv[2]));
     w.allSteps();
     if (overview) {
-        QTest::keyClick(w.focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-        QWidget* window = w.form.overviewWindow();
-        if (!window || !QTest::qWaitForWindowActive(window)) {
+        if (!w.openOverview()) {
             std::fprintf(stderr, "copied_results_holder: the overview did not open\n");
             return 1;
         }

@@ -1,12 +1,11 @@
 // Copy results through the real window and the real clipboard: the keyboard
-// shortcut and the context menu's entry put the table of what the window
-// shows on the clipboard, as text and as HTML, and change nothing in the
-// window.
+// shortcut (the very action of the menus' entries, MenuBarTest) puts the
+// table of what the window shows on the clipboard, as text and as HTML, and
+// changes nothing in the window.
 
 #include "HandWorked.h"
 #include "UiTestSupport.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QMimeData>
 #include <QtTest>
@@ -31,23 +30,10 @@ const QString kAfterThreeSteps =
 struct ActiveWindow : MainWindow {
     ActiveWindow()
     {
-        form.activateWindow();
-        if (!QTest::qWaitForWindowActive(&form))
-            qFatal("window not active");
+        activate();
         QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
     }
-    void pressCopyShortcut() const
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    }
-    QAction* menuEntry() const
-    {
-        for (QAction* action : form.actions()) {
-            if (action->text() == QStringLiteral("Copy results"))
-                return action;
-        }
-        return nullptr;
-    }
+    void pressCopyShortcut() const { QTest::keyClick(focus(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); }
 };
 
 QString clipboardText()
@@ -63,23 +49,38 @@ class CopyResultsTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void shortcut_copiesTheThreeStepsResults_fromAnyControl_data()
+    // The table follows what is shown: the inputs alone before any step,
+    // and after a change of input only the rows it did not clear.
+    void shortcut_copiesWhatTheWindowShows_fromAnyControl_data()
     {
         QTest::addColumn<QString>("focus");
-        QTest::newRow("the thickness list") << "List1";
-        QTest::newRow("the limit box") << "AcceptanceBox";
-        QTest::newRow("a calculation button") << "Command3";
+        QTest::addColumn<bool>("steps");
+        QTest::addColumn<bool>("otherScenario");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("three steps, from the thickness list") << "List1" << true << false << kAfterThreeSteps;
+        QTest::newRow("three steps, from the limit box") << "AcceptanceBox" << true << false << kAfterThreeSteps;
+        QTest::newRow("three steps, from a calculation button") << "Command3" << true << false << kAfterThreeSteps;
+        QTest::newRow("before any step: only the inputs") << "List1" << false << false << kInputs;
+        QTest::newRow("scenario changed after the steps: loads and baseline")
+            << "List1" << true << true
+            << QString(kInputs).replace("with Controls", "without Controls") + kLoadsAndBaseline;
     }
 
-    void shortcut_copiesTheThreeStepsResults_fromAnyControl()
+    void shortcut_copiesWhatTheWindowShows_fromAnyControl()
     {
         QFETCH(QString, focus);
+        QFETCH(bool, steps);
+        QFETCH(bool, otherScenario);
+        QFETCH(QString, expected);
         ActiveWindow w;
-        w.allSteps();
+        if (steps)
+            w.allSteps();
+        if (otherScenario)
+            clickOption(w.option2);
         control<QWidget>(w.form, focus)->setFocus(Qt::OtherFocusReason);
         const Snapshot before = snapshot(w.form);
         w.pressCopyShortcut();
-        QCOMPARE(clipboardText(), kAfterThreeSteps);
+        QCOMPARE(clipboardText(), expected);
         QVERIFY2(snapshot(w.form) == before, qPrintable(describe(snapshot(w.form))));
         QCOMPARE(w.limit->text(), QStringLiteral("20"));
     }
@@ -136,38 +137,6 @@ private slots:
                                               "style=\"mso-number-format:General\">%2</td>")
                                    .arg(number, typed)),
                  qPrintable(html));
-    }
-
-    void beforeAnyStep_onlyTheInputsAreCopied()
-    {
-        ActiveWindow w;
-        w.pressCopyShortcut();
-        QCOMPARE(clipboardText(), kInputs);
-    }
-
-    // A change of input clears results: the table follows what is shown.
-    void afterAScenarioChange_onlyTheRowsStillShownAreCopied()
-    {
-        ActiveWindow w;
-        w.allSteps();
-        clickOption(w.option2);
-        w.pressCopyShortcut();
-        QCOMPARE(clipboardText(), QString(kInputs).replace("with Controls", "without Controls") + kLoadsAndBaseline);
-    }
-
-    void contextMenu_offersCopyResults_overTheWindowAndItsBoxes()
-    {
-        ActiveWindow w;
-        QCOMPARE(w.form.contextMenuPolicy(), Qt::ActionsContextMenu);
-        QAction* entry = w.menuEntry();
-        QVERIFY(entry);
-        QCOMPARE(entry->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
-        // Text boxes keep their editing menu, with the entry added to it.
-        QCOMPARE(w.limit->contextMenuPolicy(), Qt::CustomContextMenu);
-
-        w.allSteps();
-        entry->trigger();
-        QCOMPARE(clipboardText(), kAfterThreeSteps);
     }
 
     void copying_runsNoHandler()

@@ -40,12 +40,6 @@ const SubestuaryFigures& scenarioCounts(int thickness, int scenario)
     return table[static_cast<std::size_t>(thickness)];
 }
 
-void fill(Snapshot& s, RowIndex row, const SubestuaryFigures& values)
-{
-    for (std::size_t k = 0; k < kSubestuaryCount; ++k)
-        s.rows[row][k] = {QString::number(values[k]), true, kRowColors[row]};
-}
-
 // Whole percent, exact halves going to the even neighbour: 37.5 -> 38, 12.5 -> 12.
 QString roundedPercent(double p)
 {
@@ -194,14 +188,14 @@ struct Reference {
 
     void criticalLoads()
     {
-        fill(shown, CriticalLoads, kHandWorkedLoads[static_cast<std::size_t>(thickness)]);
+        fillRow(shown, CriticalLoads, kHandWorkedLoads[static_cast<std::size_t>(thickness)]);
         shown.command2 = true;
     }
 
     void exceedances()
     {
-        fill(shown, Baseline, kHandWorkedBaseline[static_cast<std::size_t>(thickness)]);
-        fill(shown, Scenario, scenarioCounts(thickness, scenario));
+        fillRow(shown, Baseline, kHandWorkedBaseline[static_cast<std::size_t>(thickness)]);
+        fillRow(shown, Scenario, scenarioCounts(thickness, scenario));
         shown.command3 = true;
         shown.caption = scenario;
     }

@@ -165,12 +165,10 @@ QString routeName(Route route)
 // from it with its shortcut and active; nullptr where it does not become so.
 QWidget* activeWindowOf(MainWindow& w, bool inOverview)
 {
+    if (inOverview)
+        return w.openOverview();
     w.activate();
-    if (!inOverview)
-        return &w.form;
-    QTest::keyClick(w.focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-    QWidget* overview = w.form.overviewWindow();
-    return overview && QTest::qWaitForWindowActive(overview) ? overview : nullptr;
+    return &w.form;
 }
 
 // The access key of a menu title or item ("&File": Alt+F), empty for none.
@@ -292,6 +290,8 @@ private slots:
             }
             case Route::BoxContextMenu:
                 for (QLineEdit* box : {w.limit, resultBox(w.form, Percentage, 3)}) {
+                    // Its own editing menu, with the entry added to it.
+                    QCOMPARE(box->contextMenuPolicy(), Qt::CustomContextMenu);
                     QVERIFY2(chooseInContextMenu(action, [box] { emit box->customContextMenuRequested(QPoint(4, 4)); }),
                              qPrintable(box->objectName()));
                     if (box == w.limit) {
@@ -318,20 +318,29 @@ private slots:
     {
         QTest::addColumn<bool>("inOverview");
         QTest::addColumn<QStringList>("menus");
+        // The window's own context menu: the report's entries beside the
+        // copy, and in the main window the overview before them.
+        QTest::addColumn<QStringList>("contextMenu");
         QTest::newRow("main window")
             << false
             << QStringList{"&File: Save report as PDF… | Print report… | Print preview… | &Quit", "&Edit: Copy results",
                            "&View: Overview of all thicknesses and scenarios… | Background",
-                           "&Help: How was this worked out? | Siltmere &help | &About Siltmere | About &Qt"};
+                           "&Help: How was this worked out? | Siltmere &help | &About Siltmere | About &Qt"}
+            << QStringList{"Copy results",        "Overview of all thicknesses and scenarios…",
+                           "Save report as PDF…", "Print report…",
+                           "Print preview…",      "How was this worked out?"};
         QTest::newRow("overview") << true
                                   << QStringList{"&File: Save report as PDF… | Print report… | Print preview…",
-                                                 "&Edit: Copy overview"};
+                                                 "&Edit: Copy overview"}
+                                  << QStringList{"Copy overview", "Save report as PDF…", "Print report…",
+                                                 "Print preview…"};
     }
 
     void menus_holdEveryCommandInOrder()
     {
         QFETCH(bool, inOverview);
         QFETCH(QStringList, menus);
+        QFETCH(QStringList, contextMenu);
         MainWindow w;
         QWidget* window = activeWindowOf(w, inOverview);
         QVERIFY(window);
@@ -339,6 +348,7 @@ private slots:
         for (QAction* title : menuBarOf(*window).actions())
             shown << title->text() + QStringLiteral(": ") + itemTexts(title->menu()->actions()).join(" | ");
         QCOMPARE(shown, menus);
+        QCOMPARE(itemTexts(window->actions()), contextMenu);
     }
 
     // Alt and a letter open a menu and, in it, choose an item, each letter
@@ -347,8 +357,7 @@ private slots:
     void accessKeys_areTheMenusOwnAndEachUsedOnce()
     {
         MainWindow w;
-        w.activate();
-        QTest::keyClick(w.focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(w.openOverview());
         for (const QWidget* window : {static_cast<QWidget*>(&w.form), static_cast<QWidget*>(w.form.overviewWindow())}) {
             QList<QKeySequence> titles;
             for (QAction* title : menuBarOf(*window).actions()) {

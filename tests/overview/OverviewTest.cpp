@@ -9,7 +9,6 @@
 #include "OverviewWindow.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QClipboard>
 #include <QMimeData>
 #include <QStyledItemDelegate>
@@ -24,20 +23,10 @@ namespace {
 struct WithOverview : MainWindow {
     WithOverview() { activate(); }
 
-    QAction* menuEntry(const QString& text) const
-    {
-        for (QAction* action : form.actions()) {
-            if (action->text() == text)
-                return action;
-        }
-        return nullptr;
-    }
     ui::OverviewWindow& open()
     {
-        activate();
-        QTest::keyClick(focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-        ui::OverviewWindow* overview = form.overviewWindow();
-        if (!overview || !QTest::qWaitForWindowExposed(overview))
+        ui::OverviewWindow* overview = openOverview();
+        if (!overview)
             qFatal("the shortcut opened no overview");
         return *overview;
     }
@@ -80,30 +69,16 @@ class OverviewTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void opens_once_fromTheShortcutOrTheMenu_data()
+    // A window of its own beside the main window, opened once: the
+    // shortcut and the menus' entries are one command (MenuBarTest).
+    void opens_once_asAWindowOfItsOwn()
     {
-        QTest::addColumn<bool>("byMenu");
-        QTest::newRow("Ctrl+Shift+O") << false;
-        QTest::newRow("the context menu's entry") << true;
-    }
-
-    void opens_once_fromTheShortcutOrTheMenu()
-    {
-        QFETCH(bool, byMenu);
         WithOverview w;
         const Snapshot before = snapshot(w.form);
-        QAction* entry = w.menuEntry(QStringLiteral("Overview of all thicknesses and scenarios\u2026"));
+        QAction* entry = windowAction(w.form, QStringLiteral("Overview of all thicknesses and scenarios\u2026"));
         QVERIFY(entry);
-        QCOMPARE(entry->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+O")));
-        ui::OverviewWindow* overview = nullptr;
-        if (byMenu) {
-            entry->trigger();
-            overview = w.form.overviewWindow();
-        } else {
-            overview = &w.open();
-        }
-        QVERIFY(overview && overview->isVisible());
-        QCOMPARE(overview->windowTitle(), QStringLiteral("Siltmere Overview"));
+        ui::OverviewWindow* overview = &w.open();
+        QVERIFY(overview->isVisible());
         QVERIFY(!overview->parent());
         QVERIFY(!overview->isModal());
         // Opening it again brings the same window forward.
@@ -186,9 +161,7 @@ private slots:
         const QString main = QGuiApplication::clipboard()->text();
         const QString mainHtml = QGuiApplication::clipboard()->mimeData()->html();
 
-        ui::OverviewWindow& overview = w.open();
-        overview.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&overview));
+        w.open();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
         const QString copied = QGuiApplication::clipboard()->text();
         const QString html = QGuiApplication::clipboard()->mimeData()->html();

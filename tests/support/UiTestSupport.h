@@ -9,6 +9,7 @@
 #include "Form1.h"
 #include "ResultGrid.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,6 +112,16 @@ Widget* control(const QWidget& window, const QString& name)
     return widget;
 }
 
+// The window's own command (an entry of its context menu) called `text`.
+inline QAction* windowAction(const QWidget& window, const QString& text)
+{
+    for (QAction* action : window.actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
 inline void click(QPushButton* button)
 {
     QTest::mouseClick(button, Qt::LeftButton);
@@ -183,6 +194,15 @@ struct MainWindow {
             key(Qt::Key_Tab);
         if (focus()->objectName() != name)
             qFatal("Tab never reached %s", qPrintable(name));
+    }
+    // The overview opened with its shortcut from the active main window, and
+    // active itself; nullptr where it does not become so.
+    ui::OverviewWindow* openOverview()
+    {
+        activate();
+        QTest::keyClick(focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        ui::OverviewWindow* overview = form.overviewWindow();
+        return overview && QTest::qWaitForWindowActive(overview) ? overview : nullptr;
     }
     // The background window the Background button opened, shown.
     ui::Form2* openBackground() const
@@ -279,6 +299,14 @@ inline void clearRow(Snapshot& s, RowIndex row)
 {
     for (auto& box : s.rows[row])
         box = {QStringLiteral("0"), false, kRowColors[row]};
+}
+
+// A row as its step fills it: `figures` (hand-worked, HandWorked.h) on the
+// row's colour.
+inline void fillRow(Snapshot& s, RowIndex row, const std::array<int, kSubestuaryCount>& figures)
+{
+    for (std::size_t k = 0; k < kSubestuaryCount; ++k)
+        s.rows[row][k] = {QString::number(figures[k]), true, kRowColors[row]};
 }
 
 // The display right after start-up: every row cleared, only the first step

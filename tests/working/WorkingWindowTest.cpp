@@ -222,11 +222,8 @@ private slots:
         QFETCH(int, thickness);
         QFETCH(int, k);
         Main w;
-        QTest::keyClick(w.focus(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-        ui::OverviewWindow* overview = w.form.overviewWindow();
-        QVERIFY(overview && QTest::qWaitForWindowExposed(overview));
-        overview->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(overview));
+        ui::OverviewWindow* overview = w.openOverview();
+        QVERIFY(overview);
         const bool loads = table == 2;
         QTableWidget& cells =
             loads ? overview->loadsTable() : overview->percentageTable(static_cast<std::size_t>(table));
