@@ -64,10 +64,6 @@ TEST_P(PctIncrease, TextsAndFlags)
 
 const std::string na = "n/a";
 
-// Every thickness and scenario at the default limit of 20 %, the model's
-// texts and flags against the hand-worked ones: AssessmentStepsTest's
-// AssessFully, which reads them from this model.
-
 // A percentage exactly at the limit is within it; the unrounded percentage
 // decides, not the whole number shown.
 INSTANTIATE_TEST_SUITE_P(
