@@ -38,11 +38,6 @@ ResultTexts rowTexts(const SedimentModel& model)
     return texts;
 }
 
-void clear(Assessment& assessment, ResultRowId row)
-{
-    assessment.rows[indexOf(row)].reset();
-}
-
 } // namespace
 
 void startModel(SedimentModel& model)
@@ -57,8 +52,7 @@ void chooseThickness(SedimentModel& model, Assessment& assessment, int position)
     model.Select_Thickness(position);
     assessment.inputs.thicknessPosition = position;
     clearRowTexts(model);
-    for (std::optional<ResultTexts>& row : assessment.rows)
-        row.reset();
+    assessment.rows = {};
 }
 
 void chooseScenario(SedimentModel& model, Assessment& assessment, std::int16_t scenarioNo)
@@ -67,8 +61,8 @@ void chooseScenario(SedimentModel& model, Assessment& assessment, std::int16_t s
     model.ScenarioNo = scenarioNo;
     assessment.inputs.scenarioNo = scenarioNo;
     clearRowTexts(model);
-    clear(assessment, ResultRowId::Scenario);
-    clear(assessment, ResultRowId::Percentage);
+    assessment.rows[indexOf(ResultRowId::Scenario)].reset();
+    assessment.rows[indexOf(ResultRowId::Percentage)].reset();
 }
 
 void chooseLimit(SedimentModel& model, Assessment& assessment, const std::string& text, std::optional<double> value)
@@ -78,8 +72,7 @@ void chooseLimit(SedimentModel& model, Assessment& assessment, const std::string
     assessment.inputs.limitText = text;
     assessment.inputs.limitValue = value;
     clearRowTexts(model);
-    for (std::optional<ResultTexts>& row : assessment.rows)
-        row.reset();
+    assessment.rows = {};
 }
 
 void takeCriticalLoads(SedimentModel& model, Assessment& assessment)

@@ -15,6 +15,7 @@
 // compile time or dropped.
 
 #include <cfenv>
+#include <functional>
 
 #if defined(__x86_64__) && defined(__SSE2__)
 #include <immintrin.h>
@@ -78,40 +79,28 @@ inline void check()
         detail::raiseFault(faults);
 }
 
-inline double add(double a, double b)
-{
-    detail::pin(a);
-    detail::pin(b);
-    double r = a + b;
-    detail::pin(r);
-    return r;
-}
+namespace detail {
 
-inline double sub(double a, double b)
-{
-    detail::pin(a);
-    detail::pin(b);
-    double r = a - b;
-    detail::pin(r);
-    return r;
-}
+// An operation done at run time, between two looks at the status: its
+// operands and its result pinned, so that the compiler neither folds it nor
+// moves it past a look.
+template <typename Operation>
+struct Pinned {
+    double operator()(double a, double b) const
+    {
+        pin(a);
+        pin(b);
+        double r = Operation{}(a, b);
+        pin(r);
+        return r;
+    }
+};
 
-inline double mul(double a, double b)
-{
-    detail::pin(a);
-    detail::pin(b);
-    double r = a * b;
-    detail::pin(r);
-    return r;
-}
+} // namespace detail
 
-inline double div(double a, double b)
-{
-    detail::pin(a);
-    detail::pin(b);
-    double r = a / b;
-    detail::pin(r);
-    return r;
-}
+inline constexpr detail::Pinned<std::plus<>> add{};
+inline constexpr detail::Pinned<std::minus<>> sub{};
+inline constexpr detail::Pinned<std::multiplies<>> mul{};
+inline constexpr detail::Pinned<std::divides<>> div{};
 
 } // namespace siltmere::fp

@@ -9,6 +9,10 @@
 
 namespace siltmere {
 
+namespace {
+
+// Rounds to the nearest whole number, ties to even (2.5 -> 2, 3.5 -> 4),
+// whatever rounding mode the processor is in.
 double roundHalfEven(double value)
 {
     if (!std::isfinite(value))
@@ -21,6 +25,8 @@ double roundHalfEven(double value)
         return below + 1.0;
     return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
+
+} // namespace
 
 std::string wholeNumberText(double value)
 {

@@ -9,10 +9,6 @@
 
 namespace siltmere {
 
-// Rounds to the nearest whole number, ties to even (2.5 -> 2, 3.5 -> 4),
-// whatever rounding mode the processor is in.
-double roundHalfEven(double value);
-
 // The display text of a critical total load: `value` rounded half to even and
 // written as its decimal digits ("40909" for 40909.09...).
 std::string wholeNumberText(double value);

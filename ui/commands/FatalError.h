@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <concepts>
 #include <exception>
 #include <functional>
 #include <utility>
@@ -30,14 +31,18 @@ FatalErrorReport describe(const std::exception_ptr& error);
 // it runs inside, can run.
 [[noreturn]] void reportFatalErrorAndExit(const std::exception_ptr& error);
 
-// Wraps an event handler (taking no arguments) so that any error it raises
-// is reported fatally.
+// Wraps an event handler so that any error it raises is reported fatally.
+// The wrapper takes what the handler takes: a signal's arguments reach it,
+// and a handler that takes none connects to a signal that has some (the
+// constraint tells Qt how many it takes).
 template <typename Handler>
 auto guarded(Handler handler)
 {
-    return [handler = std::move(handler)]() {
+    return [handler = std::move(handler)]<typename... Args>
+        requires std::invocable<const Handler&, Args...>
+    (Args&&... args) {
         try {
-            std::invoke(handler);
+            std::invoke(handler, std::forward<Args>(args)...);
         } catch (...) {
             reportFatalErrorAndExit(std::current_exception());
         }

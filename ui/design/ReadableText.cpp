@@ -92,6 +92,17 @@ QColor plainTextOn(const QColor& back)
     return contrastRatio(black, back) >= contrastRatio(white, back) ? black : white;
 }
 
+namespace {
+
+// `wanted` where it reaches kReadableContrast on `back` with a margin;
+// otherwise black or white, whichever stands out more.
+QColor readableOn(const QColor& back, const QColor& wanted)
+{
+    return contrastRatio(wanted, back) >= kAimedContrast ? wanted : plainTextOn(back);
+}
+
+} // namespace
+
 QColor greyedTextOn(const QColor& back, const QColor& text)
 {
     // Windows greys disabled text by a neutral grey; the lightest (on a dark
@@ -111,11 +122,6 @@ QColor greyedTextOn(const QColor& back, const QColor& text)
         return readableColor;
     const Rgb8 best = mix(readable, midGrey, greyest, kSteps);
     return QColor(best.red, best.green, best.blue);
-}
-
-QColor readableOn(const QColor& back, const QColor& wanted)
-{
-    return contrastRatio(wanted, back) >= kAimedContrast ? wanted : plainTextOn(back);
 }
 
 void setTextRolesFor(QPalette& palette, const QColor& back, bool followTheme)

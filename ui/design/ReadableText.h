@@ -24,10 +24,6 @@ QColor plainTextOn(const QColor& back);
 // `back` as it may go) yet reaches kReadableContrast on it, with a margin.
 QColor greyedTextOn(const QColor& back, const QColor& text);
 
-// `wanted` where it reaches kReadableContrast on `back` with a margin;
-// otherwise black or white, whichever stands out more.
-QColor readableOn(const QColor& back, const QColor& wanted);
-
 // Sets the text roles of `palette` (every colour group) for text on `back`.
 // A design colour (`followTheme` false) gets text chosen for it alone: plain
 // text, and greyed text for disabled controls. A theme colour keeps the

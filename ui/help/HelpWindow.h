@@ -40,8 +40,6 @@ public:
     ~HelpWindowOpener() override;
 
     HelpWindow* open();
-    // The help window, while it exists.
-    HelpWindow* window() const { return window_; }
 
 private:
     QPointer<HelpWindow> window_;

@@ -12,7 +12,6 @@
 #include "ReportSaving.h"
 #include "ResultsTable.h"
 #include "Thickness.h"
-#include "ThicknessList.h"
 #include "WindowCommands.h"
 #include "Working.h"
 
@@ -24,6 +23,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -64,6 +64,35 @@ protected:
 
 private:
     std::function<void(QObject*)> picked_;
+};
+
+// The thickness list's selection, single-choice as a desktop user knows it:
+// clicking or pressing keys moves the one selection, but nothing the user
+// does can leave the list with no entry selected (Ctrl+click and Ctrl+Space
+// would in a plain Qt list).
+class SingleChoiceSelectionModel : public QItemSelectionModel {
+public:
+    using QItemSelectionModel::QItemSelectionModel;
+
+    void select(const QModelIndex& index, SelectionFlags command) override
+    {
+        if (!wouldEmpty(command))
+            QItemSelectionModel::select(index, command);
+    }
+
+    void select(const QItemSelection& selection, SelectionFlags command) override
+    {
+        if (!wouldEmpty(command))
+            QItemSelectionModel::select(selection, command);
+    }
+
+private:
+    bool wouldEmpty(SelectionFlags command) const
+    {
+        const bool selects = command & (Select | Clear);
+        const bool removes = command & (Deselect | Toggle);
+        return removes && !selects && hasSelection();
+    }
 };
 
 } // namespace
@@ -181,9 +210,8 @@ void Form1::offerBoxMenus()
 {
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(box, &QLineEdit::customContextMenuRequested, this, [this, box](const QPoint& position) {
-            guarded([this, box, position] { showBoxMenu(*box, position); })();
-        });
+        connect(box, &QLineEdit::customContextMenuRequested, this,
+                guarded([this, box](const QPoint& position) { showBoxMenu(*box, position); }));
     }
 }
 
@@ -216,11 +244,9 @@ void Form1::openOverview()
                                                                    .printPreview = printPreviewAction_,
                                                                    .copyOverview = &overview_->copyAction()}));
         connect(overview_, &OverviewWindow::workingRequested, this,
-                [this](std::size_t scenario, std::size_t thickness, ResultRowId row, int k) {
-                    guarded([this, scenario, thickness, row, k] {
-                        showWorkingFor({row, k, std::make_pair(scenario, thickness)});
-                    })();
-                });
+                guarded([this](std::size_t scenario, std::size_t thickness, ResultRowId row, int k) {
+                    showWorkingFor({row, k, std::make_pair(scenario, thickness)});
+                }));
         updateOverview();
     }
     showOrRaise(*overview_);
@@ -241,17 +267,14 @@ void Form1::updateOverview()
 
 void Form1::followPickedBoxes()
 {
-    auto* follower = new PickedFilter(
-        [this](QObject* picked) {
-            guarded([this, picked] {
-                const std::optional<WorkingSubject> box = resultBoxAt(picked);
-                if (box && working_ && working_->isVisible()) {
-                    workingSubject_ = *box;
-                    updateWorking();
-                }
-            })();
-        },
-        this);
+    auto* follower = new PickedFilter(guarded([this](QObject* picked) {
+                                          const std::optional<WorkingSubject> box = resultBoxAt(picked);
+                                          if (box && working_ && working_->isVisible()) {
+                                              workingSubject_ = *box;
+                                              updateWorking();
+                                          }
+                                      }),
+                                      this);
     for (const ResultRowSpec& row : kResultRows) {
         for (int k = 1; k <= kSubestuaries; ++k)
             resultBox(row.id, k).installEventFilter(follower);
@@ -328,7 +351,7 @@ Report Form1::currentReport() const
 {
     const ReportStamp stamp{QDateTime::currentDateTime(), QStringLiteral(SILTMERE_VERSION),
                             QSysInfo::prettyProductName()};
-    return buildReport(assessment_, overviewResults(), stamp);
+    return buildReport(assessment_, overview_ && overview_->isVisible() ? &overview_->results() : nullptr, stamp);
 }
 
 QLabel* Form1::Label15(int index) const

@@ -78,13 +78,8 @@ private:
     void Command3_Click();
     void Command4_Click();
 
-    // The window's commands, none of which runs the handlers above: "Copy
-    // results" (Ctrl+Shift+C) puts the shown results on the clipboard; the
-    // overview (Ctrl+Shift+O); the report saved (Ctrl+S) or printed
-    // (Ctrl+P), and its print preview; the working (F1).
+    // The window's commands, none of which runs the handlers above.
     void offerCommands();
-    // Over a text box, the box's usual editing menu with the window's
-    // commands added.
     void offerBoxMenus();
     // Opens the overview of every thickness and scenario (Ctrl+Shift+O, or
     // the window's context menu), or brings it to the front.
@@ -121,14 +116,9 @@ private:
     // file there as it was. Printed, the same report goes to the printer
     // chosen in the platform's print dialog.
     void saveReport();
-    // The report of the inputs and results shown now.
+    // The report of the inputs and results shown now, with the overview's
+    // tables while that window is open.
     Report currentReport() const;
-    // The overview window's results, for the report, while that window is
-    // open; nullptr: no overview.
-    const OverviewResults* overviewResults() const
-    {
-        return overview_ && overview_->isVisible() ? &overview_->results() : nullptr;
-    }
 
     void connectHandlers();
     void describeLimitFormat();

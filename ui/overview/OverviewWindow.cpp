@@ -261,7 +261,6 @@ QLayout* OverviewWindow::addLoadsAndChart(QWidget* content)
     return lower;
 }
 
-// Copy overview (Ctrl+C), also in the window's context menu.
 void OverviewWindow::offerCopy()
 {
     copy_ = addWindowCommand(*this, tr("Copy overview"), QKeySequence::Copy, [this] { copyOverview(); });
@@ -436,27 +435,25 @@ void OverviewWindow::offerWorking()
     tables.push_back(loads_);
     for (QTableWidget* table : tables) {
         table->addAction(working);
-        connect(table, &QAbstractItemView::activated, this, [this, table](const QModelIndex& cell) {
-            guarded([this, table, cell] { requestWorking(*table, cell); })();
-        });
+        connect(table, &QAbstractItemView::activated, this,
+                guarded([this, table](const QModelIndex& cell) { requestWorking(*table, cell); }));
         table->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(table, &QWidget::customContextMenuRequested, this, [this, table](const QPoint& position) {
-            guarded([this, table, position] {
-                const QModelIndex cell = table->indexAt(position);
-                QMenu menu;
-                if (cell.isValid()) {
-                    table->setCurrentIndex(cell);
-                    QAction* entry = menu.addAction(tr("How was this worked out?"));
-                    entry->setShortcut(QKeySequence(Qt::Key_F1));
-                    connect(entry, &QAction::triggered, this,
-                            guarded([this, table, cell] { requestWorking(*table, cell); }));
-                    menu.addSeparator();
-                }
-                menu.addActions(actions());
-                menu.exec(table->viewport()->mapToGlobal(position));
-            })();
-        });
+        connect(table, &QWidget::customContextMenuRequested, this, guarded([this, table](const QPoint& position) {
+                    const QModelIndex cell = table->indexAt(position);
+                    QMenu menu;
+                    if (cell.isValid()) {
+                        table->setCurrentIndex(cell);
+                        QAction* entry = menu.addAction(tr("How was this worked out?"));
+                        entry->setShortcut(QKeySequence(Qt::Key_F1));
+                        connect(entry, &QAction::triggered, this,
+                                guarded([this, table, cell] { requestWorking(*table, cell); }));
+                        menu.addSeparator();
+                    }
+                    menu.addActions(actions());
+                    menu.exec(table->viewport()->mapToGlobal(position));
+                }));
     }
+
     connect(working, &QAction::triggered, this, guarded([this, tables] {
                 for (QTableWidget* table : tables) {
                     if (table->hasFocus())

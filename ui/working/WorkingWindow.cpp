@@ -52,14 +52,12 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     // selection.
     copy_ = addWindowCommand(*this, tr("Copy working"), QKeySequence::Copy,
                              [this] { copyToClipboard(document_.text, document_.html); });
-    connect(browser_, &QTextBrowser::customContextMenuRequested, this, [this](const QPoint& position) {
-        guarded([this, position] {
-            std::unique_ptr<QMenu> menu(browser_->createStandardContextMenu(position));
-            menu->addSeparator();
-            menu->addAction(copy_);
-            menu->exec(browser_->viewport()->mapToGlobal(position));
-        })();
-    });
+    connect(browser_, &QTextBrowser::customContextMenuRequested, this, guarded([this](const QPoint& position) {
+                std::unique_ptr<QMenu> menu(browser_->createStandardContextMenu(position));
+                menu->addSeparator();
+                menu->addAction(copy_);
+                menu->exec(browser_->viewport()->mapToGlobal(position));
+            }));
 
     const QFontMetrics metrics(windowFont);
     resize(metrics.averageCharWidth() * kColumns, metrics.lineSpacing() * kLines);

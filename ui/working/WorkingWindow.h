@@ -28,7 +28,6 @@ public:
     // What the window shows and copies, and its text view, for tests.
     const WorkingDocument& document() const { return document_; }
     QTextBrowser& browser() const { return *browser_; }
-    QAction& copyAction() const { return *copy_; }
 
 private:
     WorkingDocument document_;
