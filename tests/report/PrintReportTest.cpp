@@ -10,7 +10,6 @@
 #include "Report.h"
 #include "ReportDialogAnswers.h"
 #include "ReportPrinting.h"
-#include "ReportSaving.h"
 #include "UiTestSupport.h"
 
 #include <QAction>

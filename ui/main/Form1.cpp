@@ -9,7 +9,6 @@
 #include "PdfReport.h"
 #include "Report.h"
 #include "ReportPrinting.h"
-#include "ReportSaving.h"
 #include "ResultsTable.h"
 #include "Thickness.h"
 #include "WindowCommands.h"

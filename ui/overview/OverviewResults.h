@@ -36,6 +36,11 @@ struct OverviewResults {
 // `limitValue` as read). A model fault throws ModelError, as the steps do.
 OverviewResults computeOverview(const QString& limitText, double limitValue);
 
+// The title of a scenario's (kScenarios order) table of percentages, as the
+// overview window heads it and its copy names it: the percentage row's title,
+// then the scenario's caption.
+QString percentageTableTitle(std::size_t scenario);
+
 // The overview as tables to copy, as the main window copies its results:
 // one per scenario (for each thickness its percentages on their colours,
 // their verdicts in words and the two exceedance counts), then the critical

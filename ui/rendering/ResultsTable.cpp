@@ -12,20 +12,39 @@ QString shortestDecimal(double value)
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
+namespace {
+
 // The model writes loads and counts as whole numbers in plain digits and a
 // percentage from the whole number it rounded the increase to; the box
 // texts do not depend on the locale.
-TableCell resultCell(const Assessment& assessment, ResultRowId row, int k, bool coloured)
+TableCell resultCell(const Assessment& assessment, ResultRowId row, int k)
 {
     const ResultBox& box = assessment.box(row, k);
     const QString text = QString::fromStdString(box.text);
     if (!rowWording(row).judged)
         return {text, Verdict::None, text, NumberFormat::Whole};
-    const Verdict colour = coloured ? box.verdict : Verdict::None;
     const std::optional<std::int16_t> percent = assessment.figures(k).shown;
     if (!percent)
-        return {text, colour, {}, NumberFormat::General};
-    return {text, colour, shortestDecimal(*percent / 100.0), NumberFormat::Percent};
+        return {text, box.verdict, {}, NumberFormat::General};
+    return {text, box.verdict, shortestDecimal(*percent / 100.0), NumberFormat::Percent};
+}
+
+} // namespace
+
+TableLine resultLine(const QString& label, const Assessment& assessment, ResultRowId row)
+{
+    TableLine line = plainLine({label});
+    for (int k = 1; k <= kSubestuaries; ++k)
+        line.append(resultCell(assessment, row, k));
+    return line;
+}
+
+TableLine verdictLine(const QString& label, const Assessment& assessment, ResultRowId row)
+{
+    QStringList verdicts{label};
+    for (int k = 1; k <= kSubestuaries; ++k)
+        verdicts.append(toQString(verdictWording(assessment.box(row, k).verdict).cell));
+    return plainLine(verdicts);
 }
 
 QStringList subestuaryHeader(const QString& first)
@@ -144,16 +163,9 @@ ResultsTable buildResultsTable(const Assessment& assessment)
     for (const ResultRowWording& spec : kResultRowWordings) {
         if (!assessment.filled(spec.id))
             continue;
-        TableLine line = plainLine({toQString(spec.title)});
-        for (int k = 1; k <= kSubestuaries; ++k)
-            line.append(resultCell(assessment, spec.id, k));
-        results.append(line);
-        if (spec.judged) {
-            QStringList verdicts{QStringLiteral("Verdict")};
-            for (const ResultBox& box : *assessment.row(spec.id))
-                verdicts.append(toQString(verdictWording(box.verdict).cell));
-            results.append(plainLine(verdicts));
-        }
+        results.append(resultLine(toQString(spec.title), assessment, spec.id));
+        if (spec.judged)
+            results.append(verdictLine(QStringLiteral("Verdict"), assessment, spec.id));
     }
     if (!results.isEmpty()) {
         lines.append(plainLine(subestuaryHeader(toQString(kSubestuaryHeading))));

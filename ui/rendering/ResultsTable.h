@@ -41,10 +41,13 @@ struct TableCell {
 
 using TableLine = QList<TableCell>;
 
-// Result box k of a filled row, as the box shows it, on the colour of its
-// verdict where `coloured`; loads, counts and whole percentages go as
-// numbers, "n/a" as text.
-TableCell resultCell(const Assessment& assessment, ResultRowId row, int k, bool coloured = true);
+// `label`, then the boxes of a filled row, 1 to 6, as the boxes show them,
+// each on the colour of its verdict; loads, counts and whole percentages go
+// as numbers, "n/a" as text.
+TableLine resultLine(const QString& label, const Assessment& assessment, ResultRowId row);
+// `label`, then the verdicts of a filled judged row's boxes, 1 to 6, in
+// words.
+TableLine verdictLine(const QString& label, const Assessment& assessment, ResultRowId row);
 // Cells of plain text.
 TableLine plainLine(const QStringList& texts);
 // The heading of a line of subestuary numbers, then 1 to 6.

@@ -4,6 +4,9 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -14,6 +17,10 @@
 #include <QTextLayout>
 #include <QTextTable>
 #include <QUrl>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace siltmere::ui {
 
@@ -88,6 +95,41 @@ void paintFooter(QPainter& painter, const QString& text, const QFont& font, QPai
     footer.draw(&painter, QPointF((width - line.naturalTextWidth()) / 2, bottom - line.height()));
 }
 
+// Writes the report's pages as a PDF to `device`, which is open for writing.
+// Returns the number of pages, 0 when nothing could be drawn.
+int renderPdfReport(const Report& report, QIODevice& device, const QPageSize& pageSize)
+{
+    QPdfWriter writer(&device);
+    // PDF/A-1b: everything needed to show the pages is in the file.
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setTitle(report.title);
+    writer.setCreator(report.creator);
+    writer.setResolution(kResolution);
+    writer.setPageLayout(reportPageLayout(pageSize));
+    return paintReport(report, writer);
+}
+
+bool isHeldOpenByAnotherProgram(const QString& path)
+{
+#ifdef Q_OS_WIN
+    // Replacing a file needs it opened for deleting; asking for that while
+    // sharing everything fails only where another program's handle does
+    // not share it, whatever this program's rights to the folder are.
+    const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
+    HANDLE handle = CreateFileW(native.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+    }
+    CloseHandle(handle);
+    return false;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
 } // namespace
 
 QPageSize reportPageSize(const QLocale& locale)
@@ -155,18 +197,6 @@ int paintReport(const Report& report, QPagedPaintDevice& device)
     return painter.end() ? pages : 0;
 }
 
-int renderPdfReport(const Report& report, QIODevice& device, const QPageSize& pageSize)
-{
-    QPdfWriter writer(&device);
-    // PDF/A-1b: everything needed to show the pages is in the file.
-    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-    writer.setTitle(report.title);
-    writer.setCreator(report.creator);
-    writer.setResolution(kResolution);
-    writer.setPageLayout(reportPageLayout(pageSize));
-    return paintReport(report, writer);
-}
-
 std::optional<QString> writePdfReport(const Report& report, const QString& path, const QPageSize& pageSize)
 {
     QSaveFile file(path);
@@ -183,6 +213,46 @@ std::optional<QString> writePdfReport(const Report& report, const QString& path,
     if (!file.commit())
         return file.errorString();
     return std::nullopt;
+}
+
+QString saveReportTitle()
+{
+    // Translated under the context the saving messages have always had, so
+    // that a translation made for them still finds them.
+    return QCoreApplication::translate("siltmere::ui::ReportSaving", "Save report as PDF");
+}
+
+bool saveReportWithRetry(QWidget* parent, const Report& report, const QString& path, const QPageSize& pageSize)
+{
+    for (;;) {
+        const std::optional<QString> error = writePdfReport(report, path, pageSize);
+        if (!error)
+            return true;
+        if (!retryAfterWriteFailure(
+                parent, saveReportTitle(),
+                QCoreApplication::translate("siltmere::ui::ReportSaving", "The report could not be saved as"), path,
+                *error))
+            return false;
+    }
+}
+
+bool retryAfterWriteFailure(QWidget* parent, const QString& title, const QString& failed, const QString& path,
+                            const QString& reason)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    if (!isHeldOpenByAnotherProgram(path)) {
+        QMessageBox::warning(parent, title, QStringLiteral("%1\n%2\n\n%3").arg(failed, file, reason));
+        return false;
+    }
+    QMessageBox box(QMessageBox::Warning, title,
+                    QCoreApplication::translate("siltmere::ui::FileInUse",
+                                                "%1\n%2\n\nThe file is in use by another program (a PDF reader, "
+                                                "for example). Close it there and press Retry, or press Cancel "
+                                                "and save the report under another name.")
+                        .arg(failed, file),
+                    QMessageBox::Retry | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Retry);
+    return box.exec() == QMessageBox::Retry;
 }
 
 } // namespace siltmere::ui

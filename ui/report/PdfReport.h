@@ -2,7 +2,12 @@
 
 // A report written as a PDF/A-1b file, made to be archived: its text stays
 // text in embedded scalable fonts, the diagram is an image, and each page
-// carries the program's name and its number in the footer.
+// carries the program's name and its number in the footer. Saving it where
+// the planner chose, with what the planner is told when that fails: on
+// Windows a PDF reader keeps the report it shows open without sharing it
+// for writing or deleting, and saving or printing over it fails with
+// "Access denied" until the reader lets it go. Saying so, and offering to
+// try again, lets the planner close it there instead of guessing.
 
 #include "Report.h"
 
@@ -13,8 +18,8 @@
 
 #include <optional>
 
-class QIODevice;
 class QPagedPaintDevice;
+class QWidget;
 
 namespace siltmere::ui {
 
@@ -34,13 +39,28 @@ QPageLayout reportPageLayout(const QPageSize& pageSize);
 // when nothing could be drawn.
 int paintReport(const Report& report, QPagedPaintDevice& device);
 
-// Writes the report's pages as a PDF to `device`, which is open for writing.
-// Returns the number of pages, 0 when nothing could be drawn.
-int renderPdfReport(const Report& report, QIODevice& device, const QPageSize& pageSize);
-
 // Writes the report to `path` through a temporary file that takes the path's
 // place only once it is complete, so that a failure never leaves half a
 // report nor harms a file already there. Returns why it failed, or nothing.
 std::optional<QString> writePdfReport(const Report& report, const QString& path, const QPageSize& pageSize);
+
+// The title of the messages about saving, as the save entry words it.
+QString saveReportTitle();
+
+// Writes the report as a PDF at `path`. Where that fails, one message says
+// where and why; where another program holds the file open (a PDF reader
+// showing the last report), it says so and offers Retry, which writes the
+// same report again, and Cancel. A file already at `path` stays as it was
+// until a write succeeds. Returns true once the report is saved.
+bool saveReportWithRetry(QWidget* parent, const Report& report, const QString& path, const QPageSize& pageSize);
+
+// Tells the planner that the report could not be written to `path`, in a
+// message under `title` that `failed` opens ("The report could not be saved
+// as") and the path and `reason` follow. Where another program holds the
+// file open (Windows' sharing violation; never where the platform lets a
+// file that is open be replaced, as Linux does) it says so instead and
+// offers Retry and Cancel. Returns true when the planner pressed Retry.
+bool retryAfterWriteFailure(QWidget* parent, const QString& title, const QString& failed, const QString& path,
+                            const QString& reason);
 
 } // namespace siltmere::ui

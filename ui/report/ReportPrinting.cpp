@@ -1,6 +1,5 @@
 #include "ReportPrinting.h"
 
-#include "FileInUse.h"
 #include "PdfReport.h"
 
 #include <QCoreApplication>
