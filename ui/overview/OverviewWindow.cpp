@@ -237,8 +237,7 @@ QLayout* OverviewWindow::addPercentageTables(QWidget* content)
     auto* scenarios = new QHBoxLayout;
     for (std::size_t s = 0; s < kScenarios.size(); ++s) {
         const QString caption = toQString(kScenarios[s].caption);
-        percentages_[s] = newTable(
-            QStringLiteral("%1, %2").arg(toQString(rowWording(ResultRowId::Percentage).title), caption), content);
+        percentages_[s] = newTable(percentageTableTitle(s), content);
         outlines_[s] = new PercentageCellDelegate(percentages_[s]);
         percentages_[s]->setItemDelegate(outlines_[s]);
         scenarios->addWidget(
