@@ -401,7 +401,6 @@ WorkingSection loadTable(const Assessment& assessment)
 // --- exceedances ------------------------------------------------------------
 
 const char* const kCountsHeading = "Exceedances over 25 years";
-const char* const kSimulations = "long-run event simulations of the catchment";
 
 // What a count is, for a deposit in `where`, then `rest`.
 template <typename... Rest>
@@ -413,8 +412,9 @@ Line countMeaning(const Assessment& assessment, const std::string& where, const 
 
 Line countMeaning(const Assessment& assessment, int k)
 {
-    return countMeaning(assessment, "subestuary " + std::to_string(k), ". The counts come from ", kSimulations,
-                        ": one table per land use, a row per thickness and a column per subestuary.");
+    return countMeaning(assessment, "subestuary " + std::to_string(k),
+                        ". The counts are given by the model, in a fixed table per land use, a row per thickness and "
+                        "a column per subestuary; they are not worked out from the loads.");
 }
 
 // The land use a count row is of, as a label names it.
@@ -440,7 +440,7 @@ WorkingSection countTable(const Assessment& assessment)
         return boxesRow(assessment, line(landUseLabel(assessment, row), ", events"), row);
     };
     return {.heading = kCountsHeading,
-            .lines = {countMeaning(assessment, "the subestuary", ", from ", kSimulations, ": the row ",
+            .lines = {countMeaning(assessment, "the subestuary", ", given by the model's fixed tables: the row ",
                                    thickness(assessment), " of the table of the existing land use and of the table of ",
                                    scenarioName(assessment), ".")},
             .table = WorkingTable{subestuaryColumns(),

@@ -343,6 +343,9 @@ TEST_P(EveryWorking, ShowsTheIndependentNumbersAndEndsInTheBoxText)
                 break;
             case ResultRowId::Baseline:
                 EXPECT_EQ(box, std::to_string(static_cast<int>(e.baseline)));
+                // The counts are the model's own tables, claimed from nowhere
+                // else and not to be recomputed from the loads.
+                EXPECT_TRUE(says(w, "given by the model, in a fixed table per land use"));
                 break;
             case ResultRowId::Scenario:
                 EXPECT_EQ(box, std::to_string(static_cast<int>(e.scenario)));
