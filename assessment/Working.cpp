@@ -318,12 +318,12 @@ WorkingSection unitThicknessSection(const Assessment& assessment, int k, const s
     const LoadFigures& figures = assessment.loadFigures(k);
     const Figure area = exactFigure(figures.areaM2);
     const Figure density = exactFigure(assessment.loadChain.settledDensity);
-    return {
-        .heading = "Unit deposition thickness",
-        .lines = {line("Spread over the deposition area of ", in, ", ", area, " m\u00b2, at the settled density of ",
-                       density, " kg/m\u00b3:"),
-                  line(significantFigure(figures.settledKgTotal), " kg \u00f7 (", area, " m\u00b2 \u00d7 ", density,
-                       " kg/m\u00b3) = ", significantFigure(figures.unitThickness), " m per tonne of total load.")}};
+    return {.heading = "Unit deposition thickness",
+            .lines = {line("Spread over the deposition area of ", in, ", ", area,
+                           " m\u00b2, at the settled density of ", density, " kg/m\u00b3:"),
+                      line(significantFigure(figures.settledKgTotal), " kg per tonne of total load \u00f7 (", area,
+                           " m\u00b2 \u00d7 ", density, " kg/m\u00b3) = ", significantFigure(figures.unitThickness),
+                           " m per tonne of total load.")}};
 }
 
 WorkingSection criticalLoadSection(const Assessment& assessment, int k, const std::string& in)

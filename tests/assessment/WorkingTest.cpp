@@ -476,12 +476,13 @@ TEST(WorkingExamples, SubcatchmentsSendingNothingAreNamedAndUnitThicknessHasItsP
     std::vector<std::string> lines;
     for (const Line* l : linesOf(w))
         lines.push_back(plainText(*l));
-    // 169.2 kg over 58500 m2 at 1200 kg/m3, by hand: 2.41026 x 10^-6 m.
+    // 169.2 kg per tonne over 58500 m2 at 1200 kg/m3, by hand: 2.41026 x
+    // 10^-6 m per tonne, the units balanced on both sides.
     for (const char* expected :
          {"Subcatchments 1 and 5 send nothing to subestuary 2.",
           "Sum: 3 + 108 + 58 + 0.2 = 169.2 kg settled in subestuary 2 per tonne of total load.",
-          "169.2 kg \u00f7 (58500 m\u00b2 \u00d7 1200 kg/m\u00b3) = 2.41026 \u00d7 10\u207b\u2076 m "
-          "per tonne of total load."})
+          "169.2 kg per tonne of total load \u00f7 (58500 m\u00b2 \u00d7 1200 kg/m\u00b3) = 2.41026 \u00d7 "
+          "10\u207b\u2076 m per tonne of total load."})
         EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
 }
 
