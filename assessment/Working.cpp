@@ -328,15 +328,24 @@ WorkingSection unitThicknessSection(const Assessment& assessment, int k, const s
 
 WorkingSection criticalLoadSection(const Assessment& assessment, int k, const std::string& in)
 {
+    const LoadFigures& figures = assessment.loadFigures(k);
     const Figure cdt = significantFigure(assessment.loadChain.criticalThicknessM);
-    const Figure load = decidingFigure(assessment.loadFigures(k).criticalLoad);
-    return {.heading = resultHeading(ResultRowId::CriticalLoads),
-            .lines = {line("The critical deposition thickness chosen: ", thickness(assessment), " = ", cdt, " m."),
-                      line(cdt, " m \u00f7 ", significantFigure(assessment.loadFigures(k).unitThickness),
-                           " m per tonne = ", load, " tonnes", load.exact ? " exactly" : "",
-                           ": the load of one event that lays exactly ", thickness(assessment), " in ", in, "."),
-                      line("Rounded to whole tonnes (", kRoundingWords,
-                           "), the box shows: ", resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text))}};
+    const Figure area = exactFigure(figures.areaM2);
+    const Figure density = exactFigure(assessment.loadChain.settledDensity);
+    const Figure settled = significantFigure(figures.settledKgTotal);
+    const Figure load = decidingFigure(figures.criticalLoad);
+    // The thickness over the unit deposition thickness, written out from the
+    // figures that make the unit thickness rather than its six-figure text:
+    // the load then follows, to the decimals shown, from the numbers shown.
+    return {
+        .heading = resultHeading(ResultRowId::CriticalLoads),
+        .lines = {line("The critical deposition thickness chosen: ", thickness(assessment), " = ", cdt, " m."),
+                  line(cdt, " m \u00f7 (", settled, " kg per tonne \u00f7 (", area, " m\u00b2 \u00d7 ", density,
+                       " kg/m\u00b3)) = ", cdt, " m \u00d7 ", area, " m\u00b2 \u00d7 ", density, " kg/m\u00b3 \u00f7 ",
+                       settled, " kg per tonne = ", load, " tonnes", load.exact ? " exactly" : "",
+                       ": the load of one event that lays exactly ", thickness(assessment), " in ", in, "."),
+                  line("Rounded to whole tonnes (", kRoundingWords,
+                       "), the box shows: ", resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text))}};
 }
 
 std::vector<WorkingSection> loadSections(const Assessment& assessment, int k)
@@ -391,9 +400,9 @@ WorkingSection loadTable(const Assessment& assessment)
     table.rows.push_back(subestuaryRow(
         line("Unit deposition thickness, m per tonne: settled \u00f7 (area \u00d7 ", density, " kg/m\u00b3)"),
         each([](const LoadFigures& f) { return significantFigure(f.unitThickness); })));
-    table.rows.push_back(
-        subestuaryRow(line("Critical total load, tonnes: ", cdt, " m \u00f7 unit deposition thickness"),
-                      each([](const LoadFigures& f) { return decidingFigure(f.criticalLoad); })));
+    table.rows.push_back(subestuaryRow(
+        line("Critical total load, tonnes: ", cdt, " m \u00d7 area \u00d7 ", density, " kg/m\u00b3 \u00f7 settled"),
+        each([](const LoadFigures& f) { return decidingFigure(f.criticalLoad); })));
     table.rows.push_back(boxesRow(assessment, line("Shown, whole tonnes"), ResultRowId::CriticalLoads));
     return {.heading = resultHeading(ResultRowId::CriticalLoads), .lines = {meaning}, .table = std::move(table)};
 }

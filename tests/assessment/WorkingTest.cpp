@@ -14,6 +14,7 @@
 #include <charconv>
 #include <cmath>
 #include <ostream>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -503,6 +504,41 @@ constexpr std::array<PendingCase, 8> kPending{{
     {2, ResultRowId::Percentage, "Calculate: % increase scenario vs baseline"},
     {3, ResultRowId::Percentage, nullptr},
 }};
+
+// Read as a reviewer reads it with a pocket calculator: the product and
+// quotient the load's line writes out, from the numbers printed on it, gives
+// the load printed there to its last decimal, for every thickness and
+// subestuary.
+TEST(WorkingAsPrinted, EveryLoadFollowsFromTheNumbersOnItsLine)
+{
+    const std::regex expression(
+        "= ([0-9.]+) m \u00d7 ([0-9.]+) m\u00b2 \u00d7 ([0-9.]+) kg/m\u00b3 \u00f7 ([0-9.]+) kg "
+        "per tonne = ([0-9.]+) tonnes");
+    for (int thickness = 0; thickness < 5; ++thickness) {
+        SedimentModel model = test::startedModel();
+        const Assessment a = assessFully(model, inputsFor({thickness, 1, 20.0}));
+        for (int k = 1; k <= kSubestuaries; ++k) {
+            SCOPED_TRACE(testing::Message() << "thickness " << thickness << ", subestuary " << k);
+            // The working's lines as text, the line that writes the load
+            // out found by its shape.
+            std::string printed;
+            std::smatch numbers;
+            const Working w = workingFor(a, ResultRowId::CriticalLoads, k);
+            for (const Line* l : linesOf(w)) {
+                printed = plainText(*l);
+                if (std::regex_search(printed, numbers, expression))
+                    break;
+            }
+            ASSERT_FALSE(numbers.empty());
+            const auto value = [&](std::size_t i) { return std::stold(numbers[i].str()); };
+            const std::string load = numbers[5].str();
+            const std::size_t point = load.find('.');
+            const int decimals = point == std::string::npos ? 0 : static_cast<int>(load.size() - point - 1);
+            const long double worked = value(1) * value(2) * value(3) / value(4);
+            EXPECT_LE(std::fabs(worked - value(5)), 0.5L * std::pow(10.0L, -decimals) + 1e-9L) << printed;
+        }
+    }
+}
 
 TEST(WorkingPending, ABoxNotYetWorkedOutNamesTheStepToTakeFirst)
 {
