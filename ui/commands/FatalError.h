@@ -31,22 +31,30 @@ FatalErrorReport describe(const std::exception_ptr& error);
 // it runs inside, can run.
 [[noreturn]] void reportFatalErrorAndExit(const std::exception_ptr& error);
 
-// Wraps an event handler so that any error it raises is reported fatally.
-// The wrapper takes what the handler takes: a signal's arguments reach it,
-// and a handler that takes none connects to a signal that has some (the
-// constraint tells Qt how many it takes).
+// An event handler whose errors are reported fatally. It takes what the
+// handler takes: a signal's arguments reach it, and a handler that takes
+// none connects to a signal that has some (the constraint tells Qt how many
+// it takes).
 template <typename Handler>
-auto guarded(Handler handler)
-{
-    return [handler = std::move(handler)]<typename... Args>
-        requires std::invocable<const Handler&, Args...>
-    (Args&&... args) {
+struct Guarded {
+    Handler handler;
+
+    template <typename... Args>
+    requires std::invocable<const Handler&, Args...>
+    void operator()(Args&&... args) const
+    {
         try {
             std::invoke(handler, std::forward<Args>(args)...);
         } catch (...) {
             reportFatalErrorAndExit(std::current_exception());
         }
-    };
+    }
+};
+
+template <typename Handler>
+Guarded<Handler> guarded(Handler handler)
+{
+    return {std::move(handler)};
 }
 
 } // namespace siltmere::ui
