@@ -146,6 +146,8 @@ constexpr std::size_t scenarioIndex(std::int16_t scenarioNo)
 
 // The fixed parameters as the main window and the report show them.
 inline constexpr std::string_view kDensityCaption = "1200 kg/m3";
+// The density as the working and the report write units.
+inline constexpr std::string_view kDensityText = "1200 kg/m\u00b3";
 inline constexpr std::string_view kDensityDescription = "Fixed at 1200 kilograms per cubic metre";
 inline constexpr std::string_view kUnitLoadCaption = "1000 kg";
 inline constexpr std::string_view kUnitLoadDescription = "Fixed at 1000 kilograms";

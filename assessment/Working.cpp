@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 #include <utility>
 
 namespace siltmere {
@@ -29,10 +30,10 @@ std::string fixedText(double value, int decimals)
     return {buffer.data(), result.ptr};
 }
 
-std::string shortestText(double value)
+std::string shortestText(double value, std::chars_format format = std::chars_format::general)
 {
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format);
     return {buffer.data(), result.ptr};
 }
 
@@ -47,9 +48,18 @@ std::string withoutTrailingZeros(std::string text)
     return text == "-0" ? "0" : text;
 }
 
+// The shortest text that reads back as `value`, with a power of ten where a
+// significant figure gets one; -0 is written 0.
 Figure exactFigure(double value)
 {
-    return {value, shortestText(value), 0, true};
+    if (value == 0.0)
+        value = 0.0;
+    const double size = std::fabs(value);
+    if (size == 0.0 || (size >= kSmallest && size < kLargest))
+        return {value, shortestText(value, std::chars_format::fixed), 0, true};
+    const std::string text = shortestText(value, std::chars_format::scientific);
+    const std::size_t e = text.find('e');
+    return {value, text.substr(0, e), std::stoi(text.substr(e + 1)), true};
 }
 
 // `value` to six significant figures, trailing zeros dropped, times a power
@@ -61,7 +71,7 @@ Figure significantFigure(double value)
         const int exponent = size == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(size)));
         const int decimals = std::max(0, kSignificant - 1 - exponent);
         std::string text = withoutTrailingZeros(fixedText(value, decimals));
-        const bool exact = text == shortestText(value);
+        const bool exact = text == shortestText(value, std::chars_format::fixed);
         return {value, std::move(text), 0, exact};
     }
     int exponent = static_cast<int>(std::floor(std::log10(size)));
@@ -71,7 +81,8 @@ Figure significantFigure(double value)
         exponent += 1;
         mantissa = value / std::pow(10.0, exponent);
     }
-    return {value, withoutTrailingZeros(fixedText(mantissa, kSignificant - 1)), exponent, false};
+    // All six figures, zeros too, as its neighbours in a table have them.
+    return {value, fixedText(mantissa, kSignificant - 1), exponent, false};
 }
 
 // Shown with `decimals` decimals, rounded, the value is rounded to a whole
@@ -252,6 +263,16 @@ std::vector<Line> boxesRow(const Assessment& assessment, Line label, ResultRowId
 
 const char* const kRoundingWords = "a half to the even neighbour";
 
+// What the loads rest on, said once where they are worked out.
+Line loadAssumptions(const LoadChain& chain)
+{
+    return line("The model takes each subcatchment's share of an event's sediment, and the proportion of it that "
+                "settles in each subestuary, to be the same in every event, and what settles in a subestuary to "
+                "spread evenly over the subestuary's fixed deposition area at one settled density, ",
+                exactFigure(chain.settledDensity),
+                " kg/m\u00b3. The shares, proportions, areas and density are the model's fixed values.");
+}
+
 // How the loads' working begins: where one tonne of the catchment's sediment
 // goes, then `rest`.
 template <typename... Rest>
@@ -308,7 +329,8 @@ WorkingSection settledSection(const Assessment& assessment, int k, const std::st
     }
     table.rows.push_back({line("All"), line(), line(), line(), line(significantFigure(figures.settledKgTotal))});
     return {.heading = "Sediment that settles in " + in,
-            .lines = {ofOneTonne(assessment.loadChain, ", and a proportion of what it sends settles in ", in, ":")},
+            .lines = {loadAssumptions(assessment.loadChain),
+                      ofOneTonne(assessment.loadChain, ", and a proportion of what it sends settles in ", in, ":")},
             .table = std::move(table),
             .after = settledSum(figures, sent, in)};
 }
@@ -326,7 +348,7 @@ WorkingSection unitThicknessSection(const Assessment& assessment, int k, const s
                            " m per tonne of total load.")}};
 }
 
-WorkingSection criticalLoadSection(const Assessment& assessment, int k, const std::string& in)
+WorkingSection criticalLoadSection(const Assessment& assessment, int k, const std::string& in, std::string_view shown)
 {
     const LoadFigures& figures = assessment.loadFigures(k);
     const Figure cdt = significantFigure(assessment.loadChain.criticalThicknessM);
@@ -344,15 +366,15 @@ WorkingSection criticalLoadSection(const Assessment& assessment, int k, const st
                        " kg/m\u00b3)) = ", cdt, " m \u00d7 ", area, " m\u00b2 \u00d7 ", density, " kg/m\u00b3 \u00f7 ",
                        settled, " kg per tonne = ", load, " tonnes", load.exact ? " exactly" : "",
                        ": the load of one event that lays exactly ", thickness(assessment), " in ", in, "."),
-                  line("Rounded to whole tonnes (", kRoundingWords,
-                       "), the box shows: ", resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text))}};
+                  line("Rounded to whole tonnes (", kRoundingWords, "), ", shown,
+                       " shows: ", resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text))}};
 }
 
-std::vector<WorkingSection> loadSections(const Assessment& assessment, int k)
+std::vector<WorkingSection> loadSections(const Assessment& assessment, int k, std::string_view shown)
 {
     const std::string in = "subestuary " + std::to_string(k);
     return {settledSection(assessment, k, in), unitThicknessSection(assessment, k, in),
-            criticalLoadSection(assessment, k, in)};
+            criticalLoadSection(assessment, k, in, shown)};
 }
 
 // A row per subcatchment: the kg of a tonne it sends, and in each
@@ -404,7 +426,9 @@ WorkingSection loadTable(const Assessment& assessment)
         line("Critical total load, tonnes: ", cdt, " m \u00d7 area \u00d7 ", density, " kg/m\u00b3 \u00f7 settled"),
         each([](const LoadFigures& f) { return decidingFigure(f.criticalLoad); })));
     table.rows.push_back(boxesRow(assessment, line("Shown, whole tonnes"), ResultRowId::CriticalLoads));
-    return {.heading = resultHeading(ResultRowId::CriticalLoads), .lines = {meaning}, .table = std::move(table)};
+    return {.heading = resultHeading(ResultRowId::CriticalLoads),
+            .lines = {loadAssumptions(chain), meaning},
+            .table = std::move(table)};
 }
 
 // --- exceedances ------------------------------------------------------------
@@ -432,15 +456,15 @@ std::string landUseLabel(const Assessment& assessment, ResultRowId row)
     return row == ResultRowId::Baseline ? "Existing land use" : capitalised(scenarioName(assessment));
 }
 
-WorkingSection countSection(const Assessment& assessment, ResultRowId row, int k)
+WorkingSection countSection(const Assessment& assessment, ResultRowId row, int k, std::string_view shown)
 {
     return {
         .heading = kCountsHeading,
         .lines = {countMeaning(assessment, k),
                   line("From the table of ",
                        row == ResultRowId::Baseline ? std::string("the existing land use") : scenarioName(assessment),
-                       ", row ", thickness(assessment), ", column ", k,
-                       ", the box shows: ", resultSpan(assessment.box(row, k).text))}};
+                       ", row ", thickness(assessment), ", column ", k, ", ", shown,
+                       " shows: ", resultSpan(assessment.box(row, k).text))}};
 }
 
 WorkingSection countTable(const Assessment& assessment)
@@ -485,54 +509,93 @@ WorkingSection comparedCounts(const Assessment& assessment, int k)
     return counts;
 }
 
-// The increase unrounded, judged against the limit and rounded to the box's
-// text.
-void judgeIncrease(const Assessment& assessment, int k, WorkingSection& percent)
+// The increase of whole counts as a fraction in lowest terms, "500/9";
+// none where it is a whole number or the counts are not whole.
+std::optional<std::string> increaseFraction(const PercentFigures& figures)
+{
+    const double b = figures.baseline;
+    const double s = figures.scenario;
+    constexpr double kWholeCounts = 1e9;
+    if (b <= 0.0 || b > kWholeCounts || std::fabs(s) > kWholeCounts || b != std::floor(b) || s != std::floor(s))
+        return std::nullopt;
+    const auto denominator = static_cast<long long>(b);
+    const long long numerator = 100 * (static_cast<long long>(s) - denominator);
+    const long long divisor = std::gcd(numerator, denominator);
+    if (divisor == denominator)
+        return std::nullopt;
+    return std::to_string(numerator / divisor) + "/" + std::to_string(denominator / divisor);
+}
+
+// How many decimals a figure's text has.
+std::size_t decimalsOf(const Figure& figure)
+{
+    const std::size_t point = figure.text.find('.');
+    return point == std::string::npos ? 0 : figure.text.size() - point - 1;
+}
+
+// The increase as it is, for a sentence: "50 %", or "500/9 % ≈ 55.56 %"
+// where its decimals are rounded.
+Line exactIncrease(const PercentFigures& figures, const Figure& decided)
+{
+    if (decided.exact)
+        return line(decided, " %");
+    const std::optional<std::string> fraction = increaseFraction(figures);
+    return fraction ? line(*fraction, " % \u2248 ", decided, " %") : line("\u2248 ", decided, " %");
+}
+
+// The increase, judged against the limit and rounded to the shown text.
+void judgeIncrease(const Assessment& assessment, int k, std::string_view shown, WorkingSection& percent)
 {
     const PercentFigures& figures = assessment.figures(k);
     const ResultBox& box = assessment.box(ResultRowId::Percentage, k);
     const Figure baseline = exactFigure(figures.baseline);
     const std::optional<double> limitValue = assessment.inputs.limitValue;
-    const Figure unrounded = decidingFigure(*figures.increase, limitValue);
-    percent.lines.push_back(line(kIncreaseFormula, " = (", exactFigure(figures.scenario), " \u2212 ", baseline,
-                                 ") \u00f7 ", baseline, " \u00d7 100 = ", unrounded, " %",
-                                 unrounded.exact ? " exactly." : ", unrounded."));
+    const Figure decided = decidingFigure(*figures.increase, limitValue);
+    const Line exact = exactIncrease(figures, decided);
+    Line formula = line(kIncreaseFormula, " = (", exactFigure(figures.scenario), " \u2212 ", baseline, ") \u00f7 ",
+                        baseline, " \u00d7 100 = ");
+    formula.insert(formula.end(), exact.begin(), exact.end());
+    append(formula,
+           decided.exact ? " exactly." : " (rounded to " + std::to_string(decimalsOf(decided)) + " decimals).");
+    percent.lines.push_back(std::move(formula));
     if (limitValue) {
-        percent.lines.push_back(line("Judged on the unrounded increase: ", unrounded, " % is ",
-                                     box.verdict == Verdict::Above ? "above " : "not above ", limitFigure(assessment),
-                                     " %: ", verdictWording(box.verdict).phrase, "."));
+        Line judged = line("Judged before rounding to a whole percent: ");
+        judged.insert(judged.end(), exact.begin(), exact.end());
+        append(judged, box.verdict == Verdict::Above ? " is above " : " is not above ");
+        append(judged, limitFigure(assessment));
+        append(judged, " %: " + std::string(verdictWording(box.verdict).phrase) + ".");
+        percent.lines.push_back(std::move(judged));
         if (figures.shown && roundedMisleads(box.verdict, *figures.shown, *limitValue)) {
-            percent.lines.push_back(line("The whole percentage the box shows is rounded for display; the verdict "
-                                         "was decided on the unrounded ",
-                                         unrounded, " %."));
+            percent.lines.push_back(line("The whole percentage ", shown,
+                                         " shows is rounded for display; the verdict was decided before rounding."));
         }
     }
     const char* colour = box.verdict == Verdict::Within  ? ", on green"
                          : box.verdict == Verdict::Above ? ", on red"
                                                          : "";
     if (*figures.increase - std::floor(*figures.increase) == 0.5) {
-        percent.lines.push_back(line(unrounded,
+        percent.lines.push_back(line(decided,
                                      " lies exactly half-way between two whole percentages and goes to "
-                                     "the even one, so the box shows",
-                                     colour, ": ", resultSpan(box.text)));
+                                     "the even one, so ",
+                                     shown, " shows", colour, ": ", resultSpan(box.text)));
     } else {
-        percent.lines.push_back(line("Rounded to a whole percent (", kRoundingWords, "), the box shows", colour, ": ",
-                                     resultSpan(box.text)));
+        percent.lines.push_back(line("Rounded to a whole percent (", kRoundingWords, "), ", shown, " shows", colour,
+                                     ": ", resultSpan(box.text)));
     }
 }
 
-std::vector<WorkingSection> percentSections(const Assessment& assessment, int k)
+std::vector<WorkingSection> percentSections(const Assessment& assessment, int k, std::string_view shown)
 {
     const PercentFigures& figures = assessment.figures(k);
     WorkingSection percent{.heading = resultHeading(ResultRowId::Percentage)};
     if (figures.increase) {
-        judgeIncrease(assessment, k, percent);
+        judgeIncrease(assessment, k, shown, percent);
     } else {
         percent.lines.push_back(line("No percentage: under the existing land use no event in 25 years lays more than ",
                                      thickness(assessment), " in subestuary ", k,
                                      ", so there is nothing to compare the scenario's ", exactFigure(figures.scenario),
                                      events(figures.scenario), " with (an increase over none has no size)."));
-        percent.lines.push_back(line("There is no verdict; the box stays white and shows: ",
+        percent.lines.push_back(line("There is no verdict; ", shown, " stays white and shows: ",
                                      resultSpan(assessment.box(ResultRowId::Percentage, k).text)));
     }
     return {comparedCounts(assessment, k), percent};
@@ -542,12 +605,15 @@ WorkingSection percentTable(const Assessment& assessment)
 {
     const Figure limit = limitFigure(assessment);
     WorkingTable table{subestuaryColumns(), {}};
-    table.rows.push_back(subestuaryRow(line("Increase, %, unrounded"), [&](int k) {
+    table.rows.push_back(subestuaryRow(line("Increase before rounding, %"), [&](int k) {
         const PercentFigures& f = assessment.figures(k);
         if (!f.increase)
             return line("none");
         const Figure increase = decidingFigure(*f.increase, assessment.inputs.limitValue);
-        return increase.exact ? line(increase, " exactly") : line(increase);
+        if (increase.exact)
+            return line(increase, " exactly");
+        const std::optional<std::string> fraction = increaseFraction(f);
+        return fraction ? line(*fraction, " \u2248 ", increase) : line("\u2248 ", increase);
     }));
     table.rows.push_back(subestuaryRow(line("Against the limit of ", limit, " %"), [&](int k) {
         const Verdict verdict = assessment.box(ResultRowId::Percentage, k).verdict;
@@ -556,9 +622,11 @@ WorkingSection percentTable(const Assessment& assessment)
     table.rows.push_back(boxesRow(assessment, line("Shown"), ResultRowId::Percentage));
     return {.heading = resultHeading(ResultRowId::Percentage),
             .lines = {line(kIncreaseFormula,
-                           ", from the counts above, judged unrounded against the acceptability limit of ", limit,
-                           " % (an increase exactly at the limit is within it), then rounded to a whole percent (",
-                           kRoundingWords, "). n/a: ", kNoComparison, ", so no increase and no verdict.")},
+                           ", from the counts above, judged before rounding against the acceptability limit of ", limit,
+                           " % (an increase exactly at the limit is within it), then rounded to a whole "
+                           "percent (",
+                           kRoundingWords, "); \u2248: rounded to the decimals shown. n/a: ", kNoComparison,
+                           ", so no increase and no verdict.")},
             .table = std::move(table)};
 }
 
@@ -575,11 +643,22 @@ std::string plainText(const Line& line)
     return text;
 }
 
-Working workingFor(const Assessment& assessment, ResultRowId row, int k)
+std::string percentText(double value)
 {
+    return plainText(line(exactFigure(value), " %"));
+}
+
+Working workingFor(const Assessment& assessment, ResultRowId row, int k, ShownIn shownIn)
+{
+    const std::string_view shown = shownIn == ShownIn::Box ? "the box" : "the overview's cell";
     Working working;
     working.title = titleFor(assessment, row, k);
     working.inputs = inputsLine(assessment, row);
+    const AssessmentInputs& inputs = assessment.inputs;
+    working.allInputs = "critical deposition thickness " +
+                        (thickness(assessment).empty() ? std::string("none") : std::string(thickness(assessment))) +
+                        ", scenario " + scenarioName(assessment) + ", acceptability limit " +
+                        (inputs.limitValue ? percentText(*inputs.limitValue) : quoted(inputs.limitText));
     if (const std::optional<StepId> missing = firstStepMissing(assessment, row)) {
         working.pending = "The " + std::string(rowWording(row).resultName) + " of subestuary " + std::to_string(k) +
                           " has not been worked out for these inputs yet: take the step " +
@@ -588,14 +667,14 @@ Working workingFor(const Assessment& assessment, ResultRowId row, int k)
     }
     switch (row) {
     case ResultRowId::CriticalLoads:
-        working.sections = loadSections(assessment, k);
+        working.sections = loadSections(assessment, k, shown);
         break;
     case ResultRowId::Baseline:
     case ResultRowId::Scenario:
-        working.sections = {countSection(assessment, row, k)};
+        working.sections = {countSection(assessment, row, k, shown)};
         break;
     case ResultRowId::Percentage:
-        working.sections = percentSections(assessment, k);
+        working.sections = percentSections(assessment, k, shown);
         break;
     }
     working.verdict = assessment.box(row, k).verdict;

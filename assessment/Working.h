@@ -60,6 +60,9 @@ struct Working {
     std::string title;
     // The inputs the result was worked out for.
     Line inputs;
+    // Every input of the assessment, those the result does not depend on
+    // too, for a copy that must say what it is wherever it is pasted.
+    std::string allInputs;
     // Empty where the box has not been worked out for the current inputs;
     // `pending` then says which step to take first. The last line ends in
     // the box's text, shown on the colour of `verdict`.
@@ -68,8 +71,12 @@ struct Working {
     Verdict verdict = Verdict::None;
 };
 
-// The working behind result box k (1..6) of `row`.
-Working workingFor(const Assessment& assessment, ResultRowId row, int k);
+// Where the result the working ends in is shown: a result box of the main
+// window, or a cell of the overview.
+enum class ShownIn { Box, OverviewCell };
+
+// The working behind result k (1..6) of `row`.
+Working workingFor(const Assessment& assessment, ResultRowId row, int k, ShownIn shownIn = ShownIn::Box);
 
 // The working of every step taken, for the six subestuaries at once: one
 // section per step, its table a row per quantity and a column per
@@ -79,5 +86,8 @@ std::vector<WorkingSection> workingTables(const Assessment& assessment);
 
 // A line as plain text; numbers with an exponent as "2.41026 × 10⁻⁶".
 std::string plainText(const Line& line);
+
+// A limit or an increase as the working writes it: "20 %", "1 × 10⁻⁶ %".
+std::string percentText(double value);
 
 } // namespace siltmere

@@ -440,15 +440,15 @@ constexpr std::array<Example, 2> kExamples{{
      {0, 1, 20.0},
      2,
      "(scenario \u2212 existing land use) \u00f7 existing land use \u00d7 100 = (73 \u2212 61) \u00f7 61 \u00d7 100 = "
-     "19.67 %, unrounded.",
-     "Judged on the unrounded increase: 19.67 % is not above 20 %: within the limit.",
+     "1200/61 % \u2248 19.67 % (rounded to 2 decimals).",
+     "Judged before rounding to a whole percent: 1200/61 % \u2248 19.67 % is not above 20 %: within the limit.",
      "20%"},
     {"5 mm with controls, limit 37.5: 38% within",
      {2, 1, 37.5},
      3,
      "(scenario \u2212 existing land use) \u00f7 existing land use \u00d7 100 = (11 \u2212 8) \u00f7 8 \u00d7 100 = "
      "37.5 % exactly.",
-     "Judged on the unrounded increase: 37.5 % is not above 37.5 %: within the limit.",
+     "Judged before rounding to a whole percent: 37.5 % is not above 37.5 %: within the limit.",
      "38%"},
 }};
 

@@ -99,27 +99,38 @@ private slots:
     }
 
     // The spreadsheet gets the limit the verdicts were judged by, read as the
-    // window reads it, whichever separator was typed.
+    // window reads it whichever separator was typed, and written in the
+    // desktop's own format, in the text as in the HTML.
     void clipboard_givesTheLimitAsTheWindowReadsIt_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("shown");
         QTest::newRow("German, comma") << "de_DE"
                                        << "20,5"
-                                       << "20.5";
+                                       << "20.5"
+                                       << "20,5";
         QTest::newRow("German, point") << "de_DE"
                                        << "20.5"
-                                       << "20.5";
+                                       << "20.5"
+                                       << "20,5";
         QTest::newRow("French, comma") << "fr_FR"
                                        << "12,25"
-                                       << "12.25";
+                                       << "12.25"
+                                       << "12,25";
         QTest::newRow("English, point") << "en_US"
+                                        << "20.5"
                                         << "20.5"
                                         << "20.5";
         QTest::newRow("English, comma") << "en_US"
                                         << "20,5"
+                                        << "20.5"
                                         << "20.5";
+        QTest::newRow("English, thousands") << "en_US"
+                                            << "1,000"
+                                            << "1000"
+                                            << "1000";
     }
 
     void clipboard_givesTheLimitAsTheWindowReadsIt()
@@ -127,6 +138,7 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, typed);
         QFETCH(QString, number);
+        QFETCH(QString, shown);
         QLocale::setDefault(QLocale(locale));
         ActiveWindow w;
         typeLimit(w.limit, typed);
@@ -135,8 +147,11 @@ private slots:
         const QString html = QGuiApplication::clipboard()->mimeData()->html();
         QVERIFY2(html.contains(QStringLiteral("<td sdval=\"%1\" sdnum=\"1033;0;General\" x:num=\"%1\" "
                                               "style=\"mso-number-format:General\">%2</td>")
-                                   .arg(number, typed)),
+                                   .arg(number, shown)),
                  qPrintable(html));
+        const QString text = QGuiApplication::clipboard()->mimeData()->text();
+        QVERIFY2(text.section(QLatin1Char('\n'), 0, 0).endsWith(QStringLiteral("\tAcceptability limit (%)\t") + shown),
+                 qPrintable(text));
     }
 
     void copying_runsNoHandler()

@@ -160,13 +160,21 @@ private slots:
         QTest::newRow("a whole limit") << "20" << std::optional<double>(20.0)
                                        << "<td sdval=\"20\" sdnum=\"1033;0;General\" x:num=\"20\" "
                                           "style=\"mso-number-format:General\">20</td>";
-        QTest::newRow("typed with a comma: the number the verdicts used, with a point")
+        // The text is the limit judged by, in the desktop's format (here
+        // English), not as typed: a pasted "1,000" would be ambiguous.
+        QTest::newRow("typed with a comma: the number the verdicts used")
             << "20,5" << std::optional<double>(20.5)
             << "<td sdval=\"20.5\" sdnum=\"1033;0;General\" x:num=\"20.5\" "
-               "style=\"mso-number-format:General\">20,5</td>";
-        QTest::newRow("German thousands") << "1.000" << std::optional<double>(1000.0)
-                                          << "<td sdval=\"1000\" sdnum=\"1033;0;General\" x:num=\"1000\" "
-                                             "style=\"mso-number-format:General\">1.000</td>";
+               "style=\"mso-number-format:General\">20.5</td>";
+        QTest::newRow("German thousands: no separator") << "1.000" << std::optional<double>(1000.0)
+                                                        << "<td sdval=\"1000\" sdnum=\"1033;0;General\" x:num=\"1000\" "
+                                                           "style=\"mso-number-format:General\">1000</td>";
+        QTest::newRow("an exponent: its value") << "1e1" << std::optional<double>(10.0)
+                                                << "<td sdval=\"10\" sdnum=\"1033;0;General\" x:num=\"10\" "
+                                                   "style=\"mso-number-format:General\">10</td>";
+        QTest::newRow("minus zero: zero") << "-0" << std::optional<double>(-0.0)
+                                          << "<td sdval=\"0\" sdnum=\"1033;0;General\" x:num=\"0\" "
+                                             "style=\"mso-number-format:General\">0</td>";
         QTest::newRow("not a number: text") << "" << std::optional<double>() << "<td></td>";
     }
 

@@ -140,8 +140,8 @@ private slots:
             QVERIFY2(!text.contains(line), qPrintable(line + "\nin:\n" + text));
         // The fixed inputs, the program and where it ran, the background.
         for (const QString& line :
-             {QStringLiteral("Critical deposition thickness 5 mm"), QStringLiteral("Acceptability limit 20%"),
-              QStringLiteral("Settled sediment density 1200 kg/m3"), QStringLiteral("Unit sediment load 1000 kg"),
+             {QStringLiteral("Critical deposition thickness 5 mm"), QStringLiteral("Acceptability limit 20 %"),
+              QStringLiteral("Settled sediment density 1200 kg/m³"), QStringLiteral("Unit sediment load 1000 kg"),
               QStringLiteral("with Siltmere " SILTMERE_VERSION),
               QStringLiteral("Platform: ") + QSysInfo::prettyProductName(),
               QStringLiteral("6 subcatchments deposit sediment into the estuary")}) {
@@ -195,8 +195,8 @@ private slots:
         const QString text = pdfText(path);
         if (text.isNull())
             QSKIP("pdftotext is not installed");
-        QVERIFY2(text.contains(QStringLiteral("Acceptability limit 37.5%")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("“above the limit” (red) of 37.5%")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Acceptability limit 37.5 %")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("“above the limit” (red) of 37.5 %")), qPrintable(text));
     }
 
     // The save dialog's proposal: today's report in the documents folder. A

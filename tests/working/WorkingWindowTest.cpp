@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QtTest>
@@ -296,8 +297,19 @@ private slots:
         }
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         QVERIFY(copied);
-        QCOMPARE(copied->text(), working->document().text);
-        QCOMPARE(copied->html(), working->document().html);
+        // The window's working, and under its title what a pasted copy must
+        // still say: which Siltmere made it, when, and every input.
+        QStringList lines = copied->text().split(QLatin1Char('\n'));
+        const QString stamp = lines.takeAt(1);
+        QCOMPARE(lines.join(QLatin1Char('\n')), working->document().text);
+        const QRegularExpression stamped(QStringLiteral(
+            "^Copied from Siltmere \\d+\\.\\d+\\.\\d+ on \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d UTC[+-]\\d\\d:\\d\\d; the "
+            "assessment's inputs: critical deposition thickness 5 mm, scenario earthworks with controls, "
+            "acceptability limit 20 %\\.$"));
+        QVERIFY2(stamped.match(stamp).hasMatch(), qPrintable(stamp));
+        QVERIFY(copied->html().contains(QStringLiteral("<p>%1</p>").arg(stamp.toHtmlEscaped())));
+        QCOMPARE(copied->html().remove(QStringLiteral("<p>%1</p>\n").arg(stamp.toHtmlEscaped())),
+                 working->document().html);
         QVERIFY(copied->text().startsWith(titleOf(ResultRowId::Percentage, 3)));
         QVERIFY(copied->text().trimmed().endsWith(QStringLiteral(": ") + resultBox(w.form, Percentage, 3)->text()));
     }

@@ -322,7 +322,8 @@ void Form1::updateWorking()
     const WorkingSubject& subject = workingSubject_;
     if (subject.overviewCell && overview_) {
         const auto [scenario, thickness] = *subject.overviewCell;
-        working_->showWorking(workingFor(overview_->results().assessment(scenario, thickness), subject.row, subject.k),
+        working_->showWorking(workingFor(overview_->results().assessment(scenario, thickness), subject.row, subject.k,
+                                         ShownIn::OverviewCell),
                               tr("From the overview, for the limit the main window holds"));
         return;
     }

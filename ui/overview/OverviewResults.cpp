@@ -37,9 +37,8 @@ std::vector<ResultsTable> overviewTables(const OverviewResults& overview)
     std::vector<ResultsTable> tables;
     for (std::size_t s = 0; s < kScenarios.size(); ++s) {
         const QString caption = toQString(kScenarios[s].caption);
-        TableLine title =
-            plainLine({percentageTableTitle(s), QStringLiteral("Acceptability limit (%)"), overview.limitText()});
-        title.last().value = shortestDecimal(overview.limitValue());
+        TableLine title = plainLine({percentageTableTitle(s), QStringLiteral("Acceptability limit (%)")});
+        title.append(limitCell(overview.limitValue()));
         QList<TableLine> lines{title, plainLine(header)};
         for (std::size_t t = 0; t < kThicknessChoices.size(); ++t) {
             const Assessment& assessment = overview.assessment(s, t);

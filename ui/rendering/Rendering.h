@@ -8,6 +8,7 @@
 #include "Wording.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QString>
 
 #include <cstdint>
@@ -32,6 +33,19 @@ inline QColor verdictBack(Verdict verdict)
 inline QString escaped(std::string_view text)
 {
     return toQString(text).toHtmlEscaped();
+}
+
+// When a report or a copy was made, with the offset from UTC, as a
+// reviewer comparing outputs made elsewhere needs it.
+inline QString madeText(const QDateTime& made)
+{
+    const int offsetMinutes = made.offsetFromUtc() / 60;
+    const QChar sign = offsetMinutes < 0 ? QLatin1Char('-') : QLatin1Char('+');
+    const int minutes = offsetMinutes < 0 ? -offsetMinutes : offsetMinutes;
+    return QStringLiteral("%1 UTC%2%3:%4")
+        .arg(made.toString(QStringLiteral("yyyy-MM-dd HH:mm")), sign)
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace siltmere::ui

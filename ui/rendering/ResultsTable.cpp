@@ -12,6 +12,15 @@ QString shortestDecimal(double value)
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
+TableCell limitCell(double value)
+{
+    QLocale desktop;
+    desktop.setNumberOptions(QLocale::OmitGroupSeparator);
+    const double limit = value == 0.0 ? 0.0 : value; // never "-0"
+    return {desktop.toString(limit, 'g', QLocale::FloatingPointShortest), Verdict::None, shortestDecimal(limit),
+            NumberFormat::General};
+}
+
 namespace {
 
 // The model writes loads and counts as whole numbers in plain digits and a
@@ -156,7 +165,7 @@ ResultsTable buildResultsTable(const Assessment& assessment)
                    QStringLiteral("Scenario"), toQString(inputs.scenario().caption),
                    QStringLiteral("Acceptability limit (%)"), QString::fromStdString(inputs.limitText)});
     if (inputs.limitValue)
-        inputsLine.last().value = shortestDecimal(*inputs.limitValue);
+        inputsLine.last() = limitCell(*inputs.limitValue);
     lines.append(inputsLine);
 
     QList<TableLine> results;

@@ -55,6 +55,9 @@ QStringList subestuaryHeader(const QString& first);
 // A number as a spreadsheet is to take it, in the C locale's digits: the
 // shortest text that reads back as the same double.
 QString shortestDecimal(double value);
+// The acceptability limit judged by (not as typed: "1e1" is 10), in the
+// desktop's number format as a spreadsheet there reads pasted text.
+TableCell limitCell(double value);
 // The lines as tab-separated text and as one HTML table.
 ResultsTable buildTable(const QList<TableLine>& lines);
 

@@ -100,13 +100,19 @@ void writeSections(WorkingDocument& document, const std::vector<WorkingSection>&
     }
 }
 
-WorkingDocument renderWorking(const Working& working, const QString& origin)
+namespace {
+
+WorkingDocument rendered(const Working& working, const QString& origin, const QString& stamp)
 {
     const QString title = QString::fromStdString(working.title);
-    WorkingDocument document{
-        title + QLatin1Char('\n') + origin + QLatin1Char('\n') + lineText(working.inputs) + QLatin1Char('\n'),
-        QStringLiteral("<h2>%1</h2>\n<p>%2<br/>%3</p>\n")
-            .arg(title.toHtmlEscaped(), origin.toHtmlEscaped(), lineHtml(working.inputs, Verdict::None))};
+    WorkingDocument document{title + QLatin1Char('\n'), QStringLiteral("<h2>%1</h2>\n").arg(title.toHtmlEscaped())};
+    if (!stamp.isEmpty()) {
+        document.text += stamp + QLatin1Char('\n');
+        document.html += QStringLiteral("<p>%1</p>\n").arg(stamp.toHtmlEscaped());
+    }
+    document.text += origin + QLatin1Char('\n') + lineText(working.inputs) + QLatin1Char('\n');
+    document.html +=
+        QStringLiteral("<p>%1<br/>%2</p>\n").arg(origin.toHtmlEscaped(), lineHtml(working.inputs, Verdict::None));
     if (!working.pending.empty()) {
         document.text += QLatin1Char('\n') + QString::fromStdString(working.pending) + QLatin1Char('\n');
         document.html += QStringLiteral("<p><b>%1</b></p>\n").arg(escaped(working.pending));
@@ -114,6 +120,21 @@ WorkingDocument renderWorking(const Working& working, const QString& origin)
     }
     writeSections(document, working.sections, working.verdict, kWindowTable);
     return document;
+}
+
+} // namespace
+
+WorkingDocument renderWorking(const Working& working, const QString& origin)
+{
+    return rendered(working, origin, {});
+}
+
+WorkingDocument copiedWorking(const Working& working, const QString& origin, const QString& version,
+                              const QDateTime& copied)
+{
+    return rendered(working, origin,
+                    QStringLiteral("Copied from Siltmere %1 on %2; the assessment's inputs: %3.")
+                        .arg(version, madeText(copied), QString::fromStdString(working.allInputs)));
 }
 
 } // namespace siltmere::ui

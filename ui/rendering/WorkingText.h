@@ -7,6 +7,7 @@
 
 #include "Working.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,12 @@ struct WorkingDocument {
 // `origin` says where the result is shown ("Main window"), as a line before
 // the working.
 WorkingDocument renderWorking(const Working& working, const QString& origin);
+
+// The same as a copy carries it: under the title, which Siltmere made the
+// copy and when, and every input of the assessment, so that pasted into a
+// document it still says what it is.
+WorkingDocument copiedWorking(const Working& working, const QString& origin, const QString& version,
+                              const QDateTime& copied);
 
 // How a table is written in HTML: its opening tag (its line ended), and the
 // opening tags of the first column's cells and of the others', in the header

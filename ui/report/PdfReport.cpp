@@ -18,6 +18,8 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <optional>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -47,35 +49,48 @@ const QString kStyleSheet = QStringLiteral("h1 { font-size: 15pt; }"
                                            "h3 { font-size: 9pt; margin-top: 8px; margin-bottom: 3px; }"
                                            "th { font-weight: bold; }");
 
-// A table that would run over a page break starts on the next page instead,
-// with the heading before it: a row of figures is never cut in two.
-void keepTablesWhole(QTextDocument& document, double pageHeight)
+// Whether a page boundary cuts `box`, which would fit on one page.
+bool cutByPage(const QRectF& box, double pageHeight)
 {
-    // Each pass moves one table, which may move the ones after it.
-    for (int pass = 0; pass < 16; ++pass) {
-        QTextTable* crossing = nullptr;
-        for (QTextFrame* frame : document.rootFrame()->childFrames()) {
-            auto* table = qobject_cast<QTextTable*>(frame);
-            if (!table)
-                continue;
-            const QRectF box = document.documentLayout()->frameBoundingRect(table);
-            const auto firstPage = static_cast<int>(box.top() / pageHeight);
-            const auto lastPage = static_cast<int>((box.bottom() - 1) / pageHeight);
-            if (firstPage != lastPage && box.height() < pageHeight) {
-                crossing = table;
-                break;
-            }
+    const auto firstPage = static_cast<int>(box.top() / pageHeight);
+    const auto lastPage = static_cast<int>((box.bottom() - 1) / pageHeight);
+    return firstPage != lastPage && box.height() < pageHeight;
+}
+
+// The block that starts a new page where a page boundary cuts the body's
+// first table or paragraph: the heading a table or a paragraph comes under,
+// or the paragraph itself.
+std::optional<QTextBlock> firstCut(QTextDocument& document, double pageHeight)
+{
+    QAbstractTextDocumentLayout& layout = *document.documentLayout();
+    for (auto it = document.rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (auto* table = qobject_cast<QTextTable*>(it.currentFrame())) {
+            if (cutByPage(layout.frameBoundingRect(table), pageHeight))
+                return document.findBlock(table->firstPosition() - 1).previous();
+        } else if (const QTextBlock block = it.currentBlock(); block.isValid()) {
+            if (cutByPage(layout.blockBoundingRect(block), pageHeight))
+                return block.previous().blockFormat().headingLevel() > 0 ? block.previous() : block;
         }
-        if (!crossing)
+    }
+    return std::nullopt;
+}
+
+// Tables and paragraphs shorter than a page are kept on one page, each with
+// its heading: a reader finds a table's rows together, and a page's text
+// holds each line once (a paragraph cut by a page has the line before the
+// cut drawn on the next page too, clipped from sight but found by a search).
+void keepBlocksWhole(QTextDocument& document, double pageHeight)
+{
+    // Each pass moves one block, which may move the ones after it.
+    for (int pass = 0; pass < 16; ++pass) {
+        const std::optional<QTextBlock> cut = firstCut(document, pageHeight);
+        if (!cut)
             return;
-        // The block just before the table's frame: its heading.
-        const QTextBlock heading = document.findBlock(crossing->firstPosition() - 1).previous();
-        QTextCursor cursor(heading);
-        QTextBlockFormat format = heading.blockFormat();
+        QTextBlockFormat format = cut->blockFormat();
         if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
             return;
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        cursor.setBlockFormat(format);
+        QTextCursor(*cut).setBlockFormat(format);
     }
 }
 
@@ -172,7 +187,7 @@ int paintReport(const Report& report, QPagedPaintDevice& device)
     document.addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(kDiagramUrl)), report.diagram);
     document.setHtml(report.html);
     document.setPageSize(QSizeF(width, bodyHeight));
-    keepTablesWhole(document, bodyHeight);
+    keepBlocksWhole(document, bodyHeight);
 
     QPainter painter;
     if (!painter.begin(&device))
@@ -187,10 +202,16 @@ int paintReport(const Report& report, QPagedPaintDevice& device)
             painter.end();
             return 0;
         }
+        // A block that ends at the page's top edge, or starts at its bottom
+        // edge, belongs to the neighbouring page: the layout, given the page
+        // itself, would draw it here too, out of sight but in the page's text.
         const QRectF shown(0, page * bodyHeight, width, bodyHeight);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = shown.adjusted(0, 1, 0, -1);
         painter.save();
         painter.translate(0, -shown.top());
-        document.drawContents(&painter, shown);
+        painter.setClipRect(shown);
+        document.documentLayout()->draw(&painter, context);
         painter.restore();
         paintFooter(painter, reportFooter(page + 1, pages), footerFont, layoutDevice, width, bodyHeight + footerHeight);
     }

@@ -18,21 +18,10 @@ namespace siltmere::ui {
 namespace {
 
 // Numbers in the report are written alike on every desktop, so that a
-// report reads the same wherever it was made.
-QString percentText(double value)
+// report reads the same wherever it was made, and as its working writes them.
+QString percent(double value)
 {
-    return shortestDecimal(value) + QLatin1Char('%');
-}
-
-QString madeText(const QDateTime& made)
-{
-    const int offsetMinutes = made.offsetFromUtc() / 60;
-    const QChar sign = offsetMinutes < 0 ? QLatin1Char('-') : QLatin1Char('+');
-    const int minutes = offsetMinutes < 0 ? -offsetMinutes : offsetMinutes;
-    return QStringLiteral("%1 UTC%2%3:%4")
-        .arg(made.toString(QStringLiteral("yyyy-MM-dd HH:mm")), sign)
-        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return QString::fromStdString(percentText(value));
 }
 
 // The report's tables: a page wide, a column per subestuary.
@@ -76,13 +65,12 @@ QString increaseMeaning(const QString& marked, std::string_view VerdictWording::
 
 QString inputsSection(const AssessmentInputs& inputs)
 {
-    const QString limit =
-        inputs.limitValue ? percentText(*inputs.limitValue) : QString::fromStdString(inputs.limitText);
+    const QString limit = inputs.limitValue ? percent(*inputs.limitValue) : QString::fromStdString(inputs.limitText);
     const std::array<std::pair<QString, QString>, 5> rows{{
         {QStringLiteral("Critical deposition thickness"), toQString(inputs.thicknessLabel())},
         {QStringLiteral("Scenario"), toQString(inputs.scenario().caption)},
         {QStringLiteral("Acceptability limit"), limit},
-        {QStringLiteral("Settled sediment density"), toQString(kDensityCaption)},
+        {QStringLiteral("Settled sediment density"), toQString(kDensityText)},
         {QStringLiteral("Unit sediment load"), toQString(kUnitLoadCaption)},
     }};
     QString html = heading(QStringLiteral("Inputs"));
@@ -125,10 +113,9 @@ QString resultsNote(const Assessment& assessment)
     const std::optional<double> limit = assessment.inputs.limitValue;
     if (!limit)
         return {};
-    return paragraph(
-        QStringLiteral("All three steps have been taken for these inputs. Each percentage is the %1 of "
-                       "%2; n/a: the existing land use has no exceedances to compare with.")
-            .arg(increaseMeaning(QStringLiteral("marked "), &VerdictWording::phrase), percentText(*limit)));
+    return paragraph(QStringLiteral("All three steps have been taken for these inputs. Each percentage is the %1 of "
+                                    "%2; n/a: the existing land use has no exceedances to compare with.")
+                         .arg(increaseMeaning(QStringLiteral("marked "), &VerdictWording::phrase), percent(*limit)));
 }
 
 QString resultsSection(const Assessment& assessment)
@@ -187,7 +174,7 @@ QString overviewSection(const OverviewResults& overview)
     html += paragraph(QStringLiteral("For every critical deposition thickness: the percentage %1 the acceptability "
                                      "limit of %2, and below it the exceedances over 25 years, existing land use → "
                                      "scenario.")
-                          .arg(increaseMeaning(QString(), &VerdictWording::word), percentText(overview.limitValue())));
+                          .arg(increaseMeaning(QString(), &VerdictWording::word), percent(overview.limitValue())));
     html += QStringLiteral("<div style=\"font-size: 8pt;\">\n");
     for (std::size_t s = 0; s < kScenarios.size(); ++s)
         html += overviewTable(overview, s);

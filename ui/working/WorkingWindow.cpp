@@ -6,6 +6,7 @@
 #include "WindowCommands.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -50,8 +51,11 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     // Ctrl+C copies the whole working, not a selection: the read-only view
     // leaves the key to the window. Its context menu's own "Copy" copies a
     // selection.
-    copy_ = addWindowCommand(*this, tr("Copy working"), QKeySequence::Copy,
-                             [this] { copyToClipboard(document_.text, document_.html); });
+    copy_ = addWindowCommand(*this, tr("Copy working"), QKeySequence::Copy, [this] {
+        const WorkingDocument copy =
+            copiedWorking(working_, origin_, QStringLiteral(SILTMERE_VERSION), QDateTime::currentDateTime());
+        copyToClipboard(copy.text, copy.html);
+    });
     connect(browser_, &QTextBrowser::customContextMenuRequested, this, guarded([this](const QPoint& position) {
                 std::unique_ptr<QMenu> menu(browser_->createStandardContextMenu(position));
                 menu->addSeparator();
@@ -66,15 +70,15 @@ WorkingWindow::WorkingWindow(QWidget* parent)
 
 void WorkingWindow::showWorking(const Working& working, const QString& origin)
 {
-    const QString title = QString::fromStdString(working.title);
     // The same result again (an input changed) keeps its place; another
     // starts at its top.
-    const int scrolled = title == title_ ? browser_->verticalScrollBar()->value() : 0;
-    title_ = title;
+    const int scrolled = working.title == working_.title ? browser_->verticalScrollBar()->value() : 0;
+    working_ = working;
+    origin_ = origin;
     document_ = renderWorking(working, origin);
     browser_->setHtml(document_.html);
     browser_->verticalScrollBar()->setValue(scrolled);
-    browser_->setAccessibleDescription(title);
+    browser_->setAccessibleDescription(QString::fromStdString(working.title));
 }
 
 } // namespace siltmere::ui

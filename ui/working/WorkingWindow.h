@@ -25,13 +25,14 @@ public:
     // Shows `working`, of a result shown where `origin` says.
     void showWorking(const Working& working, const QString& origin);
 
-    // What the window shows and copies, and its text view, for tests.
+    // What the window shows, and its text view, for tests.
     const WorkingDocument& document() const { return document_; }
     QTextBrowser& browser() const { return *browser_; }
 
 private:
+    Working working_;
+    QString origin_;
     WorkingDocument document_;
-    QString title_; // of the working shown
     QTextBrowser* browser_ = nullptr;
     QAction* copy_ = nullptr;
 };
