@@ -44,8 +44,9 @@ public:
     QString printer;
     QString printToFile;
     bool cancelPrint = false;
-    // The save dialog: the file name typed into it.
+    // The save dialog: the file name typed into it, or `cancelSave`.
     QString savePath;
+    bool cancelSave = false;
     // The preview: print from it (through its print dialog) or close it.
     bool printFromPreview = false;
     // The button pressed on a message; called before it is pressed, so a
@@ -74,6 +75,10 @@ private:
             // Typed, as a person would: selectFile() changes the folder only
             // once the folder's listing has been read.
             auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (cancelSave) {
+                close(files, QDialog::Rejected);
+                return;
+            }
             if (!name || savePath.isEmpty())
                 fail("a save dialog nobody expected, or without a file name box");
             proposedSave = files->selectedFiles().value(0);

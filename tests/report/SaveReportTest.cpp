@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QSettings>
 #include <QtTest>
 
 using namespace siltmere;
@@ -244,6 +245,46 @@ private slots:
         // The file there was replaced (asking first is the dialog's part).
         QVERIFY(answers.warning().isEmpty());
         QVERIFY(declaresPdfA1(path));
+    }
+
+    // Qt's file dialog writes the toolkit's settings shared by every Qt
+    // program as it closes: a planner who cancels is left with none, one who
+    // saves keeps the dialog's history. The settings already there are set
+    // aside and put back.
+    void cancelledSave_leavesNoSettings()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings shared(QSettings::UserScope, QStringLiteral("QtProject"));
+        QHash<QString, QVariant> kept;
+        for (const QString& key : shared.allKeys())
+            kept.insert(key, shared.value(key));
+        shared.clear();
+        shared.sync();
+        QFile::remove(shared.fileName());
+        const auto written = [] { return !QSettings(QSettings::UserScope, QStringLiteral("QtProject")).allKeys().isEmpty(); };
+
+        ActiveWindow w;
+        {
+            ReportDialogAnswers cancel;
+            cancel.cancelSave = true;
+            windowAction(w.form, kSaveEntry)->trigger();
+        }
+        const bool afterCancel = written();
+        const bool fileAfterCancel = QFileInfo::exists(shared.fileName());
+        {
+            SaveAnswers save(dir_.filePath(QStringLiteral("kept history.pdf")));
+            windowAction(w.form, kSaveEntry)->trigger();
+        }
+        const bool afterSave = written();
+
+        shared.clear();
+        for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+            shared.setValue(it.key(), it.value());
+        shared.sync();
+        QStandardPaths::setTestModeEnabled(false);
+        QVERIFY(!afterCancel);
+        QVERIFY2(!fileAfterCancel, qPrintable(shared.fileName()));
+        QVERIFY(afterSave);
     }
 
     // A folder that cannot be written: the warning names the file as the

@@ -337,7 +337,7 @@ void Form1::saveReport()
     const QString folder =
         reportFolder_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : reportFolder_;
     const QString proposed = QDir(folder).filePath(proposedReportName(QDate::currentDate()));
-    const QString path = QFileDialog::getSaveFileName(this, saveReportTitle(), proposed, tr("PDF files (*.pdf)"));
+    const QString path = askSavePath(this, proposed, tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
 

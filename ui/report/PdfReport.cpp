@@ -6,10 +6,13 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QSettings>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -241,6 +244,32 @@ QString saveReportTitle()
     // Translated under the context the saving messages have always had, so
     // that a translation made for them still finds them.
     return QCoreApplication::translate("siltmere::ui::ReportSaving", "Save report as PDF");
+}
+
+QString askSavePath(QWidget* parent, const QString& proposed, const QString& filter)
+{
+    const QString organisation = QStringLiteral("QtProject");
+    const QString group = QStringLiteral("FileDialog");
+    const QSettings before(QSettings::UserScope, organisation);
+    const bool hadAny = !before.allKeys().isEmpty();
+    const bool hadDialog = before.childGroups().contains(group);
+    const QString path = QFileDialog::getSaveFileName(parent, saveReportTitle(), proposed, filter);
+    if (!path.isEmpty() || hadDialog)
+        return path;
+    QSettings settings(QSettings::UserScope, organisation);
+    settings.remove(group);
+    settings.sync();
+    if (hadAny)
+        return path;
+    // Nothing there before: not even an empty file or key is left. Other
+    // programs' own settings, beside these, stay.
+#ifdef Q_OS_WIN
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\QtProject\\OrganizationDefaults");
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\QtProject");
+#else
+    QFile::remove(settings.fileName());
+#endif
+    return path;
 }
 
 bool saveReportWithRetry(QWidget* parent, const Report& report, const QString& path, const QPageSize& pageSize)

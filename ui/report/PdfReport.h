@@ -47,6 +47,14 @@ std::optional<QString> writePdfReport(const Report& report, const QString& path,
 // The title of the messages about saving, as the save entry words it.
 QString saveReportTitle();
 
+// Asks where to save with the platform's own save dialog. Qt's file dialog
+// records its history and last folder in the toolkit's settings shared by
+// every Qt program ("QtProject": ~/.config/QtProject.conf, or the registry
+// under HKEY_CURRENT_USER\Software\QtProject) whenever it closes, saved or
+// not; a planner who cancels is left with none that were not there before.
+// Returns the path chosen, or an empty one.
+QString askSavePath(QWidget* parent, const QString& proposed, const QString& filter);
+
 // Writes the report as a PDF at `path`. Where that fails, one message says
 // where and why; where another program holds the file open (a PDF reader
 // showing the last report), it says so and offers Retry, which writes the
