@@ -13,6 +13,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <numeric>
 #include <ostream>
 #include <regex>
 #include <set>
@@ -262,7 +263,9 @@ AssessmentInputs inputsFor(const Case& c)
     inputs.thicknessPosition = c.thickness;
     inputs.scenarioNo = static_cast<std::int16_t>(c.scenario);
     inputs.limitValue = c.limit;
-    inputs.limitText = c.limit == 37.5 ? "37.5" : std::to_string(static_cast<int>(c.limit));
+    inputs.limitText = c.limit == static_cast<int>(c.limit) ? std::to_string(static_cast<int>(c.limit))
+                       : c.limit == 37.5                    ? "37.5"
+                                                            : "55.56";
     return inputs;
 }
 
@@ -538,6 +541,64 @@ TEST(WorkingAsPrinted, EveryLoadFollowsFromTheNumbersOnItsLine)
             EXPECT_LE(std::fabs(worked - value(5)), 0.5L * std::pow(10.0L, -decimals) + 1e-9L) << printed;
         }
     }
+}
+
+// Read as a reviewer reads it: the increase the working writes from the two
+// counts on its line, its fraction worked out by hand and its decimals
+// rounded from that, and the verdict its next line states, against the limit
+// printed there, for every percentage with a baseline at several limits.
+TEST(WorkingAsPrinted, EveryIncreaseAndVerdictFollowFromTheCountsOnTheSheet)
+{
+    const std::regex formula("= \\((\\d+) \u2212 (\\d+)\\) \u00f7 (\\d+) \u00d7 100 = (?:(-?\\d+)/(\\d+) % \u2248 )?"
+                             "(-?[0-9.]+) % (exactly|\\(rounded to (\\d+) decimals\\))\\.$");
+    const std::regex judged("^Judged before rounding to a whole percent: .*?(-?[0-9.]+) % is (not )?above "
+                            "([0-9.]+) %: (within|above) the limit\\.$");
+    int read = 0;
+    for (const double limit : {0.0, 20.0, 37.5, 55.56, 100.0}) {
+        for (const std::int16_t scenario : {std::int16_t{1}, std::int16_t{2}}) {
+            for (int thickness = 0; thickness < 5; ++thickness) {
+                SedimentModel model = test::startedModel();
+                const Assessment a = assessFully(model, inputsFor({thickness, scenario, limit}));
+                for (int k = 1; k <= kSubestuaries; ++k) {
+                    const Working w = workingFor(a, ResultRowId::Percentage, k);
+                    std::vector<std::string> lines;
+                    for (const Line* l : linesOf(w))
+                        lines.push_back(plainText(*l));
+                    std::smatch f;
+                    const auto at = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) {
+                        return std::regex_search(l, f, formula);
+                    });
+                    if (at == lines.end())
+                        continue; // no baseline, no increase
+                    SCOPED_TRACE(*at);
+                    ++read;
+                    const long long s = std::stoll(f[1]), b = std::stoll(f[2]);
+                    ASSERT_EQ(f[3].str(), f[2].str());
+                    const long double exact = 100.0L * (s - b) / b;
+                    const long double shown = std::stold(f[6]);
+                    if (f[7] == "exactly") {
+                        EXPECT_EQ(shown * b, 100.0L * (s - b));
+                    } else {
+                        ASSERT_TRUE(f[4].matched); // the counts are whole: a fraction
+                        const long long numerator = std::stoll(f[4]), denominator = std::stoll(f[5]);
+                        EXPECT_EQ(numerator * b, 100 * (s - b) * denominator);
+                        EXPECT_EQ(std::gcd(numerator, denominator), 1);
+                        const int decimals = std::stoi(f[8]);
+                        EXPECT_EQ(f[6].str().size() - f[6].str().find('.') - 1, static_cast<std::size_t>(decimals));
+                        EXPECT_LE(std::fabs(shown - exact), 0.5L * std::pow(10.0L, -decimals) + 1e-12L);
+                    }
+                    std::smatch j;
+                    ASSERT_TRUE(std::regex_search(*(at + 1), j, judged)) << *(at + 1);
+                    const long double printedLimit = std::stold(j[3]);
+                    const bool above = !j[2].matched;
+                    EXPECT_EQ(above, exact > printedLimit);
+                    EXPECT_EQ(above, std::stold(j[1]) > printedLimit); // the decimals printed stand on its side
+                    EXPECT_EQ(j[4] == "above", above);
+                }
+            }
+        }
+    }
+    EXPECT_GT(read, 100);
 }
 
 TEST(WorkingPending, ABoxNotYetWorkedOutNamesTheStepToTakeFirst)

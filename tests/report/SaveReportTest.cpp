@@ -12,10 +12,10 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
-#include <QSettings>
 #include <QtTest>
 
 using namespace siltmere;
@@ -261,7 +261,9 @@ private slots:
         shared.clear();
         shared.sync();
         QFile::remove(shared.fileName());
-        const auto written = [] { return !QSettings(QSettings::UserScope, QStringLiteral("QtProject")).allKeys().isEmpty(); };
+        const auto written = [] {
+            return !QSettings(QSettings::UserScope, QStringLiteral("QtProject")).allKeys().isEmpty();
+        };
 
         ActiveWindow w;
         {

@@ -261,8 +261,8 @@ QString askSavePath(QWidget* parent, const QString& proposed, const QString& fil
     settings.sync();
     if (hadAny)
         return path;
-    // Nothing there before: not even an empty file or key is left. Other
-    // programs' own settings, beside these, stay.
+        // Nothing there before: not even an empty file or key is left. Other
+        // programs' own settings, beside these, stay.
 #ifdef Q_OS_WIN
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\QtProject\\OrganizationDefaults");
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\QtProject");
