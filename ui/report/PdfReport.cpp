@@ -253,7 +253,7 @@ QString askSavePath(QWidget* parent, const QString& proposed, const QString& fil
     const QSettings before(QSettings::UserScope, organisation);
     const bool hadAny = !before.allKeys().isEmpty();
     const bool hadDialog = before.childGroups().contains(group);
-    const QString path = QFileDialog::getSaveFileName(parent, saveReportTitle(), proposed, filter);
+    QString path = QFileDialog::getSaveFileName(parent, saveReportTitle(), proposed, filter);
     if (!path.isEmpty() || hadDialog)
         return path;
     QSettings settings(QSettings::UserScope, organisation);
