@@ -95,9 +95,9 @@ private slots:
         // 5 mm with controls at 20 %: n/a, 56 % red ... 20 % green.
         QVERIFY(accessible(control<QLineEdit>(w.form, "Text28"), QAccessible::Description).contains("no exceedances"));
         QVERIFY(accessible(control<QLineEdit>(w.form, "Text29"), QAccessible::Description)
-                    .contains("above the acceptability limit of 20%"));
+                    .contains("above the acceptability limit of 20 %"));
         QVERIFY(accessible(control<QLineEdit>(w.form, "Text32"), QAccessible::Description)
-                    .contains("within the acceptability limit of 20%"));
+                    .contains("within the acceptability limit of 20 %"));
 
         clickOption(w.option2);
         for (int k = 1; k <= kSubestuaries; ++k)

@@ -369,7 +369,8 @@ void Form1::showRow(ResultRowId row)
 {
     const ResultRowSpec& spec = resultRow(row);
     const std::optional<ResultTexts>& texts = assessment_.row(row);
-    const QString limit = QString::fromStdString(assessment_.inputs.limitText);
+    // The limit judged by, as the working writes it ("1e1" is 10 %).
+    const QString limit = QString::fromStdString(percentText(assessment_.inputs.limitValue.value_or(0.0)));
     for (int k = 1; k <= kSubestuaries; ++k) {
         QLineEdit& box = resultBox(row, k);
         box.setEnabled(texts.has_value());
@@ -396,7 +397,7 @@ void Form1::describeComparison(QLineEdit& box, Verdict verdict, const QString& l
     switch (verdict) {
     case Verdict::Within:
     case Verdict::Above:
-        words = tr("%1 the acceptability limit of %2%, shown %3")
+        words = tr("%1 the acceptability limit of %2, shown %3")
                     .arg(toQString(verdictWording(verdict).word), limit,
                          verdict == Verdict::Within ? QStringLiteral("green") : QStringLiteral("red"));
         break;

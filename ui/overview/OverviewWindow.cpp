@@ -11,6 +11,7 @@
 #include "ResultsTable.h"
 #include "WindowCommands.h"
 #include "WindowsColor.h"
+#include "Working.h"
 
 #include <QAction>
 #include <QApplication>
@@ -326,8 +327,8 @@ void OverviewWindow::showResults()
 void OverviewWindow::showPercentages()
 {
     heading_->setText(tr("Percentage increase of exceedances over the existing land use, for the acceptability "
-                         "limit of %1%")
-                          .arg(results_.limitText()));
+                         "limit of %1")
+                          .arg(QString::fromStdString(percentText(results_.limitValue()))));
     for (std::size_t s = 0; s < kScenarios.size(); ++s)
         fillPercentageTable(s);
 }
