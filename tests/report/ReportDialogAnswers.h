@@ -13,7 +13,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -64,9 +63,13 @@ private:
     void answer()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == answered_)
+        // Each dialog is answered once: a dialog that shows a message of its
+        // own (whether to replace a file) is the modal one again after it,
+        // and answering it again would read what was typed as proposed.
+        static const char* const kAnswered = "siltmereTestAnswered";
+        if (!modal || modal->property(kAnswered).toBool())
             return;
-        answered_ = modal;
+        modal->setProperty(kAnswered, true);
         if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
             answerPrint(dialog);
         } else if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) {
@@ -168,7 +171,6 @@ private:
     }
 
     QTimer timer_;
-    QPointer<QWidget> answered_;
 };
 
 } // namespace siltmere::test
