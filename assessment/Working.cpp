@@ -359,15 +359,15 @@ WorkingSection criticalLoadSection(const Assessment& assessment, int k, const st
     // The thickness over the unit deposition thickness, written out from the
     // figures that make the unit thickness rather than its six-figure text:
     // the load then follows, to the decimals shown, from the numbers shown.
-    return {
-        .heading = resultHeading(ResultRowId::CriticalLoads),
-        .lines = {line("The critical deposition thickness chosen: ", thickness(assessment), " = ", cdt, " m."),
-                  line(cdt, " m \u00f7 (", settled, " kg per tonne \u00f7 (", area, " m\u00b2 \u00d7 ", density,
-                       " kg/m\u00b3)) = ", cdt, " m \u00d7 ", area, " m\u00b2 \u00d7 ", density, " kg/m\u00b3 \u00f7 ",
-                       settled, " kg per tonne = ", load, " tonnes", load.exact ? " exactly" : "",
-                       ": the load of one event that lays exactly ", thickness(assessment), " in ", in, "."),
-                  line("Rounded to whole tonnes (", kRoundingWords, "), ", shown,
-                       " shows: ", resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text))}};
+    return {.heading = resultHeading(ResultRowId::CriticalLoads),
+            .lines = {line("The critical deposition thickness chosen: ", thickness(assessment), " = ", cdt, " m."),
+                      line(cdt, " m \u00f7 (", settled, " kg per tonne of total load \u00f7 (", area,
+                           " m\u00b2 \u00d7 ", density, " kg/m\u00b3)) = ", cdt, " m \u00d7 ", area, " m\u00b2 \u00d7 ",
+                           density, " kg/m\u00b3 \u00f7 ", settled, " kg per tonne of total load = ", load, " tonnes",
+                           load.exact ? " exactly" : "", ": the load of one event that lays exactly ",
+                           thickness(assessment), " in ", in, "."),
+                      line("Rounded to whole tonnes (", kRoundingWords, "), ", shown,
+                           " shows: ", resultSpan(assessment.box(ResultRowId::CriticalLoads, k).text))}};
 }
 
 std::vector<WorkingSection> loadSections(const Assessment& assessment, int k, std::string_view shown)

@@ -516,7 +516,7 @@ TEST(WorkingAsPrinted, EveryLoadFollowsFromTheNumbersOnItsLine)
 {
     const std::regex expression(
         "= ([0-9.]+) m \u00d7 ([0-9.]+) m\u00b2 \u00d7 ([0-9.]+) kg/m\u00b3 \u00f7 ([0-9.]+) kg "
-        "per tonne = ([0-9.]+) tonnes");
+        "per tonne of total load = ([0-9.]+) tonnes");
     for (int thickness = 0; thickness < 5; ++thickness) {
         SedimentModel model = test::startedModel();
         const Assessment a = assessFully(model, inputsFor({thickness, 1, 20.0}));
