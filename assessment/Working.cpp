@@ -150,6 +150,11 @@ void append(Line& line, int number)
     append(line, std::to_string(number));
 }
 
+void append(Line& line, const Line& more)
+{
+    line.insert(line.end(), more.begin(), more.end());
+}
+
 template <typename... Parts>
 Line line(const Parts&... parts)
 {
@@ -533,14 +538,14 @@ std::size_t decimalsOf(const Figure& figure)
     return point == std::string::npos ? 0 : figure.text.size() - point - 1;
 }
 
-// The increase as it is, for a sentence: "50 %", or "500/9 % ≈ 55.56 %"
-// where its decimals are rounded.
-Line exactIncrease(const PercentFigures& figures, const Figure& decided)
+// The increase as it is, each number followed by `unit`: "50 %", or
+// "500/9 % ≈ 55.56 %" where the decimals shown are rounded.
+Line exactIncrease(const PercentFigures& figures, const Figure& decided, std::string_view unit)
 {
     if (decided.exact)
-        return line(decided, " %");
+        return line(decided, unit);
     const std::optional<std::string> fraction = increaseFraction(figures);
-    return fraction ? line(*fraction, " % \u2248 ", decided, " %") : line("\u2248 ", decided, " %");
+    return fraction ? line(*fraction, unit, " \u2248 ", decided, unit) : line("\u2248 ", decided, unit);
 }
 
 // The increase, judged against the limit and rounded to the shown text.
@@ -551,20 +556,15 @@ void judgeIncrease(const Assessment& assessment, int k, std::string_view shown, 
     const Figure baseline = exactFigure(figures.baseline);
     const std::optional<double> limitValue = assessment.inputs.limitValue;
     const Figure decided = decidingFigure(*figures.increase, limitValue);
-    const Line exact = exactIncrease(figures, decided);
-    Line formula = line(kIncreaseFormula, " = (", exactFigure(figures.scenario), " \u2212 ", baseline, ") \u00f7 ",
-                        baseline, " \u00d7 100 = ");
-    formula.insert(formula.end(), exact.begin(), exact.end());
-    append(formula,
-           decided.exact ? " exactly." : " (rounded to " + std::to_string(decimalsOf(decided)) + " decimals).");
-    percent.lines.push_back(std::move(formula));
+    const Line exact = exactIncrease(figures, decided, " %");
+    percent.lines.push_back(
+        line(kIncreaseFormula, " = (", exactFigure(figures.scenario), " \u2212 ", baseline, ") \u00f7 ", baseline,
+             " \u00d7 100 = ", exact,
+             decided.exact ? " exactly." : " (rounded to " + std::to_string(decimalsOf(decided)) + " decimals)."));
     if (limitValue) {
-        Line judged = line("Judged before rounding to a whole percent: ");
-        judged.insert(judged.end(), exact.begin(), exact.end());
-        append(judged, box.verdict == Verdict::Above ? " is above " : " is not above ");
-        append(judged, limitFigure(assessment));
-        append(judged, " %: " + std::string(verdictWording(box.verdict).phrase) + ".");
-        percent.lines.push_back(std::move(judged));
+        percent.lines.push_back(line("Judged before rounding to a whole percent: ", exact,
+                                     box.verdict == Verdict::Above ? " is above " : " is not above ",
+                                     limitFigure(assessment), " %: ", verdictWording(box.verdict).phrase, "."));
         if (figures.shown && roundedMisleads(box.verdict, *figures.shown, *limitValue)) {
             percent.lines.push_back(line("The whole percentage ", shown,
                                          " shows is rounded for display; the verdict was decided before rounding."));
@@ -610,10 +610,7 @@ WorkingSection percentTable(const Assessment& assessment)
         if (!f.increase)
             return line("none");
         const Figure increase = decidingFigure(*f.increase, assessment.inputs.limitValue);
-        if (increase.exact)
-            return line(increase, " exactly");
-        const std::optional<std::string> fraction = increaseFraction(f);
-        return fraction ? line(*fraction, " \u2248 ", increase) : line("\u2248 ", increase);
+        return increase.exact ? line(increase, " exactly") : exactIncrease(f, increase, "");
     }));
     table.rows.push_back(subestuaryRow(line("Against the limit of ", limit, " %"), [&](int k) {
         const Verdict verdict = assessment.box(ResultRowId::Percentage, k).verdict;
